@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "etc/drevak/dvkdocument.h"
+
+namespace tavrin::file {
+
+// Lines end at CR LF, LF or CR; the last line needs no end; the ends are not kept.
+// Empty text gives no lines.
+std::vector<std::string_view> splitLines(std::string_view text);
+
+// Exactly the bytes SaveDocument writes: the UTF-8 byte-order mark, then every line
+// of the document text followed by CR LF.
+std::string documentFileBytes(const drevak::DvkDocument& document);
+
+// Builds a document from a file's bytes: an optional byte-order mark, then lines.
+// Raises "いやいや、むりむり" (DrevakException) when there are no lines.
+drevak::DvkDocument parseDocumentFile(std::string_view bytes);
+
+// Raises FileError when the file cannot be read, DrevakException when it has no lines.
+drevak::DvkDocument LoadDocument(const std::string& path);
+
+// A document loaded for the application. Only a missing file or a file without lines
+// gives a new empty document that may be saved; any other failure keeps the empty
+// document from being saved, so a locked or unreadable file is never overwritten.
+struct LoadedDocument {
+    drevak::DvkDocument document;
+    std::string failure; // empty when the document may be saved
+
+    bool saveable() const noexcept { return failure.empty(); }
+};
+LoadedDocument LoadOrNewDocument(const std::string& path);
+
+// Writes the document atomically: a crash or a full disk leaves the old file intact.
+void SaveDocument(const drevak::DvkDocument& document, const std::string& path);
+
+} // namespace tavrin::file

@@ -1,0 +1,211 @@
+#include "etc/drevak/dvkdocument.h"
+
+#include <algorithm>
+
+#include "etc/drevak/convert.h"
+#include "etc/drevak/drevakexception.h"
+
+namespace drevak {
+namespace {
+
+constexpr std::string_view CRLF = "\r\n";
+
+// Address, type order, value text: the order of the lines in a written document.
+int compareLines(const Convert::DataLine& a, const Convert::DataLine& b) {
+    if (const int order = a.address.compare(b.address); order != 0) {
+        return order < 0 ? -1 : 1;
+    }
+    if (const int order = typeOrder(a.type) - typeOrder(b.type); order != 0) {
+        return order < 0 ? -1 : 1;
+    }
+    const int order = a.value.compare(b.value);
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
+}
+
+// Comment lines without their ";", joined with CR LF.
+std::string commentOf(std::span<const std::string_view> commentLines) {
+    std::string comment;
+    for (std::size_t i = 0; i < commentLines.size(); ++i) {
+        if (i > 0) {
+            comment += CRLF;
+        }
+        comment += commentLines[i].substr(1);
+    }
+    return comment;
+}
+
+std::string blockText(std::span<const std::string_view> commentLines, std::string_view line) {
+    std::string text;
+    for (const std::string_view comment : commentLines) {
+        text += comment;
+        text += CRLF;
+    }
+    text += line;
+    return text;
+}
+
+std::vector<std::string_view> viewsOf(std::span<const std::string> lines) {
+    return {lines.begin(), lines.end()};
+}
+
+void splitInto(std::vector<std::string_view>& components, std::string_view address) {
+    components.clear();
+    std::size_t start = 0;
+    for (std::size_t slash; (slash = address.find('/', start)) != std::string_view::npos;
+         start = slash + 1) {
+        components.push_back(address.substr(start, slash - start));
+    }
+    components.push_back(address.substr(start));
+}
+
+void assignValue(Drevak& node, char type, std::string_view text) {
+    switch (static_cast<HAGATA>(type)) {
+    case HAGATA::Integer: node = Convert::toInteger(text); break;
+    case HAGATA::TSV_Integer: node = Convert::toIntegers(text); break;
+    case HAGATA::real: node = Convert::toReal(text); break;
+    case HAGATA::TSV_real: node = Convert::toReals(text); break;
+    case HAGATA::string: node = Convert::toText(text); break;
+    case HAGATA::TSV_string: node = Convert::toTexts(text); break;
+    case HAGATA::Binary: node = Convert::toBinary(text); break;
+    case HAGATA::TSV_Binary: node = Convert::toBinaries(text); break;
+    }
+}
+
+} // namespace
+
+DvkDocument::DataBlock::DataBlock(std::string line) : Line(std::move(line)) {
+    if (!Convert::isDataLine(Line)) {
+        throw DrevakException("不完全アドレス:" + Line);
+    }
+}
+
+std::string DvkDocument::DataBlock::toString() const {
+    std::vector<std::string_view> comments(Comments.begin(), Comments.end());
+    return blockText(comments, Line);
+}
+
+int DvkDocument::DataBlock::opCmp(const DataBlock& other) const {
+    return compareLines(Convert::splitDataLine(Line), Convert::splitDataLine(other.Line));
+}
+
+DvkDocument::DvkDocument(std::span<const std::string_view> lines) {
+    if (lines.empty()) {
+        throw DrevakException("いやいや、むりむり");
+    }
+    Load(true, lines);
+}
+
+DvkDocument::DvkDocument(std::span<const std::string> lines) : DvkDocument(viewsOf(lines)) {}
+
+std::vector<std::string> DvkDocument::Load(bool reset, std::span<const std::string_view> lines) {
+    std::vector<std::string> failed;
+    for (LoadFailure& failure : LoadWithReasons(reset, lines)) {
+        failed.push_back(std::move(failure.block));
+    }
+    return failed;
+}
+
+std::vector<std::string> DvkDocument::Load(bool reset, std::span<const std::string> lines) {
+    return Load(reset, viewsOf(lines));
+}
+
+std::vector<DvkDocument::LoadFailure> DvkDocument::LoadWithReasons(
+    bool reset, std::span<const std::string_view> lines) {
+    if (reset) {
+        clearNode();
+    }
+    std::size_t first = 0;
+    if (!lines.empty() && Convert::isComment(lines.front())) {
+        std::size_t runEnd = 1;
+        while (runEnd < lines.size() && Convert::isComment(lines[runEnd])) {
+            ++runEnd;
+        }
+        if (runEnd < lines.size() && lines[runEnd].empty()) {
+            Comment += commentOf(lines.first(runEnd));
+            first = runEnd + 1;
+        }
+    }
+
+    std::vector<LoadFailure> failures;
+    std::vector<std::string_view> components;
+    std::size_t commentStart = first;
+    for (std::size_t i = first; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        if (Convert::isComment(line)) {
+            continue;
+        }
+        const std::span<const std::string_view> comments = lines.subspan(commentStart, i - commentStart);
+        commentStart = i + 1;
+        if (!Convert::isDataLine(line)) {
+            continue;
+        }
+        const Convert::DataLine parts = Convert::splitDataLine(line);
+        try {
+            splitInto(components, parts.address);
+            Drevak& node = CreatePath(components);
+            assignValue(node, parts.type, parts.value);
+            if (!comments.empty()) {
+                node.Comment = commentOf(comments);
+            }
+        } catch (const DrevakException& error) {
+            failures.push_back({blockText(comments, line), error.text(), i + 1});
+        } catch (const std::invalid_argument& error) {
+            failures.push_back({blockText(comments, line), error.what(), i + 1});
+        } catch (const std::out_of_range& error) {
+            failures.push_back({blockText(comments, line), error.what(), i + 1});
+        }
+    }
+    return failures;
+}
+
+std::string DvkDocument::toString() const {
+    std::string text;
+    if (!Comment.empty()) {
+        for (const std::string_view line : Convert::splitComment(Comment)) {
+            text += ';';
+            text += line;
+            text += CRLF;
+        }
+        text += CRLF;
+    }
+
+    // Every value line goes into one buffer; the entries sort views into it.
+    struct Entry {
+        std::size_t begin;
+        std::size_t addressEnd;
+        std::size_t end;
+        const Kareha* node;
+    };
+    std::string lines;
+    std::vector<Entry> entries;
+    EachValueNode([&](std::string_view address, const Kareha& node) {
+        const std::size_t begin = lines.size();
+        lines += address;
+        const std::size_t addressEnd = lines.size();
+        lines += node.toString();
+        entries.push_back({begin, addressEnd, lines.size(), &node});
+    });
+    const auto lineOf = [&lines](const Entry& entry) {
+        const std::string_view all(lines);
+        return Convert::DataLine{all.substr(entry.begin, entry.addressEnd - entry.begin),
+                                 lines[entry.addressEnd],
+                                 all.substr(entry.addressEnd + 1, entry.end - entry.addressEnd - 1)};
+    };
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        return compareLines(lineOf(a), lineOf(b)) < 0;
+    });
+
+    text.reserve(text.size() + lines.size() + entries.size() * CRLF.size());
+    for (const Entry& entry : entries) {
+        for (const std::string_view comment : Convert::splitComment(entry.node->Comment)) {
+            text += ';';
+            text += comment;
+            text += CRLF;
+        }
+        text.append(lines, entry.begin, entry.end - entry.begin);
+        text += CRLF;
+    }
+    return text;
+}
+
+} // namespace drevak

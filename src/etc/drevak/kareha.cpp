@@ -1,0 +1,439 @@
+#include "etc/drevak/kareha.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <type_traits>
+#include <utility>
+
+#include "etc/drevak/convert.h"
+#include "etc/drevak/drevak.h"
+#include "etc/drevak/drevakexception.h"
+
+namespace drevak {
+namespace {
+
+// In the order of the alternatives of Kareha::Value.
+constexpr HAGATA VALUE_TYPES[] = {HAGATA::Integer, HAGATA::TSV_Integer, HAGATA::real,
+                                  HAGATA::TSV_real,    HAGATA::string,      HAGATA::TSV_string,
+                                  HAGATA::Binary,      HAGATA::TSV_Binary};
+
+HAGATA typeOf(const Kareha::Value& value) { return VALUE_TYPES[value.index()]; }
+
+bool isArray(const Kareha::Value& value) { return value.index() % 2 == 1; }
+
+template <typename T>
+constexpr bool IS_ARRAY = std::is_same_v<T, std::vector<Integer>> ||
+                          std::is_same_v<T, std::vector<real>> ||
+                          std::is_same_v<T, std::vector<std::string>> ||
+                          std::is_same_v<T, std::vector<Binary>>;
+
+template <typename T> int threeWay(const T& a, const T& b) { return a < b ? -1 : (b < a ? 1 : 0); }
+
+int compareScalar(Integer a, Integer b) { return threeWay(a, b); }
+
+int compareScalar(real a, real b) {
+    if (a != a || b != b) {
+        return -1;
+    }
+    return threeWay(a, b);
+}
+
+int clampToInt(std::ptrdiff_t difference) {
+    return static_cast<int>(std::clamp<std::ptrdiff_t>(difference, INT_MIN, INT_MAX));
+}
+
+// The byte difference, or the length difference when one is a prefix of the other.
+int compareScalar(const std::string& a, const std::string& b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (a[i] != b[i]) {
+            return static_cast<unsigned char>(a[i]) - static_cast<unsigned char>(b[i]);
+        }
+    }
+    return clampToInt(static_cast<std::ptrdiff_t>(a.size()) - static_cast<std::ptrdiff_t>(b.size()));
+}
+
+int compareScalar(const Binary& a, const Binary& b) { return threeWay(a, b); }
+
+template <typename T> int compareScalar(const std::vector<T>& a, const std::vector<T>& b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (const int order = compareScalar(a[i], b[i]); order != 0) {
+            return order < 0 ? -1 : 1;
+        }
+    }
+    return threeWay(a.size(), b.size());
+}
+
+std::string withName(const char* format, std::string_view name) {
+    std::string text(format);
+    text.replace(text.find("%s"), 2, name);
+    return text;
+}
+
+} // namespace
+
+Kareha::Kareha() = default;
+
+// Frees a subtree level by level, so that a deep chain never recurses in destructors.
+void Kareha::releaseChildren(std::unique_ptr<ChildMap> children) {
+    std::vector<std::unique_ptr<ChildMap>> pending;
+    if (children) {
+        pending.push_back(std::move(children));
+    }
+    while (!pending.empty()) {
+        std::unique_ptr<ChildMap> current = std::move(pending.back());
+        pending.pop_back();
+        for (auto& [name, child] : *current) {
+            if (child->children_) {
+                pending.push_back(std::move(child->children_));
+            }
+        }
+    }
+}
+
+Kareha::Kareha(Kareha&&) noexcept = default;
+
+Kareha& Kareha::operator=(Kareha&& other) noexcept {
+    if (this != &other) {
+        releaseChildren(std::move(children_));
+        value_ = std::move(other.value_);
+        haveFile_ = other.haveFile_;
+        children_ = std::move(other.children_);
+        Comment = std::move(other.Comment);
+    }
+    return *this;
+}
+
+Kareha::~Kareha() { releaseChildren(std::move(children_)); }
+
+std::string Kareha::toString() const {
+    std::string text;
+    if (haveFile_) {
+        text.push_back(static_cast<char>(typeOf(value_)));
+        std::visit([&text](const auto& value) { Convert::append(text, value); }, value_);
+    }
+    return text;
+}
+
+// A node without a value sorts before one with a value.
+int Kareha::opCmp(const Kareha& other) const {
+    if (!haveFile_ || !other.haveFile_) {
+        return threeWay(haveFile_, other.haveFile_);
+    }
+    if (value_.index() != other.value_.index()) {
+        return static_cast<unsigned char>(typeOf(value_)) <
+                       static_cast<unsigned char>(typeOf(other.value_))
+                   ? -1
+                   : 1;
+    }
+    return std::visit(
+        [&other](const auto& mine) {
+            using T = std::decay_t<decltype(mine)>;
+            return compareScalar(mine, std::get<T>(other.value_));
+        },
+        value_);
+}
+
+// Reals compare with floating-point equality, so NaN equals nothing.
+bool Kareha::operator==(const Kareha& other) const {
+    if (!haveFile_ || !other.haveFile_) {
+        return haveFile_ == other.haveFile_;
+    }
+    return value_ == other.value_;
+}
+
+template <typename T> const T& Kareha::store(T value) {
+    value_ = std::move(value);
+    haveFile_ = true;
+    return std::get<T>(value_);
+}
+
+Integer Kareha::operator=(Integer value) { return store(value); }
+const std::vector<Integer>& Kareha::operator=(std::vector<Integer> value) {
+    return store(std::move(value));
+}
+real Kareha::operator=(real value) { return store(value); }
+const std::vector<real>& Kareha::operator=(std::vector<real> value) {
+    return store(std::move(value));
+}
+const std::string& Kareha::operator=(std::string value) { return store(std::move(value)); }
+const std::vector<std::string>& Kareha::operator=(std::vector<std::string> value) {
+    return store(std::move(value));
+}
+const Binary& Kareha::operator=(Binary value) { return store(std::move(value)); }
+const std::vector<Binary>& Kareha::operator=(std::vector<Binary> value) {
+    return store(std::move(value));
+}
+
+void Kareha::ExceptionHaveFile() const {
+    if (!haveFile_) {
+        throw DrevakException("ファイルもってな～い");
+    }
+}
+
+void Kareha::ExceptionTSV() const {
+    ExceptionHaveFile();
+    if (!isArray(value_)) {
+        throw DrevakException("TSV形式じゃな～い");
+    }
+}
+
+void Kareha::DeleteFile() {
+    ExceptionHaveFile();
+    haveFile_ = false;
+    value_ = Integer{};
+}
+
+HAGATA Kareha::FileType() const {
+    ExceptionHaveFile();
+    return typeOf(value_);
+}
+
+bool Kareha::FileIsTSV() const {
+    ExceptionHaveFile();
+    return isArray(value_);
+}
+
+std::size_t Kareha::TSVLength() const {
+    ExceptionTSV();
+    return std::visit(
+        [](const auto& value) -> std::size_t {
+            if constexpr (IS_ARRAY<std::decay_t<decltype(value)>>) {
+                return value.size();
+            } else {
+                return 0;
+            }
+        },
+        value_);
+}
+
+void Kareha::TSVLength(std::size_t length) {
+    ExceptionTSV();
+    std::visit(
+        [length](auto& value) {
+            if constexpr (IS_ARRAY<std::decay_t<decltype(value)>>) {
+                value.resize(length);
+            }
+        },
+        value_);
+}
+
+template <typename T> const T& Kareha::get(HAGATA wanted) const {
+    ExceptionHaveFile();
+    if (typeOf(value_) != wanted) {
+        throw DrevakException("型は" + std::string(FileToString(wanted)) + "じゃないよ" +
+                              std::string(FileToString(typeOf(value_))) + "だよ");
+    }
+    return std::get<T>(value_);
+}
+
+Integer Kareha::GetInteger() const { return get<Integer>(HAGATA::Integer); }
+const std::vector<Integer>& Kareha::GetIntegers() const {
+    return get<std::vector<Integer>>(HAGATA::TSV_Integer);
+}
+real Kareha::GetReal() const { return get<real>(HAGATA::real); }
+const std::vector<real>& Kareha::GetReals() const { return get<std::vector<real>>(HAGATA::TSV_real); }
+const std::string& Kareha::GetString() const { return get<std::string>(HAGATA::string); }
+const std::vector<std::string>& Kareha::GetStrings() const {
+    return get<std::vector<std::string>>(HAGATA::TSV_string);
+}
+const Binary& Kareha::GetBinary() const { return get<Binary>(HAGATA::Binary); }
+const std::vector<Binary>& Kareha::GetBinaries() const {
+    return get<std::vector<Binary>>(HAGATA::TSV_Binary);
+}
+
+void Kareha::RemoveChild(std::string_view name) {
+    const auto found = children_ ? children_->find(name) : ChildMap::iterator{};
+    if (!children_ || found == children_->end()) {
+        throw DrevakException(withName("そんな子(%s)うちにいません", name));
+    }
+    children_->erase(found);
+}
+
+std::size_t Kareha::ChildCount() const noexcept { return children_ ? children_->size() : 0; }
+
+void Kareha::EachChild(const std::function<void(const std::string&, Drevak&)>& visit) {
+    if (children_) {
+        for (auto& [name, child] : *children_) {
+            visit(name, *child);
+        }
+    }
+}
+
+void Kareha::EachChild(const std::function<void(const std::string&, const Drevak&)>& visit) const {
+    if (children_) {
+        for (const auto& [name, child] : *children_) {
+            visit(name, *child);
+        }
+    }
+}
+
+std::vector<std::string> Kareha::ChildNames() const {
+    std::vector<std::string> names;
+    names.reserve(ChildCount());
+    EachChild([&names](const std::string& name, const Drevak&) { names.push_back(name); });
+    return names;
+}
+
+std::vector<Drevak*> Kareha::Children() {
+    std::vector<Drevak*> nodes;
+    nodes.reserve(ChildCount());
+    EachChild([&nodes](const std::string&, Drevak& child) { nodes.push_back(&child); });
+    return nodes;
+}
+
+ChildMap& Kareha::ChildTable() {
+    if (!children_) {
+        children_ = std::make_unique<ChildMap>();
+    }
+    return *children_;
+}
+
+const ChildMap& Kareha::ChildTable() const {
+    static const ChildMap none;
+    return children_ ? *children_ : none;
+}
+
+std::unique_ptr<Drevak> Kareha::Dup(bool deep) const {
+    auto copy = std::make_unique<Drevak>();
+    copy->value_ = value_;
+    copy->haveFile_ = haveFile_;
+    if (!deep) {
+        return copy;
+    }
+    std::vector<std::pair<const Kareha*, Kareha*>> pending{{this, copy.get()}};
+    while (!pending.empty()) {
+        const auto [source, target] = pending.back();
+        pending.pop_back();
+        if (!source->children_) {
+            continue;
+        }
+        ChildMap& table = target->ChildTable();
+        table.reserve(source->children_->size());
+        for (const auto& [name, child] : *source->children_) {
+            auto twin = std::make_unique<Drevak>();
+            twin->value_ = child->value_;
+            twin->haveFile_ = child->haveFile_;
+            pending.emplace_back(child.get(), twin.get());
+            table.emplace(name, std::move(twin));
+        }
+    }
+    return copy;
+}
+
+void Kareha::RenameChild(std::string_view oldName, std::string_view newName) {
+    if (!HaveChild(oldName)) {
+        throw DrevakException(withName("%sが見つかんない", oldName));
+    }
+    if (HaveChild(newName)) {
+        throw DrevakException(withName("%sってのはスデにある", newName));
+    }
+    if (!Convert::isName(newName)) {
+        throw DrevakException(withName("%sはツリー名として不正", newName));
+    }
+    auto handle = children_->extract(children_->find(oldName));
+    handle.key() = std::string(newName);
+    children_->insert(std::move(handle));
+}
+
+bool Kareha::HaveChild(std::string_view name) const {
+    return children_ && children_->find(name) != children_->end();
+}
+
+Drevak& Kareha::GetChild(std::string_view name) {
+    return const_cast<Drevak&>(std::as_const(*this).GetChild(name));
+}
+
+const Drevak& Kareha::GetChild(std::string_view name) const {
+    if (children_) {
+        if (const auto found = children_->find(name); found != children_->end()) {
+            return *found->second;
+        }
+    }
+    throw DrevakException(withName("指定した子供(%s)が存在しない", name));
+}
+
+bool Kareha::AddChild(std::unique_ptr<Drevak> node, std::string_view name) {
+    if (!node || !Convert::isName(name) || HaveChild(name)) {
+        return false;
+    }
+    ChildTable().emplace(std::string(name), std::move(node));
+    return true;
+}
+
+Drevak& Kareha::childOrNew(std::string_view name) {
+    ChildMap& table = ChildTable();
+    if (const auto found = table.find(name); found != table.end()) {
+        return *found->second;
+    }
+    return *table.emplace(std::string(name), std::make_unique<Drevak>()).first->second;
+}
+
+std::vector<std::string> Kareha::CommentLines() const {
+    std::vector<std::string> lines;
+    for (const std::string_view line : Convert::splitComment(Comment)) {
+        lines.push_back(";" + std::string(line));
+    }
+    return lines;
+}
+
+std::vector<std::string> Kareha::ToLines(bool withComments) const {
+    std::vector<std::string> lines;
+    EachValueNode([&](std::string_view address, const Kareha& node) {
+        if (withComments) {
+            for (std::string& comment : node.CommentLines()) {
+                lines.push_back(std::move(comment));
+            }
+        }
+        lines.push_back(std::string(address) + node.toString());
+    });
+    return lines;
+}
+
+void Kareha::EachValueNode(
+    const std::function<void(std::string_view address, const Kareha& node)>& visit) const {
+    if (haveFile_) {
+        visit({}, *this);
+    }
+    struct Frame {
+        const ChildMap* table;
+        ChildMap::const_iterator next;
+        std::size_t addressLength;
+    };
+    std::vector<Frame> pending;
+    if (children_ && !children_->empty()) {
+        pending.push_back({children_.get(), children_->begin(), 0});
+    }
+    std::string address;
+    while (!pending.empty()) {
+        Frame& frame = pending.back();
+        if (frame.next == frame.table->end()) {
+            pending.pop_back();
+            continue;
+        }
+        const auto& [name, child] = *frame.next;
+        ++frame.next;
+        address.resize(frame.addressLength);
+        if (!address.empty()) {
+            address.push_back('/');
+        }
+        address += name;
+        if (child->haveFile_) {
+            visit(address, *child);
+        }
+        if (child->children_ && !child->children_->empty()) {
+            pending.push_back({child->children_.get(), child->children_->begin(), address.size()});
+        }
+    }
+}
+
+void Kareha::clearNode() {
+    value_ = Integer{};
+    haveFile_ = false;
+    releaseChildren(std::move(children_));
+    Comment.clear();
+}
+
+} // namespace drevak

@@ -78,7 +78,7 @@ public:
     void EachChild(const std::function<void(const std::string&, Drevak&)>& visit);
     void EachChild(const std::function<void(const std::string&, const Drevak&)>& visit) const;
     std::vector<std::string> ChildNames() const;
-    std::vector<Drevak*> Children() const;
+    std::vector<Drevak*> Children();
     ChildMap& ChildTable();
     const ChildMap& ChildTable() const;
     std::unique_ptr<Drevak> Dup(bool deep) const;
@@ -107,6 +107,7 @@ protected:
 private:
     template <typename T> const T& get(HAGATA wanted) const;
     template <typename T> const T& store(T value);
+    static void releaseChildren(std::unique_ptr<ChildMap> children);
 
     Value value_;
     bool haveFile_ = false;

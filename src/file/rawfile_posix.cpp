@@ -1,0 +1,191 @@
+#include "file/rawfile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace tavrin::file {
+namespace {
+
+[[noreturn]] void fail(const char* operation, const std::string& path, int code) {
+    throw FileError(std::string(operation) + " \"" + path + "\": " + std::strerror(code) +
+                        " (system code " + std::to_string(code) + ")",
+                    path, code);
+}
+
+// Owns a file descriptor; close() lets a writer see the error that a deferred write
+// reports only at close.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) noexcept : fd_(fd) {}
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Descriptor& operator=(Descriptor&&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+
+    int get() const noexcept { return fd_; }
+    bool valid() const noexcept { return fd_ >= 0; }
+    bool close() noexcept { return ::close(std::exchange(fd_, -1)) == 0; }
+
+private:
+    int fd_;
+};
+
+Descriptor openRetrying(const std::string& path, int flags, mode_t mode = 0) {
+    int fd;
+    do {
+        fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+    } while (fd < 0 && errno == EINTR);
+    return Descriptor(fd);
+}
+
+// Returns 0 or the errno of the failure.
+int writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A rename is durable only once its folder's entry is on disk. File systems that cannot
+// sync a folder say EINVAL; they offer nothing better, so that is not a failure.
+void syncFolder(const std::string& path) {
+    const std::string folder = folderOf(path);
+    Descriptor dir = openRetrying(folder, O_RDONLY | O_DIRECTORY);
+    if (!dir.valid()) {
+        fail("cannot open the folder of", path, errno);
+    }
+    if (::fsync(dir.get()) != 0 && errno != EINVAL) {
+        fail("cannot flush the folder of", path, errno);
+    }
+}
+
+// The temporary file beside the target, open for writing; removed unless it has become
+// the target.
+class Temporary {
+public:
+    Temporary(std::string path, Descriptor file) : path_(std::move(path)), file_(std::move(file)) {}
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+    ~Temporary() {
+        if (!renamed_) {
+            ::unlink(path_.c_str());
+        }
+    }
+
+    // Returns 0 or the errno of the first failure.
+    int write(const std::string& target, std::string_view bytes) {
+        // The replacement keeps the access rights the user gave the old file.
+        struct stat old;
+        if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
+            ::fchmod(file_.get(), old.st_mode & 07777) != 0) {
+            return errno;
+        }
+        if (const int code = writeAll(file_.get(), bytes); code != 0) {
+            return code;
+        }
+        if (::fsync(file_.get()) != 0 || !file_.close()) {
+            return errno;
+        }
+        return 0;
+    }
+
+    int renameTo(const std::string& target) {
+        if (::rename(path_.c_str(), target.c_str()) != 0) {
+            return errno;
+        }
+        renamed_ = true;
+        return 0;
+    }
+
+private:
+    std::string path_;
+    Descriptor file_;
+    bool renamed_ = false;
+};
+
+} // namespace
+
+bool fileMissing(const std::string& path) {
+    struct stat info;
+    if (::stat(path.c_str(), &info) == 0) {
+        return false;
+    }
+    if (errno == ENOENT || errno == ENOTDIR) {
+        return true;
+    }
+    fail("cannot look at", path, errno);
+}
+
+std::string readFile(const std::string& path) {
+    Descriptor in = openRetrying(path, O_RDONLY);
+    if (!in.valid()) {
+        fail("cannot open", path, errno);
+    }
+    struct stat info;
+    if (::fstat(in.get(), &info) != 0) {
+        fail("cannot look at", path, errno);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        fail("cannot read", path, EISDIR);
+    }
+    std::string bytes;
+    if (S_ISREG(info.st_mode)) {
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    }
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(in.get(), chunk, sizeof chunk);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            fail("cannot read", path, errno);
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+}
+
+void replaceFile(const std::string& path, std::string_view bytes) {
+    std::string name = path + "." + std::to_string(::getpid()) + ".tmp";
+    constexpr mode_t everyone = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
+    Descriptor file = openRetrying(name, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, everyone);
+    if (!file.valid()) {
+        fail("cannot create a temporary file to save", path, errno);
+    }
+    Temporary temporary(std::move(name), std::move(file));
+    if (const int code = temporary.write(path, bytes); code != 0) {
+        fail("cannot write a temporary file to save", path, code);
+    }
+    if (const int code = temporary.renameTo(path); code != 0) {
+        fail("cannot replace", path, code);
+    }
+    syncFolder(path);
+}
+
+} // namespace tavrin::file

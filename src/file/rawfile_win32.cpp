@@ -1,0 +1,215 @@
+#include "file/rawfile.h"
+
+#include <windows.h>
+
+#include <climits>
+#include <string>
+#include <utility>
+
+namespace tavrin::file {
+namespace {
+
+std::string toUtf8(std::wstring_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
+                        nullptr, nullptr);
+    return result;
+}
+
+std::string systemMessage(DWORD code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    if (length == 0) {
+        return "unknown error";
+    }
+    std::wstring_view text(buffer, length);
+    // The system ends its messages with a line break.
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
+        text.remove_suffix(1);
+    }
+    std::string result = toUtf8(text);
+    LocalFree(buffer);
+    return result;
+}
+
+[[noreturn]] void fail(const char* operation, const std::string& path, DWORD code) {
+    throw FileError(std::string(operation) + " \"" + path + "\": " + systemMessage(code) +
+                        " (system code " + std::to_string(code) + ")",
+                    path, static_cast<int>(code));
+}
+
+std::wstring toWide(const std::string& path) {
+    if (path.empty()) {
+        return {};
+    }
+    if (path.size() > INT_MAX) {
+        fail("cannot use the path", path.substr(0, 260), ERROR_FILENAME_EXCED_RANGE);
+    }
+    const int length = static_cast<int>(path.size());
+    const int size =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), length, nullptr, 0);
+    if (size == 0) {
+        fail("cannot use the path", path, GetLastError());
+    }
+    std::wstring result(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), length, result.data(), size);
+    return result;
+}
+
+// A path as the file functions take it. Paths beyond the classic length limit work only
+// in their extended form ("\\?\"), which must be absolute and already normalised.
+std::wstring systemPath(const std::string& path) {
+    std::wstring wide = toWide(path);
+    constexpr std::size_t classicLimit = MAX_PATH - 12; // folders leave room for 8.3 names
+    if (wide.size() < classicLimit || wide.starts_with(L"\\\\?\\")) {
+        return wide;
+    }
+    std::wstring full(wide.size() + MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD needed =
+            GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (needed == 0) {
+            fail("cannot use the path", path, GetLastError());
+        }
+        if (needed < full.size()) {
+            full.resize(needed);
+            break;
+        }
+        full.resize(needed);
+    }
+    if (full.starts_with(L"\\\\")) {
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    }
+    return L"\\\\?\\" + full;
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle) noexcept : handle_(handle) {}
+    Handle(Handle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+    Handle& operator=(Handle&&) = delete;
+    ~Handle() {
+        if (valid()) {
+            CloseHandle(handle_);
+        }
+    }
+
+    HANDLE get() const noexcept { return handle_; }
+    bool valid() const noexcept { return handle_ != INVALID_HANDLE_VALUE; }
+    bool close() noexcept {
+        return CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != FALSE;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+// The temporary file beside the target, open for writing; closed and removed unless it
+// has become the target (an open file cannot be removed).
+class Temporary {
+public:
+    Temporary(std::wstring path, Handle file) : path_(std::move(path)), file_(std::move(file)) {}
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+    ~Temporary() {
+        if (file_.valid()) {
+            file_.close();
+        }
+        if (!moved_) {
+            DeleteFileW(path_.c_str());
+        }
+    }
+
+    // Returns ERROR_SUCCESS or the code of the first failure.
+    DWORD write(std::string_view bytes) {
+        while (!bytes.empty()) {
+            const DWORD chunk = bytes.size() > 0x40000000 ? 0x40000000 : DWORD(bytes.size());
+            DWORD written = 0;
+            if (!WriteFile(file_.get(), bytes.data(), chunk, &written, nullptr)) {
+                return GetLastError();
+            }
+            bytes.remove_prefix(written);
+        }
+        if (!FlushFileBuffers(file_.get()) || !file_.close()) {
+            return GetLastError();
+        }
+        return ERROR_SUCCESS;
+    }
+
+    DWORD moveTo(const std::wstring& target) {
+        if (!MoveFileExW(path_.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return GetLastError();
+        }
+        moved_ = true;
+        return ERROR_SUCCESS;
+    }
+
+private:
+    std::wstring path_;
+    Handle file_;
+    bool moved_ = false;
+};
+
+} // namespace
+
+bool fileMissing(const std::string& path) {
+    if (GetFileAttributesW(systemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    const DWORD code = GetLastError();
+    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) {
+        return true;
+    }
+    fail("cannot look at", path, code);
+}
+
+std::string readFile(const std::string& path) {
+    Handle in(CreateFileW(systemPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                          OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!in.valid()) {
+        fail("cannot open", path, GetLastError());
+    }
+    std::string bytes;
+    LARGE_INTEGER size;
+    if (GetFileSizeEx(in.get(), &size) && size.QuadPart > 0) {
+        bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    }
+    char chunk[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(in.get(), chunk, sizeof chunk, &got, nullptr)) {
+            fail("cannot read", path, GetLastError());
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(chunk, got);
+    }
+}
+
+void replaceFile(const std::string& path, std::string_view bytes) {
+    const std::wstring target = systemPath(path);
+    std::wstring name = systemPath(path + "." + std::to_string(GetCurrentProcessId()) + ".tmp");
+    Handle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        fail("cannot create a temporary file to save", path, GetLastError());
+    }
+    Temporary temporary(std::move(name), std::move(file));
+    if (const DWORD code = temporary.write(bytes); code != ERROR_SUCCESS) {
+        fail("cannot write a temporary file to save", path, code);
+    }
+    if (const DWORD code = temporary.moveTo(target); code != ERROR_SUCCESS) {
+        fail("cannot replace", path, code);
+    }
+}
+
+} // namespace tavrin::file

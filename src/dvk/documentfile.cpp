@@ -1,0 +1,73 @@
+#include "dvk/documentfile.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "etc/drevak/convert.h"
+#include "file/datafile.h"
+#include "file/rawfile.h"
+
+namespace dvk {
+
+namespace {
+
+constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
+// Long enough to recognise a line, short enough that a megabyte line stays readable.
+constexpr std::size_t SHOWN_LINE_BYTES = 160;
+
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::string_view shortened(std::string_view line, bool& cut) {
+    cut = line.size() > SHOWN_LINE_BYTES;
+    if (!cut) {
+        return line;
+    }
+    std::size_t end = SHOWN_LINE_BYTES;
+    // Never split a UTF-8 sequence: back off over continuation bytes.
+    while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return line.substr(0, end);
+}
+
+} // namespace
+
+DocumentFile readDocumentFile(const std::string& path) {
+    const std::string bytes = tavrin::file::readFile(path);
+    std::string_view text = bytes;
+    if (text.starts_with(BYTE_ORDER_MARK)) {
+        text.remove_prefix(BYTE_ORDER_MARK.size());
+    }
+    const std::vector<std::string_view> lines = tavrin::file::splitLines(text);
+
+    DocumentFile file;
+    if (lines.empty()) {
+        return file;
+    }
+    for (auto& failure : file.document.LoadWithReasons(true, lines)) {
+        file.dropped.push_back({failure.lineNumber, std::move(failure.reason),
+                                std::string(lines.at(failure.lineNumber - 1))});
+    }
+    // The reader skips these without a word; a hand-edited file deserves one.
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        if (!isBlank(line) && !drevak::Convert::isComment(line) &&
+            !drevak::Convert::isDataLine(line)) {
+            file.dropped.push_back({i + 1, "not a value line", std::string(line)});
+        }
+    }
+    std::stable_sort(
+        file.dropped.begin(), file.dropped.end(),
+        [](const DroppedLine& a, const DroppedLine& b) { return a.lineNumber < b.lineNumber; });
+    return file;
+}
+
+void printDropped(std::ostream& out, const std::string& path, const DroppedLine& dropped) {
+    bool cut = false;
+    out << path << ':' << dropped.lineNumber << ": " << dropped.reason << ": "
+        << shortened(dropped.line, cut) << (cut ? "..." : "") << '\n';
+}
+
+} // namespace dvk

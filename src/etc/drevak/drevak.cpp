@@ -78,7 +78,8 @@ Drevak& Drevak::CreatePath(std::span<const std::string_view> components) {
     return *node;
 }
 
-void Drevak::SetPairAt(std::span<const std::string_view> components, Integer first, Integer second) {
+void Drevak::SetPairAt(std::span<const std::string_view> components, Integer first,
+                       Integer second) {
     CreatePath(components) = std::vector<Integer>{first, second};
 }
 

@@ -60,14 +60,30 @@ void splitInto(std::vector<std::string_view>& components, std::string_view addre
 
 void assignValue(Drevak& node, char type, std::string_view text) {
     switch (static_cast<HAGATA>(type)) {
-    case HAGATA::Integer: node = Convert::toInteger(text); break;
-    case HAGATA::TSV_Integer: node = Convert::toIntegers(text); break;
-    case HAGATA::real: node = Convert::toReal(text); break;
-    case HAGATA::TSV_real: node = Convert::toReals(text); break;
-    case HAGATA::string: node = Convert::toText(text); break;
-    case HAGATA::TSV_string: node = Convert::toTexts(text); break;
-    case HAGATA::Binary: node = Convert::toBinary(text); break;
-    case HAGATA::TSV_Binary: node = Convert::toBinaries(text); break;
+    case HAGATA::Integer:
+        node = Convert::toInteger(text);
+        break;
+    case HAGATA::TSV_Integer:
+        node = Convert::toIntegers(text);
+        break;
+    case HAGATA::real:
+        node = Convert::toReal(text);
+        break;
+    case HAGATA::TSV_real:
+        node = Convert::toReals(text);
+        break;
+    case HAGATA::string:
+        node = Convert::toText(text);
+        break;
+    case HAGATA::TSV_string:
+        node = Convert::toTexts(text);
+        break;
+    case HAGATA::Binary:
+        node = Convert::toBinary(text);
+        break;
+    case HAGATA::TSV_Binary:
+        node = Convert::toBinaries(text);
+        break;
     }
 }
 
@@ -109,8 +125,8 @@ std::vector<std::string> DvkDocument::Load(bool reset, std::span<const std::stri
     return Load(reset, viewsOf(lines));
 }
 
-std::vector<DvkDocument::LoadFailure> DvkDocument::LoadWithReasons(
-    bool reset, std::span<const std::string_view> lines) {
+std::vector<DvkDocument::LoadFailure>
+DvkDocument::LoadWithReasons(bool reset, std::span<const std::string_view> lines) {
     if (reset) {
         clearNode();
     }
@@ -134,7 +150,8 @@ std::vector<DvkDocument::LoadFailure> DvkDocument::LoadWithReasons(
         if (Convert::isComment(line)) {
             continue;
         }
-        const std::span<const std::string_view> comments = lines.subspan(commentStart, i - commentStart);
+        const std::span<const std::string_view> comments =
+            lines.subspan(commentStart, i - commentStart);
         commentStart = i + 1;
         if (!Convert::isDataLine(line)) {
             continue;
@@ -187,9 +204,9 @@ std::string DvkDocument::toString() const {
     });
     const auto lineOf = [&lines](const Entry& entry) {
         const std::string_view all(lines);
-        return Convert::DataLine{all.substr(entry.begin, entry.addressEnd - entry.begin),
-                                 lines[entry.addressEnd],
-                                 all.substr(entry.addressEnd + 1, entry.end - entry.addressEnd - 1)};
+        return Convert::DataLine{
+            all.substr(entry.begin, entry.addressEnd - entry.begin), lines[entry.addressEnd],
+            all.substr(entry.addressEnd + 1, entry.end - entry.addressEnd - 1)};
     };
     std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
         return compareLines(lineOf(a), lineOf(b)) < 0;

@@ -14,23 +14,30 @@ namespace drevak {
 namespace {
 
 // In the order of the alternatives of Kareha::Value.
-constexpr HAGATA VALUE_TYPES[] = {HAGATA::Integer, HAGATA::TSV_Integer, HAGATA::real,
-                                  HAGATA::TSV_real,    HAGATA::string,      HAGATA::TSV_string,
-                                  HAGATA::Binary,      HAGATA::TSV_Binary};
+constexpr HAGATA VALUE_TYPES[] = {HAGATA::Integer,  HAGATA::TSV_Integer, HAGATA::real,
+                                  HAGATA::TSV_real, HAGATA::string,      HAGATA::TSV_string,
+                                  HAGATA::Binary,   HAGATA::TSV_Binary};
 
-HAGATA typeOf(const Kareha::Value& value) { return VALUE_TYPES[value.index()]; }
+HAGATA typeOf(const Kareha::Value& value) {
+    return VALUE_TYPES[value.index()];
+}
 
-bool isArray(const Kareha::Value& value) { return value.index() % 2 == 1; }
+bool isArray(const Kareha::Value& value) {
+    return value.index() % 2 == 1;
+}
 
 template <typename T>
-constexpr bool IS_ARRAY = std::is_same_v<T, std::vector<Integer>> ||
-                          std::is_same_v<T, std::vector<real>> ||
-                          std::is_same_v<T, std::vector<std::string>> ||
-                          std::is_same_v<T, std::vector<Binary>>;
+constexpr bool IS_ARRAY =
+    std::is_same_v<T, std::vector<Integer>> || std::is_same_v<T, std::vector<real>> ||
+    std::is_same_v<T, std::vector<std::string>> || std::is_same_v<T, std::vector<Binary>>;
 
-template <typename T> int threeWay(const T& a, const T& b) { return a < b ? -1 : (b < a ? 1 : 0); }
+template <typename T> int threeWay(const T& a, const T& b) {
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
 
-int compareScalar(Integer a, Integer b) { return threeWay(a, b); }
+int compareScalar(Integer a, Integer b) {
+    return threeWay(a, b);
+}
 
 int compareScalar(real a, real b) {
     if (a != a || b != b) {
@@ -51,10 +58,13 @@ int compareScalar(const std::string& a, const std::string& b) {
             return static_cast<unsigned char>(a[i]) - static_cast<unsigned char>(b[i]);
         }
     }
-    return clampToInt(static_cast<std::ptrdiff_t>(a.size()) - static_cast<std::ptrdiff_t>(b.size()));
+    return clampToInt(static_cast<std::ptrdiff_t>(a.size()) -
+                      static_cast<std::ptrdiff_t>(b.size()));
 }
 
-int compareScalar(const Binary& a, const Binary& b) { return threeWay(a, b); }
+int compareScalar(const Binary& a, const Binary& b) {
+    return threeWay(a, b);
+}
 
 template <typename T> int compareScalar(const std::vector<T>& a, const std::vector<T>& b) {
     const std::size_t common = std::min(a.size(), b.size());
@@ -106,7 +116,9 @@ Kareha& Kareha::operator=(Kareha&& other) noexcept {
     return *this;
 }
 
-Kareha::~Kareha() { releaseChildren(std::move(children_)); }
+Kareha::~Kareha() {
+    releaseChildren(std::move(children_));
+}
 
 std::string Kareha::toString() const {
     std::string text;
@@ -150,19 +162,27 @@ template <typename T> const T& Kareha::store(T value) {
     return std::get<T>(value_);
 }
 
-Integer Kareha::operator=(Integer value) { return store(value); }
+Integer Kareha::operator=(Integer value) {
+    return store(value);
+}
 const std::vector<Integer>& Kareha::operator=(std::vector<Integer> value) {
     return store(std::move(value));
 }
-real Kareha::operator=(real value) { return store(value); }
+real Kareha::operator=(real value) {
+    return store(value);
+}
 const std::vector<real>& Kareha::operator=(std::vector<real> value) {
     return store(std::move(value));
 }
-const std::string& Kareha::operator=(std::string value) { return store(std::move(value)); }
+const std::string& Kareha::operator=(std::string value) {
+    return store(std::move(value));
+}
 const std::vector<std::string>& Kareha::operator=(std::vector<std::string> value) {
     return store(std::move(value));
 }
-const Binary& Kareha::operator=(Binary value) { return store(std::move(value)); }
+const Binary& Kareha::operator=(Binary value) {
+    return store(std::move(value));
+}
 const std::vector<Binary>& Kareha::operator=(std::vector<Binary> value) {
     return store(std::move(value));
 }
@@ -229,17 +249,27 @@ template <typename T> const T& Kareha::get(HAGATA wanted) const {
     return std::get<T>(value_);
 }
 
-Integer Kareha::GetInteger() const { return get<Integer>(HAGATA::Integer); }
+Integer Kareha::GetInteger() const {
+    return get<Integer>(HAGATA::Integer);
+}
 const std::vector<Integer>& Kareha::GetIntegers() const {
     return get<std::vector<Integer>>(HAGATA::TSV_Integer);
 }
-real Kareha::GetReal() const { return get<real>(HAGATA::real); }
-const std::vector<real>& Kareha::GetReals() const { return get<std::vector<real>>(HAGATA::TSV_real); }
-const std::string& Kareha::GetString() const { return get<std::string>(HAGATA::string); }
+real Kareha::GetReal() const {
+    return get<real>(HAGATA::real);
+}
+const std::vector<real>& Kareha::GetReals() const {
+    return get<std::vector<real>>(HAGATA::TSV_real);
+}
+const std::string& Kareha::GetString() const {
+    return get<std::string>(HAGATA::string);
+}
 const std::vector<std::string>& Kareha::GetStrings() const {
     return get<std::vector<std::string>>(HAGATA::TSV_string);
 }
-const Binary& Kareha::GetBinary() const { return get<Binary>(HAGATA::Binary); }
+const Binary& Kareha::GetBinary() const {
+    return get<Binary>(HAGATA::Binary);
+}
 const std::vector<Binary>& Kareha::GetBinaries() const {
     return get<std::vector<Binary>>(HAGATA::TSV_Binary);
 }
@@ -252,7 +282,9 @@ void Kareha::RemoveChild(std::string_view name) {
     children_->erase(found);
 }
 
-std::size_t Kareha::ChildCount() const noexcept { return children_ ? children_->size() : 0; }
+std::size_t Kareha::ChildCount() const noexcept {
+    return children_ ? children_->size() : 0;
+}
 
 void Kareha::EachChild(const std::function<void(const std::string&, Drevak&)>& visit) {
     if (children_) {

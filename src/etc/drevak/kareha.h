@@ -22,7 +22,8 @@ struct NameHash {
 };
 
 // Children are addressable nodes, so that an address walk can go on from any node.
-using ChildMap = std::unordered_map<std::string, std::unique_ptr<Drevak>, NameHash, std::equal_to<>>;
+using ChildMap =
+    std::unordered_map<std::string, std::unique_ptr<Drevak>, NameHash, std::equal_to<>>;
 
 // A node: an optional typed value (its "file"), named children and a comment.
 // A node knows neither its name nor its parent.
@@ -98,8 +99,8 @@ public:
 
     // Visits every node holding a value, with its address relative to this node.
     // Iterative, so deep documents cannot overflow the stack.
-    void EachValueNode(const std::function<void(std::string_view address, const Kareha& node)>&
-                           visit) const;
+    void EachValueNode(
+        const std::function<void(std::string_view address, const Kareha& node)>& visit) const;
 
 protected:
     void clearNode();

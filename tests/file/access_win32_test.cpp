@@ -5,31 +5,25 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "file/datafile.h"
 #include "scratch_folder.h"
+#include "system_code.h"
 
 namespace tavrin::file {
 namespace {
 
 using fixture::bytesOf;
 using fixture::ScratchFolder;
+using fixture::systemCodeOf;
 using fixture::writeBytes;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-class RawFileWin32Test : public ::testing::Test {
+class AccessWin32Test : public ::testing::Test {
 protected:
     ScratchFolder folder;
 };
-
-int systemCodeOf(auto&& operation) {
-    try {
-        operation();
-    } catch (const FileError& error) {
-        return error.systemCode();
-    }
-    return 0;
-}
 
 // Holds a file open with no sharing, as another program editing it would.
 class Lock {
@@ -46,7 +40,7 @@ private:
     HANDLE handle_;
 };
 
-TEST_F(RawFileWin32Test, PathsThatAreNotUtf8AreRefused) {
+TEST_F(AccessWin32Test, PathsThatAreNotUtf8AreRefused) {
     const std::string bad = folder.path("a") + "\xFF.dvk";
     EXPECT_EQ(systemCodeOf([&] { fileMissing(bad); }), ERROR_NO_UNICODE_TRANSLATION);
     EXPECT_EQ(systemCodeOf([&] { readFile(bad); }), ERROR_NO_UNICODE_TRANSLATION);
@@ -54,7 +48,7 @@ TEST_F(RawFileWin32Test, PathsThatAreNotUtf8AreRefused) {
     EXPECT_TRUE(folder.names().empty());
 }
 
-TEST_F(RawFileWin32Test, FailureCarriesTheSystemsOwnReason) {
+TEST_F(AccessWin32Test, FailureCarriesTheSystemsOwnReason) {
     try {
         readFile(folder.path("absent.dvk"));
         FAIL() << "no FileError";
@@ -65,7 +59,7 @@ TEST_F(RawFileWin32Test, FailureCarriesTheSystemsOwnReason) {
     }
 }
 
-TEST_F(RawFileWin32Test, LockedFileCannotBeReadNorReplaced) {
+TEST_F(AccessWin32Test, LockedFileIsNeitherReadNorReplacedNorOfferedForSaving) {
     const auto target = folder.root() / "a.dvk";
     writeBytes(target, "old");
     {
@@ -73,6 +67,9 @@ TEST_F(RawFileWin32Test, LockedFileCannotBeReadNorReplaced) {
         ASSERT_TRUE(lock.held());
         EXPECT_EQ(systemCodeOf([&] { readFile(folder.path("a.dvk")); }), ERROR_SHARING_VIOLATION);
         EXPECT_FALSE(fileMissing(folder.path("a.dvk")));
+        const LoadedDocument loaded = LoadOrNewDocument(folder.path("a.dvk"));
+        EXPECT_FALSE(loaded.saveable());
+        EXPECT_THAT(loaded.failure, HasSubstr(folder.path("a.dvk")));
         EXPECT_NE(systemCodeOf([&] { replaceFile(folder.path("a.dvk"), "new"); }), 0);
     }
     EXPECT_EQ(bytesOf(target), "old");

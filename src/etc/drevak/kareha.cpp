@@ -76,9 +76,12 @@ template <typename T> int compareScalar(const std::vector<T>& a, const std::vect
     return threeWay(a.size(), b.size());
 }
 
-std::string withName(const char* format, std::string_view name) {
-    std::string text(format);
-    text.replace(text.find("%s"), 2, name);
+// Fills the one "%s" of a message format.
+std::string withName(std::string_view format, std::string_view name) {
+    const std::size_t at = format.find("%s");
+    std::string text(format.substr(0, at));
+    text += name;
+    text += format.substr(at + 2);
     return text;
 }
 

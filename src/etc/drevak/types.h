@@ -29,7 +29,8 @@ inline constexpr Integer UNSET_INTEGER = std::numeric_limits<Integer>::min();
 // The type name used in messages: "Integer", "Integer[]", "real", ...
 std::string_view FileToString(HAGATA type);
 
-// Sort rank of a type character in the writer: ":" 0, "*" 1, "\" 2, "?" 3, "=" 4, "@" 5, "$" 6, "!" 7.
+// Sort rank of a type character in the writer: ":" 0, "*" 1, "\" 2, "?" 3, "=" 4, "@" 5, "$" 6,
+// "!" 7.
 int typeOrder(char typeChar);
 
 } // namespace drevak

@@ -1,0 +1,8 @@
+#pragma once
+
+// The one way project code includes the Windows headers.
+#include <windows.h>
+
+// The tree-document library has a member named DeleteFile; the Windows macro would
+// rename it to DeleteFileW in every file that sees both.
+#undef DeleteFile

@@ -1,0 +1,42 @@
+#include "system/application.h"
+
+#include <exception>
+#include <utility>
+
+#include "system/folders.h"
+#include "system/staticdata.h"
+
+namespace tavrin::system {
+
+Application::Document::Document(std::string filePath)
+    : path(std::move(filePath)), loaded(file::LoadOrNewDocument(path)) {}
+
+Application::Application()
+    : appDocument_(StaticData::dataFilePath(StaticData::ApplicationFile())),
+      groupsDocument_(StaticData::dataFilePath(StaticData::GroupsFile())),
+      itemsDocument_(StaticData::dataFilePath(StaticData::ItemsFile())) {}
+
+std::vector<Application::Unsaved> Application::save() const {
+    createFolder(StaticData::DataFolder());
+    std::vector<Unsaved> unsaved;
+    std::exception_ptr firstFailure;
+    for (const Document* document : {&appDocument_, &itemsDocument_, &groupsDocument_}) {
+        if (!document->loaded.saveable()) {
+            unsaved.push_back({document->path, document->loaded.failure});
+            continue;
+        }
+        try {
+            file::SaveDocument(document->loaded.document, document->path);
+        } catch (const std::exception&) {
+            if (!firstFailure) {
+                firstFailure = std::current_exception();
+            }
+        }
+    }
+    if (firstFailure) {
+        std::rethrow_exception(firstFailure);
+    }
+    return unsaved;
+}
+
+} // namespace tavrin::system

@@ -1,0 +1,65 @@
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "system/application.h"
+#include "system/staticdata.h"
+#include "system/tavrinerrors.h"
+#include "system/win32.h"
+#include "tavrin/arguments.h"
+#include "tavrin/guard.h"
+#include "utility/unicode.h"
+
+namespace {
+
+using tavrin::system::Application;
+using tavrin::system::StaticData;
+
+// Until the launcher window exists, a run goes from the loaded application straight to
+// shutdown.
+class Launcher final : public tavrin::Session {
+public:
+    void start() override {
+        StaticData::initialize();
+        // The program has no options: the arguments are only recorded for the log.
+        arguments_ = tavrin::commandLineArguments(GetCommandLineW());
+        application_.emplace();
+    }
+
+    int run() override { return 0; }
+
+    void save() override { application_->save(); }
+
+private:
+    std::vector<std::string> arguments_;
+    std::optional<Application> application_;
+};
+
+// No window exists to own a dialog yet: every failure is shown task-modal.
+class MessageBoxReporter final : public tavrin::Reporter {
+public:
+    void showException(const tavrin::system::TavrinException& exception) override {
+        show(exception.toString());
+    }
+    void showError(const std::exception& error) override {
+        show(tavrin::system::throwableText(error));
+    }
+    void showOther(std::string_view text) override { show(text); }
+
+private:
+    static void show(std::string_view text) {
+        MessageBoxW(nullptr, tavrin::utility::toWide(text).c_str(), L"Tavrin",
+                    MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    }
+};
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything can load a library: never from the current or a document's folder.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    Launcher launcher;
+    MessageBoxReporter reporter;
+    return tavrin::runGuarded(launcher, reporter);
+}

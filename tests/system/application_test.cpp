@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "file/rawfile.h"
+#include "system/application.h"
+#include "system/staticdata.h"
+#include "system/win32.h"
+#include "testfiles.h"
+#include "utility/unicode.h"
+
+namespace tavrin::system {
+namespace {
+
+using systemtest::byteOrderMark;
+using systemtest::readBytes;
+using systemtest::TempFolder;
+using systemtest::writeBytes;
+
+// Points the data files at a folder of the test's own.
+class ApplicationTest : public testing::Test {
+protected:
+    ApplicationTest() : data(temp.path() / L"ユーザー" / L"data") {
+        StaticData::Values values = StaticData::read(drevak::DvkDocument(), temp.text());
+        values.DataFolder = systemtest::utf8(data);
+        StaticData::initialize(values);
+    }
+
+    // Opens a file so that nobody else may read or write it until the handle is closed.
+    static HANDLE lock(const std::filesystem::path& path) {
+        const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_NE(handle, INVALID_HANDLE_VALUE);
+        return handle;
+    }
+
+    static void add(drevak::DvkDocument& document, std::string line) {
+        const std::vector<std::string> lines{std::move(line)};
+        ASSERT_TRUE(document.Load(false, lines).empty());
+    }
+
+    TempFolder temp;
+    std::filesystem::path data;
+};
+
+TEST_F(ApplicationTest, FirstRunCreatesTheDataFolderAndWritesThreeEmptyDocuments) {
+    Application application;
+    EXPECT_EQ(application.appDocument().ChildCount(), 0u);
+    EXPECT_TRUE(application.save().empty());
+    for (const wchar_t* name : {L"app.dvk", L"items.dvk", L"groups.dvk"}) {
+        EXPECT_EQ(readBytes(data / name), byteOrderMark);
+    }
+}
+
+TEST_F(ApplicationTest, LoadsEachDocumentFromItsFileAndWritesChangesBackSorted) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "Window:4\n");
+    writeBytes(data / L"groups.dvk", "Group$メイン\r\n");
+    writeBytes(data / L"items.dvk", std::string(byteOrderMark) + "Item/b\\x\r\nItem/a\\y");
+
+    Application application;
+    EXPECT_EQ(application.appDocument().GetChild("Window").GetInteger(), 4);
+    EXPECT_EQ(application.groupsDocument().GetChild("Group").GetStrings().at(0), "メイン");
+    EXPECT_EQ(application.itemsDocument().GetChild("Item/a").GetString(), "y");
+    add(application.appDocument(), "Window:1");
+    application.save();
+
+    EXPECT_EQ(readBytes(data / L"app.dvk"), std::string(byteOrderMark) + "Window:1\r\n");
+    EXPECT_EQ(readBytes(data / L"items.dvk"),
+              std::string(byteOrderMark) + "Item/a\\y\r\nItem/b\\x\r\n");
+}
+
+TEST_F(ApplicationTest, DocumentThatCouldNotBeLoadedIsNeverWrittenOver) {
+    std::filesystem::create_directories(data / L"app.dvk");
+    writeBytes(data / L"items.dvk", "Item/a:1\r\n");
+    const HANDLE locked = lock(data / L"items.dvk");
+    Application application;
+    CloseHandle(locked);
+
+    const std::vector<Application::Unsaved> unsaved = application.save();
+    ASSERT_EQ(unsaved.size(), 2u);
+    EXPECT_EQ(unsaved[0].path, systemtest::utf8(data / L"app.dvk"));
+    EXPECT_EQ(unsaved[1].path, systemtest::utf8(data / L"items.dvk"));
+    EXPECT_FALSE(unsaved[0].failure.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(data / L"app.dvk"));
+    EXPECT_EQ(readBytes(data / L"items.dvk"), "Item/a:1\r\n");
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), byteOrderMark);
+}
+
+TEST_F(ApplicationTest, FailedWriteStillLetsTheOtherDocumentsBeWritten) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"items.dvk", "Item/a:1\r\n");
+    Application application;
+    add(application.appDocument(), "Window:2");
+    const HANDLE locked = lock(data / L"items.dvk");
+    EXPECT_THROW(application.save(), file::FileError);
+    CloseHandle(locked);
+
+    EXPECT_EQ(readBytes(data / L"app.dvk"), std::string(byteOrderMark) + "Window:2\r\n");
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), byteOrderMark);
+    EXPECT_EQ(readBytes(data / L"items.dvk"), "Item/a:1\r\n");
+}
+
+} // namespace
+} // namespace tavrin::system

@@ -56,6 +56,16 @@ TEST_F(GetSet, GetFailsClearlyForMissingInvalidOrValuelessNodes) {
     EXPECT_EQ(run({"get", path("missing.dvk"), "A"}).exitCode, 1);
 }
 
+TEST_F(GetSet, GetOfAValueOnADroppedLinePointsToCheck) {
+    const std::string file = write("damaged.dvk", "A:1\nB:x\nC/D=\t1\n");
+    for (const std::string address : {"B", "C"}) {
+        const Outcome result = run({"get", file, address});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_THAT(result.err, HasSubstr("2 line(s) did not apply: dvk check"));
+    }
+    EXPECT_THAT(run({"get", file, "Z"}).err, HasSubstr("no node at Z (2 line(s)"));
+}
+
 TEST_F(GetSet, SetOnAMissingFileCreatesIt) {
     const std::string file = path("new.dvk");
     set(file, "Window/Left", ":100");

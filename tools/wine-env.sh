@@ -1,0 +1,110 @@
+# Wine environment of the project; sourced by tools/wine-run and tools/wine-session.
+#
+# Every Windows program of the build and the tests runs in one prefix inside the build
+# tree (never the user's ~/.wine), made on first use and configured so that windows
+# close at once without a window manager and Japanese text renders.
+#
+# TAVRIN_WINEPREFIX overrides the prefix folder (relative paths are taken from the
+# repository root). TAVRIN_WINESERVER=persistent says that a persistent wineserver is
+# already running for the prefix (tools/wine-session starts one), so nobody waits for
+# the server to exit.
+
+tavrin_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Raise this when the prefix configuration below changes: existing prefixes are redone.
+tavrin_prefix_version=3
+
+tavrin_wine_env() {
+    local prefix=${TAVRIN_WINEPREFIX:-build/wine}
+    [[ $prefix == /* ]] || prefix=$tavrin_repo/$prefix
+    export WINEPREFIX=${prefix%/}
+    export WINEARCH=win64 WINEDEBUG=-all
+    export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+    # The prefix's Desktop and Documents folders are links into $HOME.
+    export HOME=$WINEPREFIX-home
+    # A locale that is not installed breaks Japanese file names.
+    export LANG=C.UTF-8
+    unset LC_ALL
+}
+
+tavrin_persistent_server() {
+    [[ ${TAVRIN_WINESERVER:-} == persistent ]]
+}
+
+tavrin_wait_server() {
+    tavrin_persistent_server || wineserver -w
+}
+
+tavrin_prefix_ready() {
+    [[ $(cat "$WINEPREFIX/.tavrin-prefix" 2>/dev/null) == "$tavrin_prefix_version" ]]
+}
+
+# Makes the prefix once; a lock keeps parallel tests from making it twice.
+tavrin_prepare_prefix() {
+    tavrin_prefix_ready && return 0
+    mkdir -p "$(dirname "$WINEPREFIX")" "$HOME"
+    (
+        flock 9
+        tavrin_prefix_ready && exit 0
+        echo "wine-run: preparing the Wine prefix $WINEPREFIX" >&2
+        local log=$WINEPREFIX-setup.log
+        if ! tavrin_configure_prefix >"$log" 2>&1; then
+            echo "wine-run: preparing the Wine prefix failed:" >&2
+            cat "$log" >&2
+            exit 1
+        fi
+    ) 9>"$WINEPREFIX.lock"
+}
+
+# Steps are chained with && because errexit does not act inside the caller's condition.
+tavrin_configure_prefix() {
+    wineboot -i &&
+        tavrin_wait_server &&
+        tavrin_install_fonts &&
+        tavrin_registry_file >"$WINEPREFIX/tavrin-settings.reg" &&
+        wine reg import "$WINEPREFIX/tavrin-settings.reg" &&
+        winecfg /v win10 &&
+        tavrin_wait_server &&
+        echo "$tavrin_prefix_version" >"$WINEPREFIX/.tavrin-prefix"
+}
+
+# Debian's Wine does not load the fonts it bundles; the prefix gets its own copies.
+tavrin_install_fonts() {
+    local font fonts=$WINEPREFIX/drive_c/windows/Fonts
+    for font in tahoma.ttf tahomabd.ttf marlett.ttf; do
+        cp "$(dpkg -L fonts-wine | grep "/$font\$")" "$fonts/" || return
+    done
+}
+
+# A REG_MULTI_SZ value in the hex(7) form of a registry file: UTF-16LE, doubly terminated.
+tavrin_multi_sz() {
+    printf '%s\0\0' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 |
+        tr -s ' \n' ',' | sed 's/^,//; s/,$//'
+}
+
+# Registry files are UTF-16LE with a byte-order mark; an 8-bit file would make Wine read
+# the hex(7) bytes as 8-bit text.
+tavrin_registry_file() {
+    printf '\xff\xfe'
+    tavrin_registry_settings | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE
+}
+
+tavrin_registry_settings() {
+    local link face
+    link=$(tavrin_multi_sz ipag.ttf,IPAGothic)
+    cat <<'EOF'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"MS UI Gothic"="IPAGothic"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]
+EOF
+    # Bold Tahoma (captions, bold dialog text) is looked up under its full name.
+    for face in "Tahoma" "Tahoma Bold" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
+        echo "\"$face\"=hex(7):$link"
+    done
+}

@@ -1,0 +1,46 @@
+# Tavrin: `make run` starts the portable program under Wine, `make test` runs every test
+# of both presets, `make bench` runs the benchmarks. Missing Debian packages are
+# installed first (as root) or named with the command that installs them.
+
+WINDOWS_BUILD ?= build/windows
+HOST_BUILD ?= build/host
+PORTABLE_DIR ?= build/portable
+# Holds the CTestTestfile.cmake that joins the tests of both presets.
+TEST_ROOT ?= build
+JOBS ?= 2
+
+PACKAGES := cmake make g++ clang libclang-rt-14-dev clang-16 libclang-rt-16-dev \
+	googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev rapidjson-dev \
+	g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth \
+	fonts-ipafont-gothic fonts-wine imagemagick
+
+.PHONY: help deps configure-windows configure-host run test bench
+
+help:
+	@echo "make run    build tavrin.exe, assemble $(PORTABLE_DIR) and start it under Wine"
+	@echo "make test   build both presets and run all their tests"
+	@echo "make bench  build and run the host benchmarks"
+	@echo "make deps   install the Debian packages the build needs"
+
+deps:
+	@tools/install-deps $(PACKAGES)
+
+configure-windows: deps
+	cmake --preset windows -B $(WINDOWS_BUILD) -DTAVRIN_PORTABLE_DIR=$(abspath $(PORTABLE_DIR))
+
+configure-host: deps
+	cmake --preset host -B $(HOST_BUILD)
+
+run: configure-windows
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target portable
+	tools/wine-run $(PORTABLE_DIR)/tavrin.exe
+
+test: configure-windows configure-host
+	@rm -f $(TEST_ROOT)/ctest-summary.txt
+	cmake --build $(HOST_BUILD) -j$(JOBS)
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
+	tools/run-tests $(TEST_ROOT) $(HOST_BUILD) $(WINDOWS_BUILD)
+
+bench: configure-host
+	cmake --build $(HOST_BUILD) -j$(JOBS) --target drevak_bench
+	$(HOST_BUILD)/bench/drevak_bench

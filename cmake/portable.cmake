@@ -1,0 +1,11 @@
+# The portable release folder: tavrin.exe beside static.dvk, plugin/ and resource/,
+# assembled from the repository's portable/ folder.
+set(TAVRIN_PORTABLE_DIR ${CMAKE_SOURCE_DIR}/build/portable CACHE PATH
+    "Folder that the portable target assembles")
+
+add_custom_target(portable
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/portable ${TAVRIN_PORTABLE_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tavrin> ${TAVRIN_PORTABLE_DIR}/tavrin.exe
+    COMMENT "Assembling the portable folder ${TAVRIN_PORTABLE_DIR}"
+    VERBATIM)
+add_dependencies(portable tavrin)

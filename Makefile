@@ -8,6 +8,8 @@ PORTABLE_DIR ?= build/portable
 # Holds the CTestTestfile.cmake that joins the tests of both presets.
 TEST_ROOT ?= build
 JOBS ?= 2
+# cmake --build runs make again: keep its output free of directory notices.
+MAKEFLAGS += --no-print-directory
 
 PACKAGES := cmake make g++ clang libclang-rt-14-dev clang-16 libclang-rt-16-dev \
 	googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev rapidjson-dev \

@@ -17,7 +17,8 @@ constexpr std::string_view USAGE =
     "  dvk get FILE ADDRESS         print the value at ADDRESS, e.g. :5 or \\text\n"
     "  dvk set FILE ADDRESS VALUE   store VALUE (type character and value text, e.g. :5,\n"
     "                               \\text, $a<TAB>b) at ADDRESS and save; a missing FILE\n"
-    "                               is created\n"
+    "                               is created, a file with lines that check lists is\n"
+    "                               left alone\n"
     "exit codes: 0 done, 1 failed, 2 bad usage\n";
 
 struct Command {

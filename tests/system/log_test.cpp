@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <source_location>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "system/log.h"
+#include "system/staticdata.h"
+#include "system/tavrinerrors.h"
+#include "system/timer.h"
+#include "system/win32.h"
+#include "testfiles.h"
+#include "utility/unicode.h"
+
+namespace tavrin::system {
+namespace {
+
+using systemtest::readBytes;
+using systemtest::TempFolder;
+using systemtest::utf8;
+
+struct Entry {
+    SystemTime time;
+    std::string file;
+    unsigned line = 0;
+    std::string message;
+};
+
+// Splits a log file into its entries, failing the test on anything that is not an entry.
+std::vector<Entry> entriesOf(const std::string& log) {
+    static const std::regex header(
+        "<([0-9]{4})/([1-9][0-9]?)/([1-9][0-9]?) ([0-9]{1,2}):([0-9]{1,2}):([0-9]{1,2})"
+        "\\.([0-9]{1,3})> ([^\r\n]+)\\(([0-9]+)\\)={20}\r\n");
+    std::vector<Entry> entries;
+    std::size_t at = 0;
+    while (at < log.size()) {
+        std::smatch parts;
+        const auto from = log.begin() + static_cast<std::ptrdiff_t>(at);
+        if (!std::regex_search(from, log.end(), parts, header,
+                               std::regex_constants::match_continuous)) {
+            ADD_FAILURE() << "no entry header at " << at << ": " << log.substr(at, 80);
+            break;
+        }
+        const auto number = [&parts](int index) {
+            return static_cast<std::uint16_t>(std::stoi(parts[index]));
+        };
+        Entry entry;
+        entry.time = {number(1), number(2), 0,         number(3),
+                      number(4), number(5), number(6), number(7)};
+        entry.file = parts[8];
+        entry.line = std::stoul(parts[9]);
+        const std::size_t body = at + static_cast<std::size_t>(parts.length(0));
+        std::size_t end = log.find("\r\n\r\n<", body);
+        if (end == std::string::npos) {
+            end = log.size() - 4;
+            EXPECT_TRUE(log.ends_with("\r\n\r\n")) << "the last entry is not complete";
+        }
+        entry.message = log.substr(body, end - body);
+        entries.push_back(entry);
+        at = end + 4;
+    }
+    return entries;
+}
+
+bool sameDayTime(const SystemTime& time, const SystemTime& before, const SystemTime& after) {
+    const auto value = [](SystemTime time) {
+        time.wDayOfWeek = 0;
+        return toTimeValue(time);
+    };
+    return value(before) <= value(time) && value(time) <= value(after);
+}
+
+std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        files.push_back(entry.path());
+    }
+    return files;
+}
+
+// A log folder in a fresh temporary folder; the log is ended after every test.
+class LogTest : public testing::Test {
+protected:
+    explicit LogTest(std::filesystem::path logFolder = L"log") : folder(temp.path() / logFolder) {
+        StaticData::Values values;
+        values.LogFolder = utf8(folder) + "\\";
+        StaticData::initialize(values);
+    }
+    ~LogTest() override { SetLogging(false); }
+
+    // The one log file; fails the test when there is not exactly one.
+    std::string onlyLog() const {
+        const auto files = filesIn(folder);
+        EXPECT_EQ(files.size(), 1u);
+        return files.empty() ? std::string() : readBytes(files.front());
+    }
+
+    TempFolder temp;
+    std::filesystem::path folder;
+};
+
+TEST_F(LogTest, OffItMakesNoFolderNoFileAndBuildsNoMessage) {
+    bool built = false;
+    SetLogging(false);
+    WriteLog([&built] {
+        built = true;
+        return "never";
+    });
+    WriteLog("args -> %s", std::vector<std::string>{"a"});
+    EXPECT_FALSE(built);
+    EXPECT_FALSE(isLogging());
+    EXPECT_FALSE(std::filesystem::exists(folder));
+    SetLogging(false);
+    EXPECT_FALSE(std::filesystem::exists(folder));
+}
+
+class NestedLogTest : public LogTest {
+protected:
+    NestedLogTest() : LogTest(std::filesystem::path(L"ログ") / L"二段目") {}
+};
+
+TEST_F(NestedLogTest, OneFileNamedAfterTheStartInMissingFoldersFromStartToEnd) {
+    const SystemTime before = currentLocalTime();
+    SetLogging(true);
+    const SystemTime after = currentLocalTime();
+    ASSERT_TRUE(isLogging());
+    WriteLog([] { return "途中"; });
+    SetLogging(false);
+    EXPECT_FALSE(isLogging());
+
+    const auto files = filesIn(folder);
+    ASSERT_EQ(files.size(), 1u);
+    const std::string name = utf8(files.front().filename());
+    std::smatch parts;
+    ASSERT_TRUE(std::regex_match(name, parts,
+                                 std::regex("([0-9]{4})-([1-9][0-9]?)-([0-9]{2})\\((.+)\\) "
+                                            "([0-9]{2})-([0-9]{2})-([0-9]{2})\\.log")))
+        << name;
+    const auto number = [&parts](int index) {
+        return static_cast<std::uint16_t>(std::stoi(parts[index]));
+    };
+    const DateTime named(number(1), number(2), number(3), number(5), number(6), number(7), 0);
+    EXPECT_EQ(parts[4], named.weekName(named.dayOfWeek())) << name;
+    SystemTime earliest = before;
+    earliest.wMilliseconds = 0;
+    EXPECT_TRUE(sameDayTime(named.systemTime(), earliest, after)) << name;
+
+    const std::string log = readBytes(files.front());
+    // UTF-8 without a byte-order mark.
+    EXPECT_TRUE(log.starts_with("<")) << log.substr(0, 20);
+    const std::vector<Entry> entries = entriesOf(log);
+    ASSERT_EQ(entries.size(), 3u) << log;
+    EXPECT_TRUE(entries[0].message.starts_with("Log Start.\r\n[OS]\r\nWindow: "))
+        << entries[0].message;
+    EXPECT_NE(entries[0].message.find("\r\n[MEMORY]\r\n"), std::string::npos);
+    EXPECT_NE(entries[0].message.find("\r\n[CPU]\r\n"), std::string::npos);
+    EXPECT_NE(entries[0].message.find("\r\n[COMPILER]\r\n"), std::string::npos);
+    EXPECT_NE(entries[0].message.find("\r\n[COMPILE]\r\n"), std::string::npos);
+    EXPECT_TRUE(
+        std::regex_search(entries[0].message, std::regex("\r\nCoverageVersion: (true|false)$")))
+        << entries[0].message;
+    EXPECT_EQ(entries[1].message, "途中");
+    EXPECT_EQ(entries[2].message, "Log End.");
+    for (const Entry& entry : entries) {
+        EXPECT_TRUE(sameDayTime(entry.time, earliest, currentLocalTime()));
+    }
+}
+
+TEST_F(LogTest, EntryCarriesTimeCallSiteAndMessageInItsExactForm) {
+    SetLogging(true);
+    const std::size_t start = onlyLog().size();
+    const SystemTime before = currentLocalTime();
+    const std::source_location here = std::source_location::current();
+    WriteLog([] { return std::string("一行目\r\n二行目"); });
+    const SystemTime after = currentLocalTime();
+    const std::string written = onlyLog().substr(start);
+
+    const std::vector<Entry> entries = entriesOf(written);
+    ASSERT_EQ(entries.size(), 1u) << written;
+    EXPECT_EQ(entries[0].file, here.file_name());
+    EXPECT_EQ(entries[0].line, here.line() + 1);
+    EXPECT_EQ(entries[0].message, "一行目\r\n二行目");
+    EXPECT_TRUE(sameDayTime(entries[0].time, before, after));
+    // Plain numbers in the time stamp: no padding anywhere.
+    const std::string stamp =
+        std::to_string(entries[0].time.wYear) + "/" + std::to_string(entries[0].time.wMonth) + "/" +
+        std::to_string(entries[0].time.wDay) + " " + std::to_string(entries[0].time.wHour) + ":" +
+        std::to_string(entries[0].time.wMinute) + ":" + std::to_string(entries[0].time.wSecond) +
+        "." + std::to_string(entries[0].time.wMilliseconds);
+    EXPECT_EQ(written, "<" + stamp + "> " + here.file_name() + "(" +
+                           std::to_string(here.line() + 1) + ")====================\r\n" +
+                           "一行目\r\n二行目\r\n\r\n");
+}
+
+TEST_F(LogTest, EmptyMessageKeepsItsHeaderAndBlankLine) {
+    SetLogging(true);
+    const std::size_t start = onlyLog().size();
+    WriteLog([] { return std::string(); });
+    const std::string written = onlyLog().substr(start);
+    EXPECT_TRUE(
+        std::regex_match(written, std::regex("<[^>]+> [^\r\n]+\\([0-9]+\\)={20}\r\n\r\n\r\n")))
+        << written;
+    const std::vector<Entry> entries = entriesOf(written);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].message, "");
+}
+
+TEST_F(LogTest, MessagesAreBuiltOnlyWhileOnAndOnlyOnItsOwnThread) {
+    int built = 0;
+    const auto message = [&built] {
+        ++built;
+        return "built";
+    };
+    WriteLog(message);
+    SetLogging(true);
+    WriteLog(message);
+    std::thread([&message] { WriteLog(message); }).join();
+    SetLogging(false);
+    WriteLog(message);
+    EXPECT_EQ(built, 1);
+    const std::vector<Entry> entries = entriesOf(onlyLog());
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[1].message, "built");
+}
+
+TEST_F(LogTest, FormatFormFillsEachPlaceholderWithItsArgumentsText) {
+    SetLogging(true);
+    const std::size_t start = onlyLog().size();
+    const std::source_location here = std::source_location::current();
+    WriteLog("args -> %s", std::vector<std::string>{"Z:\\t\\tavrin.exe", "二 語"});
+    WriteLog("%s%% %s %s|%s|%s", 100, true, 2.5, std::string_view("表"),
+             TavrinException("月の値が不正(13)", CODE::DATE_MONTH));
+    WriteLog("none");
+    const std::vector<Entry> entries = entriesOf(onlyLog().substr(start));
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].message, "args -> [\"Z:\\t\\tavrin.exe\", \"二 語\"]");
+    EXPECT_EQ(entries[0].line, here.line() + 1);
+    EXPECT_EQ(entries[0].file, here.file_name());
+    EXPECT_TRUE(
+        std::regex_match(entries[1].message, std::regex("100% true 2\\.5\\|表\\|[^\n]+\\([0-9]+\\) "
+                                                        "月の値が不正\\(13\\)\\[16\\] [0-9/: .]+")))
+        << entries[1].message;
+    EXPECT_EQ(entries[2].message, "none");
+}
+
+TEST(LogFormat, TextsOfValuesAndPlaceholders) {
+    EXPECT_EQ(formatLog("a %s b %s", {"1", "2"}), "a 1 b 2");
+    EXPECT_EQ(formatLog("100%%", {}), "100%");
+    EXPECT_EQ(formatLog("%s%s", {"", "x"}), "x");
+    EXPECT_EQ(logText(std::vector<int>{1, -2}), "[1, -2]");
+    EXPECT_EQ(logText(std::vector<std::string>{}), "[]");
+    EXPECT_EQ(logText(false), "false");
+    EXPECT_EQ(logText(std::runtime_error("open failed")), "open failed");
+    EXPECT_EQ(logText(DateTime(2008, 1, 2, 9, 5, 3, 7)), "2008/1/2(水) 9:5:3.7");
+}
+
+TEST_F(LogTest, SecondStartInTheSameSecondTruncatesTheFirstFile) {
+    // The two starts may fall on both sides of a second: try until they share one.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        SetLogging(true);
+        WriteLog([] { return "first run"; });
+        SetLogging(false);
+        SetLogging(true);
+        SetLogging(false);
+        const auto files = filesIn(folder);
+        if (files.size() == 1) {
+            const std::vector<Entry> entries = entriesOf(readBytes(files.front()));
+            ASSERT_EQ(entries.size(), 2u);
+            EXPECT_TRUE(entries[0].message.starts_with("Log Start."));
+            EXPECT_EQ(entries[1].message, "Log End.");
+            return;
+        }
+        std::filesystem::remove_all(folder);
+    }
+    FAIL() << "no two starts within one second";
+}
+
+TEST_F(LogTest, FolderThatCannotBeMadeRaisesAndLeavesTheLogOff) {
+    systemtest::writeBytes(temp.path() / L"file", "x");
+    StaticData::Values values;
+    values.LogFolder = utf8(temp.path() / L"file" / L"log") + "\\";
+    StaticData::initialize(values);
+    EXPECT_THROW(SetLogging(true), TavrinException);
+    EXPECT_FALSE(isLogging());
+    bool built = false;
+    WriteLog([&built] {
+        built = true;
+        return "";
+    });
+    EXPECT_FALSE(built);
+}
+
+TEST_F(LogTest, FileThatCannotBeOpenedRaisesAndLeavesTheLogOff) {
+    // Files by the names of these seconds, held open without sharing: every start fails.
+    std::filesystem::create_directories(folder);
+    std::vector<HANDLE> held;
+    const SystemTime now = currentLocalTime();
+    for (int second = 0; second < 3; ++second) {
+        const DateTime moment(toTimeValue(now) + 1000 * second);
+        const std::wstring name = utility::toWide(moment.format(
+            DateTime::MASK::ALL, DateTime::plainMonthNames(), DateTime::japaneseWeekNames(),
+            "[YYYY]-[M]-[DD]([W]) [hh]-[mm]-[ss].log"));
+        held.push_back(CreateFileW((folder / name).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_NE(held.back(), INVALID_HANDLE_VALUE);
+    }
+    EXPECT_THROW(SetLogging(true), TavrinException);
+    EXPECT_FALSE(isLogging());
+    for (const HANDLE file : held) {
+        CloseHandle(file);
+    }
+}
+
+TEST_F(LogTest, FolderWithoutTrailingBackslashHoldsTheFile) {
+    StaticData::Values values;
+    values.LogFolder = utf8(folder);
+    StaticData::initialize(values);
+    SetLogging(true);
+    SetLogging(false);
+    EXPECT_EQ(filesIn(temp.path()), std::vector<std::filesystem::path>{folder});
+    EXPECT_EQ(filesIn(folder).size(), 1u);
+}
+
+} // namespace
+} // namespace tavrin::system

@@ -201,14 +201,14 @@ std::string demangled(const std::type_info& type) {
     return status == 0 ? name.get() : type.name();
 }
 
+template <typename Throwable> void expectClassNameIsTheTypeName() {
+    const Throwable thrown("x");
+    const TavrinThrowable& root = thrown;
+    EXPECT_EQ(root.className(), demangled(typeid(root)));
+}
+
 template <typename... Throwable> void expectClassNamesAreTheTypeNames() {
-    (
-        [] {
-            const Throwable thrown("x");
-            const TavrinThrowable& root = thrown;
-            EXPECT_EQ(root.className(), demangled(typeid(root)));
-        }(),
-        ...);
+    (expectClassNameIsTheTypeName<Throwable>(), ...);
 }
 
 #define PAIR_TYPES(AREA) AREA##Error, AREA##Exception

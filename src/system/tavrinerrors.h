@@ -54,9 +54,10 @@ enum class CODE : std::int32_t {
 // The member name of a code value, or "There is no corresponding enum member name in CODE".
 std::string_view codeName(std::int32_t value);
 
-// Objects whose text is their toString(), such as date-time values.
+// Objects whose text is their toString(), such as date-time values. Exceptions are not
+// among them: one exception goes into another as its chained cause.
 template <typename Object>
-concept HasToString = requires(const Object& object) {
+concept TextObject = !std::derived_from<Object, std::exception> && requires(const Object& object) {
     { object.toString() } -> std::convertible_to<std::string>;
 };
 
@@ -74,12 +75,10 @@ public:
     explicit TavrinThrowable(std::string message, CODE code = CODE::NONE,
                              std::shared_ptr<const std::exception> next = nullptr,
                              std::source_location where = std::source_location::current());
-    template <typename Object>
-    requires HasToString<Object> &&
-        (!std::derived_from<Object, std::exception>)explicit TavrinThrowable(
-            const Object& object, CODE code = CODE::NONE,
-            std::shared_ptr<const std::exception> next = nullptr,
-            std::source_location where = std::source_location::current())
+    template <TextObject Object>
+    explicit TavrinThrowable(const Object& object, CODE code = CODE::NONE,
+                             std::shared_ptr<const std::exception> next = nullptr,
+                             std::source_location where = std::source_location::current())
         : TavrinThrowable(std::string(object.toString()), code, std::move(next), where) {}
     explicit TavrinThrowable(std::wstring_view text, CODE code = CODE::NONE,
                              std::shared_ptr<const std::exception> next = nullptr,

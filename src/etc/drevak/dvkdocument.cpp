@@ -175,6 +175,9 @@ DvkDocument::LoadWithReasons(bool reset, std::span<const std::string_view> lines
     return failures;
 }
 
+// The children are visited in name order, which gives address order except where a
+// name is a prefix of a sibling's and the rest sorts before "/" ("A" "A-1" "A/x"): a
+// final check catches that and sorts the blocks.
 std::string DvkDocument::toString() const {
     std::string text;
     if (!Comment.empty()) {
@@ -185,44 +188,97 @@ std::string DvkDocument::toString() const {
         }
         text += CRLF;
     }
+    const std::size_t headerEnd = text.size();
 
-    // Every value line goes into one buffer; the entries sort views into it.
-    struct Entry {
+    // Offsets into text of one node's comment lines, address, value text and line end.
+    struct Block {
         std::size_t begin;
+        std::size_t line;
         std::size_t addressEnd;
         std::size_t end;
-        const Kareha* node;
     };
-    std::string lines;
-    std::vector<Entry> entries;
-    EachValueNode([&](std::string_view address, const Kareha& node) {
-        const std::size_t begin = lines.size();
-        lines += address;
-        const std::size_t addressEnd = lines.size();
-        lines += node.toString();
-        entries.push_back({begin, addressEnd, lines.size(), &node});
-    });
-    const auto lineOf = [&lines](const Entry& entry) {
-        const std::string_view all(lines);
-        return Convert::DataLine{
-            all.substr(entry.begin, entry.addressEnd - entry.begin), lines[entry.addressEnd],
-            all.substr(entry.addressEnd + 1, entry.end - entry.addressEnd - 1)};
-    };
-    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        return compareLines(lineOf(a), lineOf(b)) < 0;
-    });
-
-    text.reserve(text.size() + lines.size() + entries.size() * CRLF.size());
-    for (const Entry& entry : entries) {
-        for (const std::string_view comment : Convert::splitComment(entry.node->Comment)) {
+    std::vector<Block> blocks;
+    std::string address;
+    const auto writeBlock = [&](const Kareha& node) {
+        Block block{text.size(), 0, 0, 0};
+        for (const std::string_view comment : Convert::splitComment(node.Comment)) {
             text += ';';
             text += comment;
             text += CRLF;
         }
-        text.append(lines, entry.begin, entry.end - entry.begin);
+        block.line = text.size();
+        text += address;
+        block.addressEnd = text.size();
+        node.appendValueText(text);
+        block.end = text.size();
         text += CRLF;
+        blocks.push_back(block);
+    };
+
+    // Children waiting to be visited, each frame's share sorted by name.
+    std::vector<const ChildMap::Entry*> waiting;
+    struct Frame {
+        std::size_t start;
+        std::size_t next;
+        std::size_t end;
+        std::size_t addressLength;
+    };
+    std::vector<Frame> frames;
+    const auto enter = [&](const Kareha& node, std::size_t addressLength) {
+        const std::size_t start = waiting.size();
+        for (const ChildMap::Entry& entry : node.ChildTable()) {
+            waiting.push_back(&entry);
+        }
+        std::sort(
+            waiting.begin() + static_cast<std::ptrdiff_t>(start), waiting.end(),
+            [](const ChildMap::Entry* a, const ChildMap::Entry* b) { return a->name < b->name; });
+        frames.push_back({start, start, waiting.size(), addressLength});
+    };
+
+    if (HaveFile()) {
+        writeBlock(*this);
     }
-    return text;
+    enter(*this, 0);
+    while (!frames.empty()) {
+        Frame& frame = frames.back();
+        if (frame.next == frame.end) {
+            waiting.resize(frame.start);
+            frames.pop_back();
+            continue;
+        }
+        const ChildMap::Entry& entry = *waiting[frame.next++];
+        address.resize(frame.addressLength);
+        if (!address.empty()) {
+            address += '/';
+        }
+        address += entry.name;
+        if (entry.node->HaveFile()) {
+            writeBlock(*entry.node);
+        }
+        if (entry.node->ChildCount() > 0) {
+            enter(*entry.node, address.size());
+        }
+    }
+
+    const std::string_view all(text);
+    const auto lineOf = [all](const Block& block) {
+        return Convert::DataLine{
+            all.substr(block.line, block.addressEnd - block.line), all[block.addressEnd],
+            all.substr(block.addressEnd + 1, block.end - block.addressEnd - 1)};
+    };
+    const auto before = [&](const Block& a, const Block& b) {
+        return compareLines(lineOf(a), lineOf(b)) < 0;
+    };
+    if (std::is_sorted(blocks.begin(), blocks.end(), before)) {
+        return text;
+    }
+    std::sort(blocks.begin(), blocks.end(), before);
+    std::string sorted(all.substr(0, headerEnd));
+    sorted.reserve(text.size());
+    for (const Block& block : blocks) {
+        sorted += all.substr(block.begin, block.end + CRLF.size() - block.begin);
+    }
+    return sorted;
 }
 
 } // namespace drevak

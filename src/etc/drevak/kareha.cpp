@@ -39,11 +39,22 @@ int compareScalar(Integer a, Integer b) {
     return threeWay(a, b);
 }
 
+void appendValue(std::string& out, const auto& value) {
+    Convert::append(out, value);
+}
+void appendValue(std::string& out, StoredReal value) {
+    Convert::append(out, real(value));
+}
+
 int compareScalar(real a, real b) {
     if (a != a || b != b) {
         return -1;
     }
     return threeWay(a, b);
+}
+
+int compareScalar(StoredReal a, StoredReal b) {
+    return compareScalar(real(a), real(b));
 }
 
 int clampToInt(std::ptrdiff_t difference) {
@@ -90,17 +101,18 @@ std::string withName(std::string_view format, std::string_view name) {
 Kareha::Kareha() = default;
 
 // Frees a subtree level by level, so that a deep chain never recurses in destructors.
-void Kareha::releaseChildren(std::unique_ptr<ChildMap> children) {
-    std::vector<std::unique_ptr<ChildMap>> pending;
-    if (children) {
-        pending.push_back(std::move(children));
+void Kareha::releaseChildren(ChildMap children) noexcept {
+    if (children.empty()) {
+        return;
     }
+    std::vector<std::vector<ChildMap::Entry>> pending;
+    pending.push_back(children.release());
     while (!pending.empty()) {
-        std::unique_ptr<ChildMap> current = std::move(pending.back());
+        std::vector<ChildMap::Entry> current = std::move(pending.back());
         pending.pop_back();
-        for (auto& [name, child] : *current) {
-            if (child->children_) {
-                pending.push_back(std::move(child->children_));
+        for (ChildMap::Entry& entry : current) {
+            if (!entry.node->children_.empty()) {
+                pending.push_back(entry.node->children_.release());
             }
         }
     }
@@ -125,11 +137,15 @@ Kareha::~Kareha() {
 
 std::string Kareha::toString() const {
     std::string text;
-    if (haveFile_) {
-        text.push_back(static_cast<char>(typeOf(value_)));
-        std::visit([&text](const auto& value) { Convert::append(text, value); }, value_);
-    }
+    appendValueText(text);
     return text;
+}
+
+void Kareha::appendValueText(std::string& out) const {
+    if (haveFile_) {
+        out.push_back(static_cast<char>(typeOf(value_)));
+        std::visit([&out](const auto& value) { appendValue(out, value); }, value_);
+    }
 }
 
 // A node without a value sorts before one with a value.
@@ -172,7 +188,7 @@ const std::vector<Integer>& Kareha::operator=(std::vector<Integer> value) {
     return store(std::move(value));
 }
 real Kareha::operator=(real value) {
-    return store(value);
+    return store(StoredReal(value));
 }
 const std::vector<real>& Kareha::operator=(std::vector<real> value) {
     return store(std::move(value));
@@ -259,7 +275,7 @@ const std::vector<Integer>& Kareha::GetIntegers() const {
     return get<std::vector<Integer>>(HAGATA::TSV_Integer);
 }
 real Kareha::GetReal() const {
-    return get<real>(HAGATA::real);
+    return get<StoredReal>(HAGATA::real);
 }
 const std::vector<real>& Kareha::GetReals() const {
     return get<std::vector<real>>(HAGATA::TSV_real);
@@ -278,30 +294,24 @@ const std::vector<Binary>& Kareha::GetBinaries() const {
 }
 
 void Kareha::RemoveChild(std::string_view name) {
-    const auto found = children_ ? children_->find(name) : ChildMap::iterator{};
-    if (!children_ || found == children_->end()) {
+    if (!children_.take(name)) {
         throw DrevakException(withName("そんな子(%s)うちにいません", name));
     }
-    children_->erase(found);
 }
 
 std::size_t Kareha::ChildCount() const noexcept {
-    return children_ ? children_->size() : 0;
+    return children_.size();
 }
 
 void Kareha::EachChild(const std::function<void(const std::string&, Drevak&)>& visit) {
-    if (children_) {
-        for (auto& [name, child] : *children_) {
-            visit(name, *child);
-        }
+    for (const ChildMap::Entry& entry : children_) {
+        visit(entry.name, *entry.node);
     }
 }
 
 void Kareha::EachChild(const std::function<void(const std::string&, const Drevak&)>& visit) const {
-    if (children_) {
-        for (const auto& [name, child] : *children_) {
-            visit(name, *child);
-        }
+    for (const ChildMap::Entry& entry : children_) {
+        visit(entry.name, *entry.node);
     }
 }
 
@@ -320,15 +330,11 @@ std::vector<Drevak*> Kareha::Children() {
 }
 
 ChildMap& Kareha::ChildTable() {
-    if (!children_) {
-        children_ = std::make_unique<ChildMap>();
-    }
-    return *children_;
+    return children_;
 }
 
 const ChildMap& Kareha::ChildTable() const {
-    static const ChildMap none;
-    return children_ ? *children_ : none;
+    return children_;
 }
 
 std::unique_ptr<Drevak> Kareha::Dup(bool deep) const {
@@ -342,17 +348,12 @@ std::unique_ptr<Drevak> Kareha::Dup(bool deep) const {
     while (!pending.empty()) {
         const auto [source, target] = pending.back();
         pending.pop_back();
-        if (!source->children_) {
-            continue;
-        }
-        ChildMap& table = target->ChildTable();
-        table.reserve(source->children_->size());
-        for (const auto& [name, child] : *source->children_) {
+        for (const ChildMap::Entry& entry : source->children_) {
             auto twin = std::make_unique<Drevak>();
-            twin->value_ = child->value_;
-            twin->haveFile_ = child->haveFile_;
-            pending.emplace_back(child.get(), twin.get());
-            table.emplace(name, std::move(twin));
+            twin->value_ = entry.node->value_;
+            twin->haveFile_ = entry.node->haveFile_;
+            pending.emplace_back(entry.node.get(), twin.get());
+            target->children_.insert(entry.name, std::move(twin));
         }
     }
     return copy;
@@ -368,13 +369,11 @@ void Kareha::RenameChild(std::string_view oldName, std::string_view newName) {
     if (!Convert::isName(newName)) {
         throw DrevakException(withName("%sはツリー名として不正", newName));
     }
-    auto handle = children_->extract(children_->find(oldName));
-    handle.key() = std::string(newName);
-    children_->insert(std::move(handle));
+    children_.rename(oldName, newName);
 }
 
 bool Kareha::HaveChild(std::string_view name) const {
-    return children_ && children_->find(name) != children_->end();
+    return children_.find(name) != nullptr;
 }
 
 Drevak& Kareha::GetChild(std::string_view name) {
@@ -382,10 +381,8 @@ Drevak& Kareha::GetChild(std::string_view name) {
 }
 
 const Drevak& Kareha::GetChild(std::string_view name) const {
-    if (children_) {
-        if (const auto found = children_->find(name); found != children_->end()) {
-            return *found->second;
-        }
+    if (const Drevak* child = children_.find(name)) {
+        return *child;
     }
     throw DrevakException(withName("指定した子供(%s)が存在しない", name));
 }
@@ -394,16 +391,15 @@ bool Kareha::AddChild(std::unique_ptr<Drevak> node, std::string_view name) {
     if (!node || !Convert::isName(name) || HaveChild(name)) {
         return false;
     }
-    ChildTable().emplace(std::string(name), std::move(node));
+    children_.insert(name, std::move(node));
     return true;
 }
 
 Drevak& Kareha::childOrNew(std::string_view name) {
-    ChildMap& table = ChildTable();
-    if (const auto found = table.find(name); found != table.end()) {
-        return *found->second;
+    if (Drevak* child = children_.find(name)) {
+        return *child;
     }
-    return *table.emplace(std::string(name), std::make_unique<Drevak>()).first->second;
+    return children_.insert(name, std::make_unique<Drevak>());
 }
 
 std::vector<std::string> Kareha::CommentLines() const {
@@ -438,8 +434,8 @@ void Kareha::EachValueNode(
         std::size_t addressLength;
     };
     std::vector<Frame> pending;
-    if (children_ && !children_->empty()) {
-        pending.push_back({children_.get(), children_->begin(), 0});
+    if (!children_.empty()) {
+        pending.push_back({&children_, children_.begin(), 0});
     }
     std::string address;
     while (!pending.empty()) {
@@ -448,18 +444,19 @@ void Kareha::EachValueNode(
             pending.pop_back();
             continue;
         }
-        const auto& [name, child] = *frame.next;
+        const ChildMap::Entry& entry = *frame.next;
         ++frame.next;
+        const Kareha& child = *entry.node;
         address.resize(frame.addressLength);
         if (!address.empty()) {
             address.push_back('/');
         }
-        address += name;
-        if (child->haveFile_) {
-            visit(address, *child);
+        address += entry.name;
+        if (child.haveFile_) {
+            visit(address, child);
         }
-        if (child->children_ && !child->children_->empty()) {
-            pending.push_back({child->children_.get(), child->children_->begin(), address.size()});
+        if (!child.children_.empty()) {
+            pending.push_back({&child.children_, child.children_.begin(), address.size()});
         }
     }
 }

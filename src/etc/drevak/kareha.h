@@ -1,36 +1,42 @@
 #pragma once
 
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <variant>
 #include <vector>
 
+#include "etc/drevak/childmap.h"
 #include "etc/drevak/types.h"
 
 namespace drevak {
 
-class Drevak;
-
-struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const noexcept {
-        return std::hash<std::string_view>{}(name);
+// A real kept in plain bytes: its 16-byte alignment would make every node a quarter larger
+// and slower to allocate.
+class StoredReal {
+public:
+    StoredReal(real value) noexcept { std::memcpy(bytes_, &value, sizeof value); }
+    operator real() const noexcept {
+        real value;
+        std::memcpy(&value, bytes_, sizeof value);
+        return value;
     }
-};
+    friend bool operator==(const StoredReal& a, const StoredReal& b) noexcept {
+        return real(a) == real(b);
+    }
 
-// Children are addressable nodes, so that an address walk can go on from any node.
-using ChildMap =
-    std::unordered_map<std::string, std::unique_ptr<Drevak>, NameHash, std::equal_to<>>;
+private:
+    unsigned char bytes_[sizeof(real)];
+};
 
 // A node: an optional typed value (its "file"), named children and a comment.
 // A node knows neither its name nor its parent.
 class Kareha {
 public:
-    using Value = std::variant<Integer, std::vector<Integer>, real, std::vector<real>, std::string,
-                               std::vector<std::string>, Binary, std::vector<Binary>>;
+    using Value = std::variant<Integer, std::vector<Integer>, StoredReal, std::vector<real>,
+                               std::string, std::vector<std::string>, Binary, std::vector<Binary>>;
 
     Kareha();
     Kareha(Kareha&&) noexcept;
@@ -42,6 +48,7 @@ public:
 
     // Type character and value text; empty without a value.
     virtual std::string toString() const;
+    void appendValueText(std::string& out) const;
     int opCmp(const Kareha& other) const;
     bool operator==(const Kareha& other) const;
 
@@ -71,8 +78,6 @@ public:
     const std::vector<std::string>& GetStrings() const;
     const Binary& GetBinary() const;
     const std::vector<Binary>& GetBinaries() const;
-    // The stored value without a type check, for writers of the text form.
-    const Value& value() const noexcept { return value_; }
 
     void RemoveChild(std::string_view name);
     std::size_t ChildCount() const noexcept;
@@ -108,11 +113,11 @@ protected:
 private:
     template <typename T> const T& get(HAGATA wanted) const;
     template <typename T> const T& store(T value);
-    static void releaseChildren(std::unique_ptr<ChildMap> children);
+    static void releaseChildren(ChildMap children) noexcept;
 
     Value value_;
     bool haveFile_ = false;
-    std::unique_ptr<ChildMap> children_;
+    ChildMap children_;
 };
 
 } // namespace drevak

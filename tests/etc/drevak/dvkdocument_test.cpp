@@ -93,6 +93,9 @@ TEST(DocumentText, OnlyCommentLinesGiveAnEmptyDocument) {
 TEST(DocumentText, LinesAreSortedByAddressThenTypeThenValue) {
     const DvkDocument document = documentOf("A/B:1\nB\\x\nA:1\nAB:1\nA/A\\z");
     EXPECT_EQ(textOf(document), "A:1\nA/A\\z\nA/B:1\nAB:1\nB\\x\n");
+    const DvkDocument interleaved = documentOf("A/x:1\nA-1/y:2\nA:3\nA-1:4");
+    EXPECT_EQ(textOf(interleaved), "A:3\nA-1:4\nA-1/y:2\nA/x:1\n")
+        << "a sibling whose name extends another's and sorts before \"/\" comes between";
     const DvkDocument::DataBlock integer("A:1"), text("A\\1"), longer("A/B:1");
     EXPECT_LT(integer.opCmp(text), 0) << "Integer before string at one address";
     EXPECT_LT(integer.opCmp(longer), 0) << "shorter address first";

@@ -129,6 +129,30 @@ TEST(KarehaChildren, AddRemoveAndLookUp) {
     EXPECT_EQ(root.ChildNames(), std::vector<std::string>{"名前 with blanks\t"});
 }
 
+TEST(KarehaChildren, ManyChildrenStayReachableThroughRemovalsAndRenames) {
+    Drevak root;
+    for (int i = 0; i < 300; ++i) {
+        root.childOrNew("c" + std::to_string(i)) = Integer{i};
+    }
+    for (int i = 0; i < 300; i += 3) {
+        root.RemoveChild("c" + std::to_string(i));
+    }
+    root.RenameChild("c1", "renamed");
+    EXPECT_EQ(root.ChildCount(), 200u);
+    EXPECT_FALSE(root.Kareha::HaveChild("c1"));
+    EXPECT_EQ(root.Kareha::GetChild("renamed").GetInteger(), 1);
+    for (int i = 2; i < 300; ++i) {
+        EXPECT_EQ(root.Kareha::HaveChild("c" + std::to_string(i)), i % 3 != 0) << i;
+    }
+    while (root.ChildCount() > 3) {
+        root.RemoveChild(root.ChildNames().front());
+    }
+    EXPECT_EQ(root.ChildCount(), 3u);
+    for (const std::string& name : root.ChildNames()) {
+        EXPECT_TRUE(root.Kareha::HaveChild(name));
+    }
+}
+
 TEST(KarehaChildren, RenameChecksInOrder) {
     Drevak root;
     Drevak& a = root.childOrNew("a");
@@ -139,7 +163,7 @@ TEST(KarehaChildren, RenameChecksInOrder) {
     EXPECT_EQ(raisedText([&] { root.RenameChild("x", "y"); }), "xが見つかんない");
     EXPECT_EQ(raisedText([&] { root.RenameChild("a", "b"); }), "bってのはスデにある");
     EXPECT_EQ(raisedText([&] { root.RenameChild("a", "c/d"); }), "c/dはツリー名として不正");
-    root.ChildTable().emplace("b/x", std::make_unique<Drevak>()); // the raw table takes any key
+    root.ChildTable().insert("b/x", std::make_unique<Drevak>()); // the raw table takes any key
     EXPECT_EQ(raisedText([&] { root.RenameChild("a", "b/x"); }), "b/xってのはスデにある")
         << "existence is checked before validity";
     root.RenameChild("a", "c");

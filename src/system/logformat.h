@@ -62,10 +62,12 @@ template <typename Value> std::string logText(const Value& value) {
         const int length =
             std::snprintf(buffer, sizeof buffer, "%Lg", static_cast<long double>(value));
         return std::string(buffer, length < 0 ? 0 : static_cast<std::size_t>(length));
-    } else if constexpr (HasToString<Value>) {
-        return std::string(value.toString());
     } else if constexpr (std::derived_from<Value, std::exception>) {
         return throwableText(value);
+    } else if constexpr (requires {
+                             { value.toString() } -> std::convertible_to<std::string>;
+                         }) {
+        return std::string(value.toString());
     } else {
         static_assert(std::ranges::input_range<const Value>, "no log text for this type");
         std::string text = "[";

@@ -4,12 +4,17 @@
 #include <utility>
 
 #include "system/folders.h"
+#include "system/log.h"
 #include "system/staticdata.h"
 
 namespace tavrin::system {
 
 Application::Document::Document(std::string filePath)
-    : path(std::move(filePath)), loaded(file::LoadOrNewDocument(path)) {}
+    : path(std::move(filePath)), loaded(file::LoadOrNewDocument(path)) {
+    if (!loaded.saveable()) {
+        WriteLog("not loaded, so it will not be saved: %s\r\n%s", path, loaded.failure);
+    }
+}
 
 Application::Application()
     : appDocument_(StaticData::dataFilePath(StaticData::ApplicationFile())),

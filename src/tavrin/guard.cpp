@@ -1,6 +1,24 @@
 #include "tavrin/guard.h"
 
+#include <source_location>
+
+#include "system/log.h"
+
 namespace tavrin {
+
+namespace {
+
+// A log that cannot be written must not change what the run shows or returns.
+void logCaught(std::exception_ptr caught,
+               std::source_location where = std::source_location::current()) noexcept {
+    try {
+        system::WriteLog([&caught] { return thrownText(caught); }, where);
+    } catch (...) {
+        // Nothing is left to tell it to.
+    }
+}
+
+} // namespace
 
 int runGuarded(Session& session, Reporter& reporter) {
     try {
@@ -12,9 +30,11 @@ int runGuarded(Session& session, Reporter& reporter) {
                 exitCode = session.run();
             } catch (...) {
                 failed = true;
+                logCaught(std::current_exception());
                 throw;
             }
         } catch (const system::TavrinException& exception) {
+            logCaught(std::current_exception());
             reporter.showException(exception);
             exitCode = static_cast<int>(exception.Code());
         }
@@ -24,6 +44,7 @@ int runGuarded(Session& session, Reporter& reporter) {
         }
         return exitCode;
     } catch (const std::exception& error) {
+        logCaught(std::current_exception());
         try {
             reporter.showError(error);
         } catch (...) {
@@ -31,6 +52,7 @@ int runGuarded(Session& session, Reporter& reporter) {
         }
         return -1;
     } catch (...) {
+        logCaught(std::current_exception());
         try {
             reporter.showOther(thrownText(std::current_exception()));
         } catch (...) {
@@ -46,6 +68,8 @@ std::string thrownText(std::exception_ptr thrown) {
     }
     try {
         std::rethrow_exception(thrown);
+    } catch (const std::exception& exception) {
+        return system::throwableText(exception);
     } catch (const std::string& text) {
         return text;
     } catch (const char* text) {

@@ -26,7 +26,7 @@ public:
     virtual ~Reporter() = default;
     // An exception of the application's family that left set-up or the message loop.
     virtual void showException(const system::TavrinException& exception) = 0;
-    // Any exception that reached the outermost layer.
+    // Any exception that reached the outermost layer, or that kept the log from starting.
     virtual void showError(const std::exception& error) = 0;
     // Something thrown that is no exception at all, by its text.
     virtual void showOther(std::string_view text) = 0;
@@ -34,10 +34,12 @@ public:
 
 // Runs the session inside the three guard layers and returns the process exit code:
 // run()'s result, a TavrinException's Code, -1 for any other exception, -2 for anything
-// else thrown. A failure of run() keeps save() from being called.
+// else thrown. A failure of run() keeps save() from being called. Each layer that catches
+// writes the caught object's text to the log.
 int runGuarded(Session& session, Reporter& reporter);
 
-// The text of a thrown value that is not an exception: the text when it is one, else "null".
+// The text of any thrown value: an exception's own text, the text of a thrown string,
+// else "null".
 std::string thrownText(std::exception_ptr thrown);
 
 } // namespace tavrin

@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "system/application.h"
+#include "system/log.h"
 #include "system/staticdata.h"
 #include "system/tavrinerrors.h"
 #include "system/win32.h"
 #include "tavrin/arguments.h"
 #include "tavrin/guard.h"
+#include "tavrin/runlog.h"
 #include "utility/unicode.h"
 
 namespace {
@@ -20,18 +22,29 @@ using tavrin::system::StaticData;
 // shutdown.
 class Launcher final : public tavrin::Session {
 public:
+    explicit Launcher(tavrin::Reporter& reporter) : reporter_(reporter) {}
+
     void start() override {
         StaticData::initialize();
+        tavrin::startLog(StaticData::LogEnabled(), reporter_);
         // The program has no options: the arguments are only recorded for the log.
         arguments_ = tavrin::commandLineArguments(GetCommandLineW());
         application_.emplace();
     }
 
-    int run() override { return 0; }
+    int run() override {
+        tavrin::system::WriteLog("args -> %s", arguments_);
+        return 0;
+    }
 
-    void save() override { application_->save(); }
+    void save() override {
+        for (const Application::Unsaved& unsaved : application_->save()) {
+            tavrin::system::WriteLog("not saved: %s\r\n%s", unsaved.path, unsaved.failure);
+        }
+    }
 
 private:
+    tavrin::Reporter& reporter_;
     std::vector<std::string> arguments_;
     std::optional<Application> application_;
 };
@@ -59,7 +72,10 @@ private:
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Before anything can load a library: never from the current or a document's folder.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    Launcher launcher;
     MessageBoxReporter reporter;
-    return tavrin::runGuarded(launcher, reporter);
+    Launcher launcher(reporter);
+    const int exitCode = tavrin::runGuarded(launcher, reporter);
+    // After the guards, which log what they catch.
+    tavrin::endLog();
+    return exitCode;
 }

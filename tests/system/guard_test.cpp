@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "etc/drevak/drevakexception.h"
+#include "logfiles.h"
 #include "system/tavrinerrors.h"
 #include "tavrin/guard.h"
 
@@ -61,7 +62,8 @@ TEST(Guard, TavrinExceptionFromTheLoopGivesItsCodeAndNothingIsSaved) {
     EXPECT_EQ(session.saves, 0);
     ASSERT_EQ(reporter.shown.size(), 1u);
     EXPECT_TRUE(reporter.shown[0].starts_with("exception: ")) << reporter.shown[0];
-    EXPECT_TRUE(reporter.shown[0].ends_with(") ファイル実行例外[22]")) << reporter.shown[0];
+    EXPECT_NE(reporter.shown[0].find(") ファイル実行例外[22] "), std::string::npos)
+        << reporter.shown[0];
 }
 
 TEST(Guard, OtherExceptionsFromTheLoopGiveMinusOneAndNothingIsSaved) {
@@ -90,7 +92,7 @@ TEST(Guard, TavrinExceptionBeforeTheLoopReachesTheOuterLayer) {
     EXPECT_EQ(runGuarded(session, reporter), -1);
     EXPECT_EQ(session.saves, 0);
     ASSERT_EQ(reporter.shown.size(), 1u);
-    EXPECT_TRUE(reporter.shown[0].ends_with(") 自分の居場所さえ分からない[4]"))
+    EXPECT_NE(reporter.shown[0].find(") 自分の居場所さえ分からない[4] "), std::string::npos)
         << reporter.shown[0];
 }
 
@@ -129,6 +131,65 @@ TEST(Guard, ReporterThatFailsDoesNotEndTheProcess) {
     session.onRun = []() -> int { throw 5; };
     EXPECT_EQ(runGuarded(session, reporter), -2);
     EXPECT_EQ(session.saves, 0);
+}
+
+TEST(Guard, EveryLayerThatCatchesLogsTheCaughtObjectsText) {
+    const TavrinException failure("ファイル実行例外", CODE::FILE);
+    struct Case {
+        const char* name;
+        std::function<void()> onStart;
+        std::function<int()> onRun;
+        std::function<void()> onSave;
+        std::vector<std::string> logged;
+    };
+    const auto none = [] {};
+    const auto zero = [] { return 0; };
+    const std::vector<Case> cases{
+        {"normal run", none, zero, none, {}},
+        // Innermost and middle layer.
+        {"exception of the family from the loop",
+         none,
+         [&failure]() -> int { throw failure; },
+         none,
+         {failure.toString(), failure.toString()}},
+        // Innermost and outer layer.
+        {"other exception from the loop",
+         none,
+         []() -> int { throw std::runtime_error("open failed"); },
+         none,
+         {"open failed", "open failed"}},
+        {"text thrown from the loop",
+         none,
+         []() -> int { throw "文字列"; },
+         none,
+         {"文字列", "文字列"}},
+        // Outer layer alone.
+        {"exception of the family before the loop",
+         [&failure] { throw failure; },
+         zero,
+         none,
+         {failure.toString()}},
+        {"something else thrown before the loop", [] { throw 42; }, zero, none, {"null"}},
+        {"failed save", none, zero, [] { throw std::runtime_error("disk full"); }, {"disk full"}},
+    };
+    for (const Case& c : cases) {
+        systemtest::TestLog log;
+        ScriptedSession session;
+        session.onStart = c.onStart;
+        session.onRun = c.onRun;
+        session.onSave = c.onSave;
+        RecordingReporter reporter;
+        runGuarded(session, reporter);
+        const std::vector<systemtest::LogEntry> entries = log.end();
+        EXPECT_EQ(systemtest::logMessages(entries), c.logged) << c.name;
+        for (const systemtest::LogEntry& entry : entries) {
+            EXPECT_EQ(entry.file, "src/tavrin/guard.cpp") << c.name;
+        }
+        // Each layer names its own line.
+        if (entries.size() == 2) {
+            EXPECT_NE(entries[0].line, entries[1].line) << c.name;
+        }
+    }
 }
 
 } // namespace

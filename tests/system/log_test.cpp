@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "logfiles.h"
 #include "system/log.h"
 #include "system/staticdata.h"
 #include "system/tavrinerrors.h"
@@ -19,52 +20,12 @@
 namespace tavrin::system {
 namespace {
 
+using systemtest::filesIn;
+using systemtest::logEntries;
+using systemtest::LogEntry;
 using systemtest::readBytes;
 using systemtest::TempFolder;
 using systemtest::utf8;
-
-struct Entry {
-    SystemTime time;
-    std::string file;
-    unsigned line = 0;
-    std::string message;
-};
-
-// Splits a log file into its entries, failing the test on anything that is not an entry.
-std::vector<Entry> entriesOf(const std::string& log) {
-    static const std::regex header(
-        "<([0-9]{4})/([1-9][0-9]?)/([1-9][0-9]?) ([0-9]{1,2}):([0-9]{1,2}):([0-9]{1,2})"
-        "\\.([0-9]{1,3})> ([^\r\n]+)\\(([0-9]+)\\)={20}\r\n");
-    std::vector<Entry> entries;
-    std::size_t at = 0;
-    while (at < log.size()) {
-        std::smatch parts;
-        const auto from = log.begin() + static_cast<std::ptrdiff_t>(at);
-        if (!std::regex_search(from, log.end(), parts, header,
-                               std::regex_constants::match_continuous)) {
-            ADD_FAILURE() << "no entry header at " << at << ": " << log.substr(at, 80);
-            break;
-        }
-        const auto number = [&parts](int index) {
-            return static_cast<std::uint16_t>(std::stoi(parts[index]));
-        };
-        Entry entry;
-        entry.time = {number(1), number(2), 0,         number(3),
-                      number(4), number(5), number(6), number(7)};
-        entry.file = parts[8];
-        entry.line = std::stoul(parts[9]);
-        const std::size_t body = at + static_cast<std::size_t>(parts.length(0));
-        std::size_t end = log.find("\r\n\r\n<", body);
-        if (end == std::string::npos) {
-            end = log.size() - 4;
-            EXPECT_TRUE(log.ends_with("\r\n\r\n")) << "the last entry is not complete";
-        }
-        entry.message = log.substr(body, end - body);
-        entries.push_back(entry);
-        at = end + 4;
-    }
-    return entries;
-}
 
 bool sameDayTime(const SystemTime& time, const SystemTime& before, const SystemTime& after) {
     const auto value = [](SystemTime time) {
@@ -72,14 +33,6 @@ bool sameDayTime(const SystemTime& time, const SystemTime& before, const SystemT
         return toTimeValue(time);
     };
     return value(before) <= value(time) && value(time) <= value(after);
-}
-
-std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        files.push_back(entry.path());
-    }
-    return files;
 }
 
 // A log folder in a fresh temporary folder; the log is ended after every test.
@@ -136,10 +89,7 @@ TEST_F(NestedLogTest, OneFileNamedAfterTheStartInMissingFoldersFromStartToEnd) {
     ASSERT_EQ(files.size(), 1u);
     const std::string name = utf8(files.front().filename());
     std::smatch parts;
-    ASSERT_TRUE(std::regex_match(name, parts,
-                                 std::regex("([0-9]{4})-([1-9][0-9]?)-([0-9]{2})\\((.+)\\) "
-                                            "([0-9]{2})-([0-9]{2})-([0-9]{2})\\.log")))
-        << name;
+    ASSERT_TRUE(std::regex_match(name, parts, std::regex(systemtest::logFileNamePattern))) << name;
     const auto number = [&parts](int index) {
         return static_cast<std::uint16_t>(std::stoi(parts[index]));
     };
@@ -152,7 +102,7 @@ TEST_F(NestedLogTest, OneFileNamedAfterTheStartInMissingFoldersFromStartToEnd) {
     const std::string log = readBytes(files.front());
     // UTF-8 without a byte-order mark.
     EXPECT_TRUE(log.starts_with("<")) << log.substr(0, 20);
-    const std::vector<Entry> entries = entriesOf(log);
+    const std::vector<LogEntry> entries = logEntries(log);
     ASSERT_EQ(entries.size(), 3u) << log;
     EXPECT_TRUE(entries[0].message.starts_with("Log Start.\r\n[OS]\r\nWindow: "))
         << entries[0].message;
@@ -165,7 +115,7 @@ TEST_F(NestedLogTest, OneFileNamedAfterTheStartInMissingFoldersFromStartToEnd) {
         << entries[0].message;
     EXPECT_EQ(entries[1].message, "途中");
     EXPECT_EQ(entries[2].message, "Log End.");
-    for (const Entry& entry : entries) {
+    for (const LogEntry& entry : entries) {
         EXPECT_TRUE(sameDayTime(entry.time, earliest, currentLocalTime()));
     }
 }
@@ -179,7 +129,7 @@ TEST_F(LogTest, EntryCarriesTimeCallSiteAndMessageInItsExactForm) {
     const SystemTime after = currentLocalTime();
     const std::string written = onlyLog().substr(start);
 
-    const std::vector<Entry> entries = entriesOf(written);
+    const std::vector<LogEntry> entries = logEntries(written);
     ASSERT_EQ(entries.size(), 1u) << written;
     EXPECT_EQ(entries[0].file, here.file_name());
     EXPECT_EQ(entries[0].line, here.line() + 1);
@@ -204,7 +154,7 @@ TEST_F(LogTest, EmptyMessageKeepsItsHeaderAndBlankLine) {
     EXPECT_TRUE(
         std::regex_match(written, std::regex("<[^>]+> [^\r\n]+\\([0-9]+\\)={20}\r\n\r\n\r\n")))
         << written;
-    const std::vector<Entry> entries = entriesOf(written);
+    const std::vector<LogEntry> entries = logEntries(written);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].message, "");
 }
@@ -222,7 +172,7 @@ TEST_F(LogTest, MessagesAreBuiltOnlyWhileOnAndOnlyOnItsOwnThread) {
     SetLogging(false);
     WriteLog(message);
     EXPECT_EQ(built, 1);
-    const std::vector<Entry> entries = entriesOf(onlyLog());
+    const std::vector<LogEntry> entries = logEntries(onlyLog());
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[1].message, "built");
 }
@@ -235,7 +185,7 @@ TEST_F(LogTest, FormatFormFillsEachPlaceholderWithItsArgumentsText) {
     WriteLog("%s%% %s %s|%s|%s", 100, true, 2.5, std::string_view("表"),
              TavrinException("月の値が不正(13)", CODE::DATE_MONTH));
     WriteLog("none");
-    const std::vector<Entry> entries = entriesOf(onlyLog().substr(start));
+    const std::vector<LogEntry> entries = logEntries(onlyLog().substr(start));
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].message, "args -> [\"Z:\\t\\tavrin.exe\", \"二 語\"]");
     EXPECT_EQ(entries[0].line, here.line() + 1);
@@ -268,7 +218,7 @@ TEST_F(LogTest, SecondStartInTheSameSecondTruncatesTheFirstFile) {
         SetLogging(false);
         const auto files = filesIn(folder);
         if (files.size() == 1) {
-            const std::vector<Entry> entries = entriesOf(readBytes(files.front()));
+            const std::vector<LogEntry> entries = logEntries(readBytes(files.front()));
             ASSERT_EQ(entries.size(), 2u);
             EXPECT_TRUE(entries[0].message.starts_with("Log Start."));
             EXPECT_EQ(entries[1].message, "Log End.");

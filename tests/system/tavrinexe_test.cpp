@@ -2,8 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <regex>
+#include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "logfiles.h"
 #include "system/win32.h"
 #include "testfiles.h"
 #include "utility/unicode.h"
@@ -30,9 +35,11 @@ protected:
         EXPECT_TRUE(CopyFileW(builtProgram().c_str(), program.c_str(), TRUE));
     }
 
-    // Runs the program to its end (a stuck run is killed) and returns its exit code.
-    DWORD run() const {
-        std::wstring commandLine = L"\"" + program.wstring() + L"\"";
+    // Runs the program with the arguments to its end and returns its exit code. Message
+    // boxes it shows are answered with OK and their texts kept in shown; a run that does not
+    // end is killed.
+    DWORD run(std::wstring_view arguments = {}) {
+        std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::wstring(arguments);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
@@ -42,11 +49,17 @@ protected:
             return ~DWORD(0);
         }
         CloseHandle(process.hThread);
+        std::set<HWND> answered;
+        const ULONGLONG deadline = GetTickCount64() + 60000;
+        while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT &&
+               GetTickCount64() < deadline) {
+            answerMessageBoxes(process.dwProcessId, answered);
+        }
         DWORD exitCode = ~DWORD(0);
-        if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) {
             GetExitCodeProcess(process.hProcess, &exitCode);
         } else {
-            ADD_FAILURE() << "tavrin.exe did not end (a message box may be waiting)";
+            ADD_FAILURE() << "tavrin.exe did not end";
             TerminateProcess(process.hProcess, 1);
             WaitForSingleObject(process.hProcess, INFINITE);
         }
@@ -54,10 +67,64 @@ protected:
         return exitCode;
     }
 
+    // The log files written into "<TAVRIN>\log\"; none when the folder does not exist.
+    std::vector<std::filesystem::path> logFiles() const {
+        return std::filesystem::exists(temp.path() / L"log") ? filesIn(temp.path() / L"log")
+                                                             : std::vector<std::filesystem::path>{};
+    }
+
     TempFolder temp;
     std::filesystem::path program;
     std::filesystem::path data;
+    std::vector<std::string> shown;
+
+private:
+    void answerMessageBoxes(DWORD processId, std::set<HWND>& answered) {
+        struct Search {
+            DWORD processId;
+            std::vector<HWND> boxes;
+        } search{processId, {}};
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto& search = *reinterpret_cast<Search*>(data);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                wchar_t className[16]{};
+                GetClassNameW(window, className, 16);
+                if (owner == search.processId && std::wstring_view(className) == L"#32770" &&
+                    IsWindowVisible(window)) {
+                    search.boxes.push_back(window);
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        for (const HWND box : search.boxes) {
+            if (!answered.insert(box).second) {
+                continue;
+            }
+            // The message text of a message box is its control 0xFFFF.
+            wchar_t text[4096]{};
+            GetDlgItemTextW(box, 0xFFFF, text, 4096);
+            shown.push_back(utility::toUtf8(text));
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    }
 };
+
+const std::string logOn = std::string(byteOrderMark) + "setting/log:1\r\n";
+
+// The messages of the one log file, which must be named by the mask.
+std::vector<LogEntry> onlyLogEntries(const std::vector<std::filesystem::path>& files) {
+    if (files.size() != 1) {
+        ADD_FAILURE() << files.size() << " log files";
+        return {};
+    }
+    EXPECT_TRUE(std::regex_match(utf8(files.front().filename()), std::regex(logFileNamePattern)))
+        << utf8(files.front().filename());
+    const std::string log = readBytes(files.front());
+    EXPECT_TRUE(log.starts_with("<")) << "no byte-order mark in a log";
+    return logEntries(log);
+}
 
 TEST_F(TavrinExeTest, FirstRunWritesTheDataFilesAndASecondRunReadsThemBack) {
     ASSERT_EQ(run(), 0u);
@@ -99,6 +166,77 @@ TEST_F(TavrinExeTest, StaticConfigurationBesideTheProgramMovesTheDataFolder) {
     EXPECT_EQ(readBytes(temp.path() / L"個人" / L"もの.dvk"), byteOrderMark);
     EXPECT_EQ(readBytes(temp.path() / L"個人" / L"app.dvk"), byteOrderMark);
     EXPECT_FALSE(std::filesystem::exists(temp.path() / L"data"));
+}
+
+TEST_F(TavrinExeTest, LogSwitchedOnWritesOneFileFromStartToEnd) {
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    ASSERT_EQ(run(L"\"二 語\" x"), 0u);
+    EXPECT_TRUE(shown.empty());
+    const std::vector<LogEntry> entries = onlyLogEntries(logFiles());
+    ASSERT_EQ(entries.size(), 3u);
+
+    const std::string& start = entries[0].message;
+    ASSERT_TRUE(start.starts_with("Log Start.\r\n")) << start;
+    std::vector<std::string> report;
+    for (std::size_t at = 12, end; at <= start.size(); at = end + 2) {
+        end = std::min(start.find("\r\n", at), start.size());
+        report.push_back(start.substr(at, end - at));
+    }
+    ASSERT_EQ(report.size(), 46u) << start;
+    EXPECT_EQ(report[0], "[OS]");
+    EXPECT_EQ(report[6], "[MEMORY]");
+    EXPECT_EQ(report[13], "[CPU]");
+    EXPECT_EQ(report[36], "[COMPILER]");
+    EXPECT_EQ(report[40], "[COMPILE]");
+    EXPECT_TRUE(report[1].starts_with("Window: ")) << report[1];
+    EXPECT_TRUE(std::regex_match(report[45], std::regex("CoverageVersion: (true|false)")));
+
+    EXPECT_EQ(entries[1].message, "args -> [\"" + utf8(program) + "\", \"二 語\", \"x\"]");
+    EXPECT_EQ(entries[1].file, "src/tavrin/main.cpp");
+    EXPECT_EQ(entries[2].message, "Log End.");
+    EXPECT_TRUE(readBytes(data / L"app.dvk").starts_with(byteOrderMark));
+}
+
+TEST_F(TavrinExeTest, LogSwitchedOffMakesNoFolderAndNoFile) {
+    ASSERT_EQ(run(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(temp.path() / L"log"));
+    writeBytes(temp.path() / L"static.dvk", std::string(byteOrderMark) + "setting/log:0\r\n");
+    ASSERT_EQ(run(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(temp.path() / L"log"));
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(TavrinExeTest, DataFileKeptFromBeingSavedIsLoggedAtLoadAndAtSave) {
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"groups.dvk", "Group$a\r\n");
+    const HANDLE locked = CreateFileW((data / L"groups.dvk").c_str(), GENERIC_READ, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    const DWORD exitCode = run();
+    CloseHandle(locked);
+    EXPECT_EQ(exitCode, 0u);
+
+    const std::vector<std::string> messages = logMessages(onlyLogEntries(logFiles()));
+    ASSERT_EQ(messages.size(), 5u);
+    const std::string groups = utf8(data / L"groups.dvk");
+    const std::string notLoaded = "not loaded, so it will not be saved: " + groups + "\r\n";
+    EXPECT_TRUE(messages[1].starts_with(notLoaded)) << messages[1];
+    EXPECT_GT(messages[1].size(), notLoaded.size()) << "no reason given";
+    EXPECT_TRUE(messages[2].starts_with("args -> ")) << messages[2];
+    EXPECT_TRUE(messages[3].starts_with("not saved: " + groups + "\r\n")) << messages[3];
+    EXPECT_EQ(messages[4], "Log End.");
+}
+
+TEST_F(TavrinExeTest, LogFolderThatCannotBeMadeIsShownAndTheLauncherStartsAnyway) {
+    writeBytes(temp.path() / L"blocker", "a file, not a folder");
+    writeBytes(temp.path() / L"static.dvk", logOn + "folder/log\\<TAVRIN>\\\\blocker\\\\log\r\n");
+    ASSERT_EQ(run(), 0u);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find("ログを開始できません"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find(utf8(temp.path() / L"blocker")), std::string::npos) << shown[0];
+    EXPECT_EQ(readBytes(temp.path() / L"blocker"), "a file, not a folder");
+    EXPECT_TRUE(readBytes(data / L"app.dvk").starts_with(byteOrderMark));
 }
 
 TEST(TavrinExe, CarriesTheApplicationManifest) {

@@ -229,6 +229,19 @@ TEST_F(LogTest, SecondStartInTheSameSecondTruncatesTheFirstFile) {
     FAIL() << "no two starts within one second";
 }
 
+TEST_F(LogTest, StartWhileOnEndsTheOpenLogFirst) {
+    SetLogging(true);
+    SetLogging(true);
+    SetLogging(false);
+    // Both starts may share a file name (the second truncating the first) or not.
+    for (const auto& file : filesIn(folder)) {
+        const std::vector<LogEntry> entries = logEntries(readBytes(file));
+        ASSERT_EQ(entries.size(), 2u);
+        EXPECT_TRUE(entries[0].message.starts_with("Log Start."));
+        EXPECT_EQ(entries[1].message, "Log End.");
+    }
+}
+
 TEST_F(LogTest, FolderThatCannotBeMadeRaisesAndLeavesTheLogOff) {
     systemtest::writeBytes(temp.path() / L"file", "x");
     StaticData::Values values;

@@ -42,7 +42,8 @@ tavrin_prefix_ready() {
 # Makes the prefix once; a lock keeps parallel tests from making it twice.
 tavrin_prepare_prefix() {
     tavrin_prefix_ready && return 0
-    mkdir -p "$(dirname "$WINEPREFIX")" "$HOME"
+    # Without these the prefix's Desktop and Documents both link to $HOME itself.
+    mkdir -p "$(dirname "$WINEPREFIX")" "$HOME/Desktop" "$HOME/Documents"
     (
         flock 9
         tavrin_prefix_ready && exit 0

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Wine environment of the project; sourced by tools/wine-run and tools/wine-session.
 #
 # Every Windows program of the build and the tests runs in one prefix inside the build

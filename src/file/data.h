@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "etc/drevak/drevak.h"
+
+namespace tavrin::file {
+
+// The base of the records over a data document. A record copies nothing out of the document:
+// it keeps, per field, the node that holds the field, so reading or writing a field reads or
+// writes the document, and saving the document saves the record.
+class Data {
+public:
+    virtual ~Data() = default;
+
+    // A copy of the text in the field's node; empty when the node holds no text (no value,
+    // another type, or an absent optional field).
+    virtual std::string stringField(std::size_t index) const;
+    // The field's Integer compared with 0. Raises DrevakException when the node holds another
+    // type or none, and DataError when the field has no node.
+    virtual bool boolField(std::size_t index) const;
+    // The field's node; null for an optional field that is absent.
+    virtual drevak::Drevak* node(std::size_t index) const;
+    virtual std::size_t nodeCount() const noexcept { return nodes_.size(); }
+
+protected:
+    // A table of count fields, each without a node until the subclass binds it.
+    explicit Data(std::size_t count) : nodes_(count, nullptr) {}
+
+    void bind(std::size_t index, drevak::Drevak& node);
+    // The field's node; raises DataError when the field has none.
+    drevak::Drevak& field(std::size_t index) const;
+
+private:
+    std::size_t checkedIndex(std::size_t index) const;
+
+    std::vector<drevak::Drevak*> nodes_;
+};
+
+} // namespace tavrin::file

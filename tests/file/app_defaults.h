@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string_view>
+
+namespace tavrin::file::fixture {
+
+// The settings document as a first run writes it: the 28 settings with their defaults,
+// sorted, without a header, every line ending in CR LF.
+inline constexpr std::string_view defaultSettingsText = "Execute/Dialog:1\r\n"
+                                                        "Execute/Shortcut:1\r\n"
+                                                        "Folder:0\r\n"
+                                                        "Folder/Program\\\\e\r\n"
+                                                        "Launcher/Button/Icon:0\r\n"
+                                                        "Launcher/Button/List:0\r\n"
+                                                        "Launcher/Button/Text:0\r\n"
+                                                        "Launcher/Command/Color/ID!*\t*\r\n"
+                                                        "Launcher/Command/Color/Name!*\t*\r\n"
+                                                        "Launcher/Command/Color/Normal!*\t*\r\n"
+                                                        "Launcher/Command/Color/Tag!*\t*\r\n"
+                                                        "Launcher/Command/Font/Name\\\\e\r\n"
+                                                        "Launcher/Command/Font/Size:*\r\n"
+                                                        "Launcher/Command/Icon:0\r\n"
+                                                        "Launcher/Command/Keys=1\t78\r\n"
+                                                        "Launcher/Command/Timer:0\r\n"
+                                                        "Launcher/History:16\r\n"
+                                                        "Launcher/Menu/Desktop:0\r\n"
+                                                        "Launcher/Menu/Icon:0\r\n"
+                                                        "Launcher/Menu/Text:0\r\n"
+                                                        "Window:4\r\n"
+                                                        "Window/Bottom:16\r\n"
+                                                        "Window/Float/Pos=0\t0\r\n"
+                                                        "Window/Float/Size=16\t16\r\n"
+                                                        "Window/Front:0\r\n"
+                                                        "Window/Left:16\r\n"
+                                                        "Window/Right:16\r\n"
+                                                        "Window/Top:16\r\n";
+
+} // namespace tavrin::file::fixture

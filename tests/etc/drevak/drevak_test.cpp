@@ -2,19 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "etc/drevak/drevakexception.h"
+#include "raisedtext.h"
 
 namespace drevak {
 namespace {
-
-template <typename Call> std::string raisedText(Call call) {
-    try {
-        call();
-    } catch (const DrevakException& error) {
-        return error.text();
-    }
-    return "(nothing raised)";
-}
 
 std::vector<std::string_view> path(std::initializer_list<std::string_view> names) {
     return names;

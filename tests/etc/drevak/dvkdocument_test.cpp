@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "etc/drevak/drevakexception.h"
+#include "raisedtext.h"
 
 namespace drevak {
 namespace {
@@ -42,15 +42,6 @@ std::string textOf(const DvkDocument& document) {
         }
     }
     return shown;
-}
-
-template <typename Call> std::string raisedText(Call call) {
-    try {
-        call();
-    } catch (const DrevakException& error) {
-        return error.text();
-    }
-    return "(nothing raised)";
 }
 
 TEST(DocumentText, HeaderCommentThenEmptyLineThenValues) {

@@ -6,20 +6,10 @@
 #include <limits>
 
 #include "etc/drevak/drevak.h"
-#include "etc/drevak/drevakexception.h"
+#include "raisedtext.h"
 
 namespace drevak {
 namespace {
-
-// Runs the call and returns the bare text of the DrevakException it raises.
-template <typename Call> std::string raisedText(Call call) {
-    try {
-        call();
-    } catch (const DrevakException& error) {
-        return error.text();
-    }
-    return "(nothing raised)";
-}
 
 TEST(KarehaValue, NewNodeHasNoValue) {
     Drevak node;

@@ -3,9 +3,10 @@
 #include <exception>
 #include <utility>
 
-#include "system/folders.h"
+#include "file/path.h"
 #include "system/log.h"
 #include "system/staticdata.h"
+#include "utility/unicode.h"
 
 namespace tavrin::system {
 
@@ -22,7 +23,7 @@ Application::Application()
       itemsDocument_(StaticData::dataFilePath(StaticData::ItemsFile())) {}
 
 std::vector<Application::Unsaved> Application::save() const {
-    createFolder(StaticData::DataFolder());
+    file::createFolder(utility::toWide(StaticData::DataFolder()));
     std::vector<Unsaved> unsaved;
     std::exception_ptr firstFailure;
     for (const Document* document : {&appDocument_, &itemsDocument_, &groupsDocument_}) {

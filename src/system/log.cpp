@@ -1,6 +1,6 @@
 #include "system/log.h"
 
-#include "system/folders.h"
+#include "file/path.h"
 #include "system/staticdata.h"
 #include "system/systemmessage.h"
 #include "system/tavrinerrors.h"
@@ -67,7 +67,7 @@ HANDLE openLogFile(const std::string& path) {
 void startLog() {
     const DateTime now;
     std::string path = StaticData::LogFolder();
-    createFolder(path);
+    file::createFolder(utility::toWide(path));
     if (!path.ends_with('\\')) {
         path += '\\';
     }

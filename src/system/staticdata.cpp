@@ -5,7 +5,7 @@
 #include "etc/drevak/drevakexception.h"
 #include "etc/drevak/dvkdocument.h"
 #include "file/datafile.h"
-#include "system/folders.h"
+#include "file/path.h"
 #include "system/win32.h"
 #include "utility/unicode.h"
 
@@ -121,7 +121,7 @@ drevak::DvkDocument loadOrEmpty(const std::string& path) {
 } // namespace
 
 void StaticData::initialize() {
-    const std::string folder = folderOf(programPath());
+    const std::string folder = utility::toUtf8(file::parentFolder(file::programPath()));
     initialize(read(loadOrEmpty(folder + ".\\static.dvk"), folder));
 }
 

@@ -1,32 +1,42 @@
-#include "system/folders.h"
+#include "file/path.h"
+
+#include <initializer_list>
+#include <optional>
+
+// Ahead of Windows, whose FILE_EXECUTE macro would otherwise rename a member of its CODE.
+#include "system/tavrinerrors.h"
 
 #include "system/systemmessage.h"
-#include "system/tavrinerrors.h"
 #include "system/win32.h"
 #include "utility/unicode.h"
 
-namespace tavrin::system {
+namespace tavrin::file {
+
+using system::CODE;
 
 namespace {
 
-// Paths from this length on need the "\\?\" form for CreateDirectoryW (which keeps room
-// for an 8.3 file name below the classic MAX_PATH limit).
-constexpr std::size_t longFolderLength = MAX_PATH - 12;
+// Paths from this length on need the "\\?\" form (CreateDirectoryW keeps room for an 8.3
+// file name below the classic MAX_PATH limit; the other functions need less).
+constexpr std::size_t longPathLength = MAX_PATH - 12;
 // The longest path the system accepts at all.
 constexpr std::size_t longestPath = 32767;
 
 [[noreturn]] void raiseFolderFailure(DWORD error, std::wstring_view folder) {
-    throw TavrinException(systemMessage(error) + "(" + utility::toUtf8(folder) + ")");
+    throw system::TavrinFolderException(
+        system::systemMessage(error) + "(" + utility::toUtf8(folder) + ")", CODE::FILE);
 }
 
-std::wstring fullPath(std::string_view path) {
-    const std::wstring wide = utility::toWide(path);
+// The full form of a path (current folder and drive filled in, "." and ".." resolved), or
+// nothing when the system cannot make one; GetLastError tells why.
+std::optional<std::wstring> fullPath(std::wstring_view path) {
+    const std::wstring given(path);
     std::wstring full(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
-            GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+            GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
         if (length == 0) {
-            raiseFolderFailure(GetLastError(), wide);
+            return std::nullopt;
         }
         if (length < full.size()) {
             full.resize(length);
@@ -66,7 +76,7 @@ std::size_t rootLength(std::wstring_view path) {
 
 // The form of a full path that the file functions take at any length.
 std::wstring apiPath(std::wstring_view full) {
-    if (full.size() < longFolderLength || full.starts_with(L"\\\\?\\") ||
+    if (full.size() < longPathLength || full.starts_with(L"\\\\?\\") ||
         full.starts_with(L"\\\\.\\")) {
         return std::wstring(full);
     }
@@ -74,6 +84,18 @@ std::wstring apiPath(std::wstring_view full) {
         return L"\\\\?\\UNC\\" + std::wstring(full.substr(2));
     }
     return L"\\\\?\\" + std::wstring(full);
+}
+
+// The errors with which the system says that nothing exists at a path.
+bool meansMissing(DWORD error) {
+    for (const DWORD missing : {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_INVALID_NAME,
+                                ERROR_BAD_PATHNAME, ERROR_INVALID_DRIVE, ERROR_BAD_NETPATH,
+                                ERROR_BAD_NET_NAME, ERROR_DIRECTORY, ERROR_NOT_READY}) {
+        if (error == missing) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool isDirectory(const std::wstring& path) {
@@ -103,7 +125,43 @@ void ensureFolder(std::wstring_view folder) {
 
 } // namespace
 
-std::string programPath() {
+bool isFolder(std::wstring_view path) {
+    const std::optional<std::wstring> full = fullPath(path);
+    const DWORD attributes =
+        full ? GetFileAttributesW(apiPath(*full).c_str()) : INVALID_FILE_ATTRIBUTES;
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    }
+    const DWORD error = GetLastError();
+    if (meansMissing(error)) {
+        throw system::TavrinFileException("ファイル無い。", CODE::FILE_FOUND);
+    }
+    throw system::TavrinFileException(
+        system::systemMessage(error) + "(" + utility::toUtf8(path) + ")", CODE::FILE);
+}
+
+void createFolder(std::wstring_view path) {
+    std::optional<std::wstring> full = fullPath(path);
+    if (!full) {
+        raiseFolderFailure(GetLastError(), path);
+    }
+    const std::size_t root = rootLength(*full);
+    while (full->size() > root && full->back() == L'\\') {
+        full->pop_back();
+    }
+    for (std::size_t from = root; from < full->size();) {
+        std::size_t end = full->find(L'\\', from);
+        if (end == std::wstring::npos) {
+            end = full->size();
+        }
+        if (end > from) {
+            ensureFolder(std::wstring_view(*full).substr(0, end));
+        }
+        from = end + 1;
+    }
+}
+
+std::wstring programPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
@@ -113,38 +171,14 @@ std::string programPath() {
         }
         if (length < path.size()) {
             path.resize(length);
-            return utility::toUtf8(path);
+            return path;
         }
         if (path.size() > longestPath) {
             break;
         }
         path.resize(path.size() * 2);
     }
-    throw TavrinException("自分の居場所さえ分からない", CODE::TAVRIN_MYPATH);
+    throw system::TavrinException("自分の居場所さえ分からない", CODE::TAVRIN_MYPATH);
 }
 
-std::string folderOf(std::string_view path) {
-    const std::size_t separator = path.rfind('\\');
-    return separator == std::string_view::npos ? std::string()
-                                               : std::string(path.substr(0, separator + 1));
-}
-
-void createFolder(std::string_view path) {
-    std::wstring full = fullPath(path);
-    const std::size_t root = rootLength(full);
-    while (full.size() > root && full.back() == L'\\') {
-        full.pop_back();
-    }
-    for (std::size_t from = root; from < full.size();) {
-        std::size_t end = full.find(L'\\', from);
-        if (end == std::wstring::npos) {
-            end = full.size();
-        }
-        if (end > from) {
-            ensureFolder(std::wstring_view(full).substr(0, end));
-        }
-        from = end + 1;
-    }
-}
-
-} // namespace tavrin::system
+} // namespace tavrin::file

@@ -87,7 +87,8 @@ public:
     PCIDLIST_ABSOLUTE get() const noexcept { return list_; }
 
     // The file-system path that the list names, read into a buffer of bufferLength UTF-16
-    // units; nothing when it names none or the path does not fit (GetLastError tells why).
+    // units; nothing when there is no list, or when it names no file-system object or its
+    // path does not fit (GetLastError tells why).
     std::optional<std::wstring> path(DWORD bufferLength) const;
 
 protected:

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "file/shortcut.h"
+#include "system/systemmessage.h"
 #include "system/tavrinerrors.h"
 #include "testfiles.h"
 #include "wine.h"
@@ -141,7 +142,7 @@ TEST_F(ShortcutTest, FilesThatCannotBeReadOrWrittenRaiseShortcutException) {
     try {
         shortcut.load(in(L"missing.lnk"));
     } catch (const system::ShortcutException& exception) {
-        EXPECT_FALSE(exception.message().empty());
+        EXPECT_EQ(exception.message(), system::systemMessage(ERROR_FILE_NOT_FOUND));
         EXPECT_EQ(exception.className(), "tavrin::system::ShortcutException");
     }
 }

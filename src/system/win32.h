@@ -6,3 +6,8 @@
 // The tree-document library has a member named DeleteFile; the Windows macro would
 // rename it to DeleteFileW in every file that sees both.
 #undef DeleteFile
+
+// Two members of the error codes share their names with access and disposition flags
+// that the project never passes.
+#undef FILE_EXECUTE
+#undef FILE_CREATE

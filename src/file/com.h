@@ -4,10 +4,8 @@
 #include <optional>
 #include <string>
 
-// Ahead of Windows, whose FILE_EXECUTE macro would otherwise rename a member of its CODE.
-#include "system/tavrinerrors.h"
-
 #include "system/raii.h"
+#include "system/tavrinerrors.h"
 #include "system/win32.h"
 
 #include <objbase.h>

@@ -3,10 +3,8 @@
 #include <initializer_list>
 #include <optional>
 
-// Ahead of Windows, whose FILE_EXECUTE macro would otherwise rename a member of its CODE.
-#include "system/tavrinerrors.h"
-
 #include "system/systemmessage.h"
+#include "system/tavrinerrors.h"
 #include "system/win32.h"
 #include "utility/unicode.h"
 

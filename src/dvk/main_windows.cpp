@@ -1,5 +1,3 @@
-#include <windows.h>
-
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
@@ -9,32 +7,10 @@
 #include <vector>
 
 #include "dvk/dvkcli.h"
+#include "system/win32.h"
+#include "utility/unicode.h"
 
 namespace {
-
-std::string toUtf8(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
-                        nullptr, nullptr);
-    return result;
-}
-
-std::wstring toUtf16(std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
-                        size);
-    return result;
-}
 
 // A console shows UTF-8 bytes in its own code page, so it gets UTF-16 text; a file or a
 // pipe gets the bytes unchanged, which keeps fmt's output exact.
@@ -45,7 +21,7 @@ void emit(FILE* stream, DWORD handleId, const std::string& bytes) {
     const HANDLE handle = GetStdHandle(handleId);
     DWORD mode = 0;
     if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
-        const std::wstring text = toUtf16(bytes);
+        const std::wstring text = tavrin::utility::toWide(bytes);
         DWORD written = 0;
         WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
         return;
@@ -62,7 +38,7 @@ int wmain(int argc, wchar_t** argv) {
         _setmode(_fileno(stderr), _O_BINARY);
         std::vector<std::string> args;
         for (int i = 1; i < argc; ++i) {
-            args.push_back(toUtf8(argv[i]));
+            args.push_back(tavrin::utility::toUtf8(argv[i]));
         }
         std::ostringstream out;
         std::ostringstream err;

@@ -1,46 +1,18 @@
 #include "file/rawfile.h"
 
-#include <windows.h>
-
 #include <climits>
 #include <string>
 #include <utility>
 
+#include "system/systemmessage.h"
+#include "system/win32.h"
+#include "utility/unicode.h"
+
 namespace tavrin::file {
 namespace {
 
-std::string toUtf8(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
-                        nullptr, nullptr);
-    return result;
-}
-
-std::string systemMessage(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    if (length == 0) {
-        return "unknown error";
-    }
-    std::wstring_view text(buffer, length);
-    // The system ends its messages with a line break.
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
-        text.remove_suffix(1);
-    }
-    std::string result = toUtf8(text);
-    LocalFree(buffer);
-    return result;
-}
-
 [[noreturn]] void fail(const char* operation, const std::string& path, DWORD code) {
-    throw FileError(std::string(operation) + " \"" + path + "\": " + systemMessage(code) +
+    throw FileError(std::string(operation) + " \"" + path + "\": " + system::systemMessage(code) +
                         " (system code " + std::to_string(code) + ")",
                     path, static_cast<int>(code));
 }

@@ -19,6 +19,7 @@ Application::Document::Document(std::string filePath)
 
 Application::Application()
     : appDocument_(StaticData::dataFilePath(StaticData::ApplicationFile())),
+      settings_(appDocument_.loaded.document),
       groupsDocument_(StaticData::dataFilePath(StaticData::GroupsFile())),
       itemsDocument_(StaticData::dataFilePath(StaticData::ItemsFile())) {}
 

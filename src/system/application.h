@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "etc/drevak/dvkdocument.h"
+#include "file/app.h"
 #include "file/datafile.h"
 
 namespace tavrin::system {
@@ -26,6 +27,8 @@ public:
     drevak::DvkDocument& appDocument() noexcept { return appDocument_.loaded.document; }
     drevak::DvkDocument& groupsDocument() noexcept { return groupsDocument_.loaded.document; }
     drevak::DvkDocument& itemsDocument() noexcept { return itemsDocument_.loaded.document; }
+    // The settings over the application document, repaired to defaults where it was damaged.
+    file::App& settings() noexcept { return settings_; }
 
     // Creates the data folder when missing, then writes the documents in the order
     // application, items, groups, leaving out those whose load failed (returned). When a
@@ -41,6 +44,8 @@ private:
     };
 
     Document appDocument_;
+    // Built before the other documents are read: a repair it logs comes first.
+    file::App settings_;
     Document groupsDocument_;
     Document itemsDocument_;
 };

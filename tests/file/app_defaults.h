@@ -1,6 +1,10 @@
 #pragma once
 
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace tavrin::file::fixture {
 
@@ -34,5 +38,19 @@ inline constexpr std::string_view defaultSettingsText = "Execute/Dialog:1\r\n"
                                                         "Window/Left:16\r\n"
                                                         "Window/Right:16\r\n"
                                                         "Window/Top:16\r\n";
+
+// The default text with whole lines replaced, each given as (default line, new line).
+inline std::string defaultSettingsWith(
+    std::initializer_list<std::pair<std::string_view, std::string_view>> replacements) {
+    std::string text = "\r\n" + std::string(defaultSettingsText);
+    for (const auto& [from, to] : replacements) {
+        const std::size_t at = text.find("\r\n" + std::string(from) + "\r\n");
+        if (at == std::string::npos) {
+            throw std::invalid_argument("no default line " + std::string(from));
+        }
+        text.replace(at + 2, from.size(), to);
+    }
+    return text.substr(2);
+}
 
 } // namespace tavrin::file::fixture

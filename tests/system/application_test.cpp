@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "../file/app_defaults.h"
 #include "file/rawfile.h"
 #include "system/application.h"
 #include "system/staticdata.h"
@@ -12,6 +13,8 @@
 namespace tavrin::system {
 namespace {
 
+using file::fixture::defaultSettingsText;
+using file::fixture::defaultSettingsWith;
 using systemtest::byteOrderMark;
 using systemtest::readBytes;
 using systemtest::TempFolder;
@@ -43,13 +46,13 @@ protected:
     std::filesystem::path data;
 };
 
-TEST_F(ApplicationTest, FirstRunCreatesTheDataFolderAndWritesThreeEmptyDocuments) {
+TEST_F(ApplicationTest, FirstRunCreatesTheDataFolderAndWritesTheDefaultSettings) {
     Application application;
-    EXPECT_EQ(application.appDocument().ChildCount(), 0u);
+    EXPECT_EQ(application.settings().Position(), file::App::POSITION::FLOAT);
     EXPECT_TRUE(application.save().empty());
-    for (const wchar_t* name : {L"app.dvk", L"items.dvk", L"groups.dvk"}) {
-        EXPECT_EQ(readBytes(data / name), byteOrderMark);
-    }
+    EXPECT_EQ(readBytes(data / L"app.dvk"), byteOrderMark + std::string(defaultSettingsText));
+    EXPECT_EQ(readBytes(data / L"items.dvk"), byteOrderMark);
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), byteOrderMark);
 }
 
 TEST_F(ApplicationTest, LoadsEachDocumentFromItsFileAndWritesChangesBackSorted) {
@@ -59,13 +62,15 @@ TEST_F(ApplicationTest, LoadsEachDocumentFromItsFileAndWritesChangesBackSorted) 
     writeBytes(data / L"items.dvk", std::string(byteOrderMark) + "Item/b\\x\r\nItem/a\\y");
 
     Application application;
-    EXPECT_EQ(application.appDocument().GetChild("Window").GetInteger(), 4);
+    EXPECT_EQ(&application.settings().node(file::App::ITEM::WINDOW),
+              &application.appDocument().GetChild("Window"));
     EXPECT_EQ(application.groupsDocument().GetChild("Group").GetStrings().at(0), "メイン");
     EXPECT_EQ(application.itemsDocument().GetChild("Item/a").GetString(), "y");
-    add(application.appDocument(), "Window:1");
+    application.settings().Position(file::App::POSITION::TOP);
     application.save();
 
-    EXPECT_EQ(readBytes(data / L"app.dvk"), std::string(byteOrderMark) + "Window:1\r\n");
+    EXPECT_EQ(readBytes(data / L"app.dvk"),
+              byteOrderMark + defaultSettingsWith({{"Window:4", "Window:1"}}));
     EXPECT_EQ(readBytes(data / L"items.dvk"),
               std::string(byteOrderMark) + "Item/a\\y\r\nItem/b\\x\r\n");
 }
@@ -96,7 +101,8 @@ TEST_F(ApplicationTest, FailedWriteStillLetsTheOtherDocumentsBeWritten) {
     EXPECT_THROW(application.save(), file::FileError);
     CloseHandle(locked);
 
-    EXPECT_EQ(readBytes(data / L"app.dvk"), std::string(byteOrderMark) + "Window:2\r\n");
+    EXPECT_EQ(readBytes(data / L"app.dvk"),
+              byteOrderMark + defaultSettingsWith({{"Window:4", "Window:2"}}));
     EXPECT_EQ(readBytes(data / L"groups.dvk"), byteOrderMark);
     EXPECT_EQ(readBytes(data / L"items.dvk"), "Item/a:1\r\n");
 }

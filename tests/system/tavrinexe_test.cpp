@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../file/app_defaults.h"
 #include "logfiles.h"
 #include "system/win32.h"
 #include "testfiles.h"
@@ -144,6 +145,59 @@ TEST_F(TavrinExeTest, FirstRunWritesTheDataFilesAndASecondRunReadsThemBack) {
     EXPECT_LT(first, second);
 }
 
+TEST_F(TavrinExeTest, FirstRunWritesTheDefaultSettingsThatASecondRunLeavesByteForByte) {
+    ASSERT_EQ(run(), 0u);
+    const std::string written = readBytes(data / L"app.dvk");
+    EXPECT_EQ(written, byteOrderMark + std::string(file::fixture::defaultSettingsText));
+    ASSERT_EQ(run(), 0u);
+    EXPECT_EQ(readBytes(data / L"app.dvk"), written);
+}
+
+TEST_F(TavrinExeTest, DamagedSettingsStartNormallyAndAreWrittenBackRepaired) {
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "no type character here\n"
+                                  ";a comment before an empty line\n"
+                                  "\n"
+                                  "Window:9\n"
+                                  "Window/Left:10\n"
+                                  "Window/Top\\wide\n"
+                                  "Window/Float/Pos=5\n"
+                                  "Window/Float/Size=10\t300\n"
+                                  "Folder:3\n"
+                                  "Folder/Program:1\n"
+                                  "Launcher/History:many\n"
+                                  "Launcher/Button/Text:0\n"
+                                  "Launcher/Button/List:1\n"
+                                  "Launcher/Command/Keys=1\n"
+                                  "Launcher/Command/Font/Size:6\n"
+                                  "Launcher/Command/Color/ID!123456\n"
+                                  "Launcher/Command/Color/Tag!ABCDEF\t*\n"
+                                  "Launcher/Command/Timer=1\t2\t\t3\n"
+                                  "Execute/Dialog:0\n"
+                                  "//:1\n");
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(readBytes(data / L"app.dvk"),
+              byteOrderMark +
+                  file::fixture::defaultSettingsWith(
+                      {{"Execute/Dialog:1", "Execute/Dialog:0"},
+                       {"Launcher/Command/Color/Tag!*\t*", "Launcher/Command/Color/Tag!ABCDEF\t*"},
+                       {"Window/Float/Size=16\t16", "Window/Float/Size=16\t300"}}));
+
+    const std::vector<LogEntry> entries = onlyLogEntries(logFiles());
+    const auto conflict = std::find_if(entries.begin(), entries.end(), [](const LogEntry& entry) {
+        return entry.message == "ボタン型テキスト表示設定が不正";
+    });
+    ASSERT_NE(conflict, entries.end());
+    EXPECT_EQ(conflict->file, "src/file/app.cpp");
+    EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
+                            [](const LogEntry& entry) {
+                                return entry.message.find("ボタン型") != std::string::npos;
+                            }),
+              1);
+}
+
 TEST_F(TavrinExeTest, LockedDataFileIsLeftAloneWhileTheOthersAreWritten) {
     std::filesystem::create_directories(data);
     writeBytes(data / L"groups.dvk", "Group$a\r\n");
@@ -164,7 +218,8 @@ TEST_F(TavrinExeTest, StaticConfigurationBesideTheProgramMovesTheDataFolder) {
                                             "file/data/items\\もの.dvk\r\n");
     ASSERT_EQ(run(), 0u);
     EXPECT_EQ(readBytes(temp.path() / L"個人" / L"もの.dvk"), byteOrderMark);
-    EXPECT_EQ(readBytes(temp.path() / L"個人" / L"app.dvk"), byteOrderMark);
+    EXPECT_EQ(readBytes(temp.path() / L"個人" / L"app.dvk"),
+              byteOrderMark + std::string(file::fixture::defaultSettingsText));
     EXPECT_FALSE(std::filesystem::exists(temp.path() / L"data"));
 }
 

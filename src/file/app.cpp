@@ -4,7 +4,9 @@
 #include <array>
 #include <limits>
 #include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "etc/drevak/convert.h"
 #include "system/log.h"

@@ -1,0 +1,181 @@
+#include "image/icon.h"
+
+#include <cstdlib>
+#include <shellapi.h>
+#include <string>
+#include <utility>
+
+#include "file/pathrules.h"
+#include "system/staticdata.h"
+#include "system/systemmessage.h"
+#include "system/tavrinerrors.h"
+#include "utility/unicode.h"
+
+namespace tavrin::image {
+
+using system::TavrinException;
+
+namespace {
+
+struct OwnIcon {
+    const wchar_t* fileName;
+    WORD resource;
+};
+
+OwnIcon ownIcon(SYSICON icon) {
+    switch (icon) {
+    case SYSICON::tavrin:
+        return {L"tavrin.ico", 100};
+    case SYSICON::uri:
+        return {L"uri.ico", 106};
+    case SYSICON::multi:
+        return {L"multi.ico", 108};
+    case SYSICON::tasktray:
+        return {L"tasktray.ico", 105};
+    case SYSICON::folder:
+        return {L"folder.ico", 110};
+    case SYSICON::file:
+        return {L"file.ico", 112};
+    default:
+        // Only the six own values reach here; anything above them is a programming error.
+        std::abort();
+    }
+}
+
+bool hasExtension(std::wstring_view path, const wchar_t* extension) {
+    return CompareStringOrdinal(file::extension(path).c_str(), -1, extension, -1, TRUE) ==
+           CSTR_EQUAL;
+}
+
+// The number of icons in the file; the shell answers UINT_MAX, not 0, for a file that it
+// cannot read at all.
+UINT iconCount(const std::wstring& path) {
+    UINT count = ExtractIconExW(path.c_str(), -1, nullptr, nullptr, 0);
+    return count == UINT_MAX ? 0 : count;
+}
+
+HICON extractIcon(ICONSIZE size, const std::wstring& path, int index) {
+    HICON icon = nullptr;
+    HICON* large = size == ICONSIZE::large ? &icon : nullptr;
+    HICON* small = size == ICONSIZE::small ? &icon : nullptr;
+    UINT extracted = ExtractIconExW(path.c_str(), index, large, small, 1);
+    if (extracted == 0 || extracted == UINT_MAX) {
+        return nullptr;
+    }
+    return icon;
+}
+
+HICON shellIcon(ICONSIZE size, const std::wstring& path) {
+    SHFILEINFOW info{};
+    UINT flags = SHGFI_ICON | (size == ICONSIZE::small ? SHGFI_SMALLICON : SHGFI_LARGEICON);
+    if (SHGetFileInfoW(path.c_str(), FILE_ATTRIBUTE_ARCHIVE, &info, sizeof info, flags) == 0) {
+        throw TavrinException(L"GetFileIcon:SHGetFileInfo(" + path + L")");
+    }
+    return info.hIcon;
+}
+
+bool isFile(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+
+int pixelSize(ICONSIZE size) {
+    switch (size) {
+    case ICONSIZE::small:
+        return 16;
+    case ICONSIZE::large:
+        return 32;
+    }
+    std::abort();
+}
+
+Icon::Icon(HICON held, bool owned) : HandleRaii(held) {
+    alive = owned && held != nullptr;
+}
+
+Icon::Icon(Icon&& other) noexcept : HandleRaii(std::exchange(other.handle, nullptr)) {
+    alive = std::exchange(other.alive, false);
+}
+
+Icon& Icon::operator=(Icon&& other) {
+    if (this != &other) {
+        dispose();
+        handle = std::exchange(other.handle, nullptr);
+        alive = std::exchange(other.alive, false);
+    }
+    return *this;
+}
+
+void Icon::release() {
+    if (handle != nullptr) {
+        if (!DestroyIcon(handle)) {
+            raiseReleaseFailure("アイコン");
+        }
+        handle = nullptr;
+    }
+}
+
+Icon Icon::duplicate() const {
+    if (handle == nullptr) {
+        return Icon();
+    }
+    HICON copy = DuplicateIcon(nullptr, handle);
+    if (copy == nullptr) {
+        throw TavrinException("Icon.duplicate:" + system::systemMessage(GetLastError()));
+    }
+    return Icon(copy, true);
+}
+
+Icon GetFileIcon(ICONSIZE size, std::wstring_view pathText, int index) {
+    std::wstring path(pathText);
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        throw TavrinException(path + L"がない");
+    }
+    // An icon file is read like a library: Windows' shell would show its picture as the
+    // file's icon, but not every shell does, so the picture is taken from the file itself.
+    bool iconSource = hasExtension(path, L"dll") || hasExtension(path, L"ico");
+    bool extractable =
+        iconSource || SHGetFileInfoW(path.c_str(), 0, nullptr, 0, SHGFI_EXETYPE) != 0;
+    UINT count = extractable ? iconCount(path) : 0;
+    // A library without icons still has the shell's icon; a program without any has none.
+    if (iconSource && count == 0) {
+        extractable = false;
+    }
+    if (!extractable) {
+        return Icon(shellIcon(size, path), true);
+    }
+    // ExtractIconEx reads a negative index as a resource number, and one at the count is
+    // past the last icon: both mean the first icon.
+    if (index < 0 || static_cast<UINT>(index) >= count) {
+        index = 0;
+    }
+    return Icon(extractIcon(size, path, index), true);
+}
+
+Icon GetSystemIcon(ICONSIZE size, SYSICON icon) {
+    int pixels = pixelSize(size);
+    if (icon < SYSICON::tavrin) {
+        auto stock = static_cast<HICON>(
+            LoadImageW(nullptr, MAKEINTRESOURCEW(icon), IMAGE_ICON, pixels, pixels, LR_SHARED));
+        if (stock == nullptr) {
+            throw TavrinException("GetSystemIcon:LoadIcon");
+        }
+        return Icon(stock, false);
+    }
+    OwnIcon own = ownIcon(icon);
+    std::wstring path = file::addBackslash(utility::toWide(system::StaticData::ResourceFolder()));
+    path += own.fileName;
+    if (isFile(path)) {
+        return GetFileIcon(size, path, 0);
+    }
+    // The built-in icon; a failure leaves the holder without a handle, as callers draw
+    // nothing rather than stop for a missing picture.
+    auto builtIn =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(own.resource),
+                                      IMAGE_ICON, pixels, pixels, LR_SHARED));
+    return Icon(builtIn, false);
+}
+
+} // namespace tavrin::image

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "system/raii.h"
+#include "system/win32.h"
+
+namespace tavrin::image {
+
+// The two sizes in which every icon is asked for.
+enum class ICONSIZE { small = 0, large = 1 };
+
+// Width and height in pixels: 16 for small, 32 for large.
+int pixelSize(ICONSIZE size);
+
+// A system icon: values below tavrin are stock icon identifiers passed to the system as they
+// are (any of them, not only the three named); the six from tavrin on are the launcher's own.
+enum class SYSICON : std::uint16_t {
+    application = 0x7F00,
+    error = 0x7F01,
+    warning = 0x7F03,
+    tavrin = 0xFF9B,
+    uri = 0xFF9C,
+    multi = 0xFF9D,
+    tasktray = 0xFF9E,
+    folder = 0xFF9F,
+    file = 0xFFA0,
+};
+
+// An icon handle that is destroyed exactly once when the holder owns it (an icon extracted
+// from a file), and never when it does not (a shared stock or resource icon, which the
+// system keeps for the whole process). A holder may carry no handle at all.
+class Icon : public system::HandleRaii<HICON> {
+public:
+    Icon() = default;
+    Icon(HICON handle, bool owned);
+    Icon(Icon&& other) noexcept;
+    Icon& operator=(Icon&& other);
+    ~Icon() override { releaseAtEnd(); }
+
+    // Whether destroying this holder destroys the handle.
+    bool owns() const noexcept { return isAlive(); }
+
+    // An owning copy of the icon; a holder without a handle gives another one without.
+    // TavrinException with the system's text when the system refuses the copy.
+    Icon duplicate() const;
+
+protected:
+    void release() override;
+};
+
+// Icon number index (from 0) of the file at path, or the shell's icon for the file when it
+// carries no icons of its own. An index outside the file's icons gives its first icon.
+// TavrinException "<path>がない" for a missing file, before any shell call.
+Icon GetFileIcon(ICONSIZE size, std::wstring_view path, int index);
+
+// A stock icon (shared, not owned), or one of the launcher's own: the file of its name in
+// the resource folder when there is one (owned), else the executable's built-in icon.
+Icon GetSystemIcon(ICONSIZE size, SYSICON icon);
+
+} // namespace tavrin::image

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavrin::utility {
+
+// UTF-8 to UTF-16 code units on every platform (std::wstring has 32-bit units off Windows,
+// so the Windows-API conversion of unicode.h is no help to platform-neutral code). Invalid
+// sequences become U+FFFD, as in unicode.h.
+std::u16string utf16FromUtf8(std::string_view text);
+
+// The same, appending to a buffer that the caller reuses.
+void appendUtf16(std::u16string& out, std::string_view text);
+
+} // namespace tavrin::utility

@@ -1,0 +1,25 @@
+#include "file/items/groups.h"
+
+namespace tavrin::file {
+
+Sub::Sub(Main& parent, drevak::Drevak& node) : GroupBase(node), parent_(&parent) {}
+
+bool Sub::hasItems(std::string_view name) const {
+    return childCount(name) != 0;
+}
+
+Main::Main(drevak::Drevak& group) : GroupBase(group) {}
+
+std::optional<Sub> Main::sub(std::string_view name) {
+    drevak::Drevak* found = listedChild(name);
+    if (found == nullptr) {
+        return std::nullopt;
+    }
+    return Sub(*this, *found);
+}
+
+Sub Main::menu() {
+    return Sub(*this, field(0).childOrNew(MENU));
+}
+
+} // namespace tavrin::file

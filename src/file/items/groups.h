@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "etc/drevak/drevak.h"
+#include "file/items/groupbase.h"
+
+namespace tavrin::file {
+
+class Main;
+
+// One main group, or the menu launcher's group: its entries are sub groups, whose lists hold
+// item IDs.
+class Sub final : public GroupBase {
+public:
+    Sub(Main& parent, drevak::Drevak& node);
+
+    Main& parent() const noexcept { return *parent_; }
+    // Whether the sub group exists and lists at least one item.
+    bool hasItems(std::string_view name) const;
+
+private:
+    Main* parent_;
+};
+
+// The main groups under "Group" of the groups document. The menu launcher's group "<Menu>" is
+// a child of "Group" but not listed among the main groups.
+class Main final : public GroupBase {
+public:
+    static constexpr std::string_view GROUP = "Group";
+    static constexpr std::string_view MENU = "<Menu>";
+
+    explicit Main(drevak::Drevak& group);
+
+    // The named child of "Group" (a listed main group, or "<Menu>"); none when it has no
+    // node and is not listed, so every caller must be ready for a missing group.
+    std::optional<Sub> sub(std::string_view name);
+    // The view over "<Menu>", which is created when missing.
+    Sub menu();
+};
+
+} // namespace tavrin::file

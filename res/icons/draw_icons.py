@@ -151,7 +151,7 @@ def launcher(canvas, body, accent):
     """The application's mark: a rounded tile with a start arrow."""
     canvas.outlined(lambda i: rounded(1 + i, 1 + i, 15 - i, 15 - i, 3 - i), body, EDGE)
     canvas.fill(polygon([(5.5, 4), (12, 8), (5.5, 12)]), WHITE)
-    canvas.fill(rect(3.5, 4, 4.5, 12), accent)
+    canvas.fill(rect(3, 4, 4, 12), accent)
 
 
 def draw_tavrin(canvas):
@@ -170,19 +170,22 @@ def draw_uri(canvas):
     canvas.fill(both(circle(8, 8, 6), ellipse_ring(8, 8, 3, 6, width)), line)
     canvas.fill(both(circle(8, 8, 6), rect(7.5, 1, 8.5, 15)), line)
     canvas.fill(both(circle(8, 8, 6), rect(1, 7.5, 15, 8.5)), line)
-    canvas.fill(both(circle(8, 8, 6), segment(2.5, 4.5, 13.5, 4.5, width)), line)
-    canvas.fill(both(circle(8, 8, 6), segment(2.5, 11.5, 13.5, 11.5, width)), line)
+    if canvas.size >= 32:
+        # At 16 pixels the latitudes would fill the globe; the meridians and equator suffice.
+        canvas.fill(both(circle(8, 8, 6), segment(2.5, 4.5, 13.5, 4.5, width)), line)
+        canvas.fill(both(circle(8, 8, 6), segment(2.5, 11.5, 13.5, 11.5, width)), line)
 
 
 def card(canvas, x, y, colour):
-    canvas.outlined(lambda i: rect(x + i, y + i, x + 9 - i, y + 9 - i), colour, EDGE)
+    canvas.outlined(lambda i: rect(x + i, y + i, x + 8 - i, y + 8 - i), colour, EDGE)
 
 
 def draw_multi(canvas):
-    card(canvas, 6, 1, hex_colour("9ec5f8"))
-    card(canvas, 3.5, 3.5, hex_colour("6aa5f0"))
-    card(canvas, 1, 6, hex_colour("2f6fd6"))
-    canvas.fill(polygon([(3.5, 8), (7.5, 10.5), (3.5, 13)]), WHITE)
+    # Whole-unit offsets keep every card edge sharp at 16 pixels.
+    card(canvas, 7, 1, hex_colour("9ec5f8"))
+    card(canvas, 4, 4, hex_colour("6aa5f0"))
+    card(canvas, 1, 7, hex_colour("2f6fd6"))
+    canvas.fill(polygon([(3, 9), (7.5, 11), (3, 13)]), WHITE)
 
 
 def draw_folder(canvas):

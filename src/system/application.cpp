@@ -21,7 +21,10 @@ Application::Application()
     : appDocument_(StaticData::dataFilePath(StaticData::ApplicationFile())),
       settings_(appDocument_.loaded.document),
       groupsDocument_(StaticData::dataFilePath(StaticData::GroupsFile())),
-      itemsDocument_(StaticData::dataFilePath(StaticData::ItemsFile())) {}
+      mainGroups_(groupsDocument_.loaded.document.childOrNew(file::Main::GROUP)),
+      menuGroups_(mainGroups_.menu()),
+      itemsDocument_(StaticData::dataFilePath(StaticData::ItemsFile())),
+      itemsNode_(itemsDocument_.loaded.document.childOrNew("Item")) {}
 
 std::vector<Application::Unsaved> Application::save() const {
     file::createFolder(utility::toWide(StaticData::DataFolder()));

@@ -1,16 +1,18 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "etc/drevak/dvkdocument.h"
 #include "file/app.h"
 #include "file/datafile.h"
+#include "file/items/groups.h"
 
 namespace tavrin::system {
 
 // Owns the three data documents for the run, loaded from the data folder that
-// StaticData names.
+// StaticData names, and the views built over them.
 class Application {
 public:
     // A document that was not written because it could not be loaded: writing it would
@@ -29,6 +31,21 @@ public:
     drevak::DvkDocument& itemsDocument() noexcept { return itemsDocument_.loaded.document; }
     // The settings over the application document, repaired to defaults where it was damaged.
     file::App& settings() noexcept { return settings_; }
+    // The main groups under "Group" and the menu launcher's group under "Group/<Menu>", both
+    // created empty when missing.
+    file::Main& mainGroups() noexcept { return mainGroups_; }
+    file::Sub& menuGroups() noexcept { return menuGroups_; }
+    // The items by ID: the items document's "Item" node, created empty when missing.
+    drevak::Drevak& itemsNode() noexcept { return itemsNode_; }
+
+    // The group and sub-group whose items the button launcher shows, and the group the menu
+    // launcher shows. The window chooses them; they stay empty while there are no groups.
+    const std::string& currentGroup() const noexcept { return currentGroup_; }
+    void currentGroup(std::string name) { currentGroup_ = std::move(name); }
+    const std::string& currentSubGroup() const noexcept { return currentSubGroup_; }
+    void currentSubGroup(std::string name) { currentSubGroup_ = std::move(name); }
+    const std::string& currentMenuGroup() const noexcept { return currentMenuGroup_; }
+    void currentMenuGroup(std::string name) { currentMenuGroup_ = std::move(name); }
 
     // Creates the data folder when missing, then writes the documents in the order
     // application, items, groups, leaving out those whose load failed (returned). When a
@@ -47,7 +64,13 @@ private:
     // Built before the other documents are read: a repair it logs comes first.
     file::App settings_;
     Document groupsDocument_;
+    file::Main mainGroups_;
+    file::Sub menuGroups_;
     Document itemsDocument_;
+    drevak::Drevak& itemsNode_;
+    std::string currentGroup_;
+    std::string currentSubGroup_;
+    std::string currentMenuGroup_;
 };
 
 } // namespace tavrin::system

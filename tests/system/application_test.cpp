@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "../file/app_defaults.h"
 #include "file/rawfile.h"
@@ -19,6 +22,9 @@ using systemtest::byteOrderMark;
 using systemtest::readBytes;
 using systemtest::TempFolder;
 using systemtest::writeBytes;
+
+// A first run's groups: the empty main-group list and the menu launcher's empty list under it.
+const std::string firstRunGroups = std::string(byteOrderMark) + "Group$\r\nGroup/<Menu>$\r\n";
 
 // Points the data files at a folder of the test's own.
 class ApplicationTest : public testing::Test {
@@ -49,10 +55,16 @@ protected:
 TEST_F(ApplicationTest, FirstRunCreatesTheDataFolderAndWritesTheDefaultSettings) {
     Application application;
     EXPECT_EQ(application.settings().Position(), file::App::POSITION::FLOAT);
+    EXPECT_EQ(application.mainGroups().count(), 0u);
+    EXPECT_EQ(application.menuGroups().count(), 0u);
+    EXPECT_EQ(application.itemsNode().ChildCount(), 0u);
+    EXPECT_EQ(application.currentGroup(), "");
+    EXPECT_EQ(application.currentSubGroup(), "");
+    EXPECT_EQ(application.currentMenuGroup(), "");
     EXPECT_TRUE(application.save().empty());
     EXPECT_EQ(readBytes(data / L"app.dvk"), byteOrderMark + std::string(defaultSettingsText));
     EXPECT_EQ(readBytes(data / L"items.dvk"), byteOrderMark);
-    EXPECT_EQ(readBytes(data / L"groups.dvk"), byteOrderMark);
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), firstRunGroups);
 }
 
 TEST_F(ApplicationTest, LoadsEachDocumentFromItsFileAndWritesChangesBackSorted) {
@@ -75,6 +87,29 @@ TEST_F(ApplicationTest, LoadsEachDocumentFromItsFileAndWritesChangesBackSorted) 
               std::string(byteOrderMark) + "Item/a\\y\r\nItem/b\\x\r\n");
 }
 
+// Empty lists are written as lines that the next load drops: the groups stay listed, empty.
+TEST_F(ApplicationTest, GroupsWithEmptyListsFromTheLastRunLoadAsEmptyGroups) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"groups.dvk", std::string(byteOrderMark) + "Group$空\tWork\r\n"
+                                                                  "Group/<Menu>$Nothing\r\n"
+                                                                  "Group/<Menu>/Nothing$\r\n"
+                                                                  "Group/空$\r\n"
+                                                                  "Group/Work$Blank\tTools\r\n"
+                                                                  "Group/Work/Blank$\r\n"
+                                                                  "Group/Work/Tools$edit\r\n");
+    Application application;
+    EXPECT_EQ(&application.menuGroups().parent(), &application.mainGroups());
+    EXPECT_EQ(application.mainGroups().names(), (std::vector<std::string>{"空", "Work"}));
+    const std::optional<file::Sub> empty = application.mainGroups().sub("空");
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_EQ(empty->count(), 0u);
+    const std::optional<file::Sub> work = application.mainGroups().sub("Work");
+    ASSERT_TRUE(work.has_value());
+    EXPECT_FALSE(work->hasItems("Blank"));
+    EXPECT_EQ(work->childNames("Tools"), std::vector<std::string>{"edit"});
+    EXPECT_EQ(application.menuGroups().childCount("Nothing"), 0u);
+}
+
 TEST_F(ApplicationTest, DocumentThatCouldNotBeLoadedIsNeverWrittenOver) {
     std::filesystem::create_directories(data / L"app.dvk");
     writeBytes(data / L"items.dvk", "Item/a:1\r\n");
@@ -89,7 +124,7 @@ TEST_F(ApplicationTest, DocumentThatCouldNotBeLoadedIsNeverWrittenOver) {
     EXPECT_FALSE(unsaved[0].failure.empty());
     EXPECT_TRUE(std::filesystem::is_directory(data / L"app.dvk"));
     EXPECT_EQ(readBytes(data / L"items.dvk"), "Item/a:1\r\n");
-    EXPECT_EQ(readBytes(data / L"groups.dvk"), byteOrderMark);
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), firstRunGroups);
 }
 
 TEST_F(ApplicationTest, FailedWriteStillLetsTheOtherDocumentsBeWritten) {
@@ -103,7 +138,7 @@ TEST_F(ApplicationTest, FailedWriteStillLetsTheOtherDocumentsBeWritten) {
 
     EXPECT_EQ(readBytes(data / L"app.dvk"),
               byteOrderMark + defaultSettingsWith({{"Window:4", "Window:2"}}));
-    EXPECT_EQ(readBytes(data / L"groups.dvk"), byteOrderMark);
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), firstRunGroups);
     EXPECT_EQ(readBytes(data / L"items.dvk"), "Item/a:1\r\n");
 }
 

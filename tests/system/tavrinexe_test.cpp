@@ -129,9 +129,10 @@ std::vector<LogEntry> onlyLogEntries(const std::vector<std::filesystem::path>& f
 
 TEST_F(TavrinExeTest, FirstRunWritesTheDataFilesAndASecondRunReadsThemBack) {
     ASSERT_EQ(run(), 0u);
-    for (const wchar_t* name : {L"app.dvk", L"items.dvk", L"groups.dvk"}) {
-        EXPECT_TRUE(readBytes(data / name).starts_with(byteOrderMark)) << utf8(data / name);
-    }
+    EXPECT_TRUE(readBytes(data / L"app.dvk").starts_with(byteOrderMark));
+    EXPECT_EQ(readBytes(data / L"items.dvk"), byteOrderMark);
+    const std::string groups = readBytes(data / L"groups.dvk");
+    EXPECT_EQ(groups, byteOrderMark + std::string("Group$\r\nGroup/<Menu>$\r\n"));
 
     writeBytes(data / L"items.dvk",
                readBytes(data / L"items.dvk") + "TavrinTest/b:2\r\nTavrinTest/a\\手で足した\n");
@@ -143,6 +144,22 @@ TEST_F(TavrinExeTest, FirstRunWritesTheDataFilesAndASecondRunReadsThemBack) {
     ASSERT_NE(first, std::string::npos) << items;
     ASSERT_NE(second, std::string::npos) << items;
     EXPECT_LT(first, second);
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), groups);
+}
+
+// A save writes an empty group as a line that the next load drops.
+TEST_F(TavrinExeTest, EmptyGroupsWrittenByTheLastRunDoNotStopTheNextStart) {
+    std::filesystem::create_directories(data);
+    const std::string groups = std::string(byteOrderMark) + "Group$空\r\n"
+                                                            "Group/<Menu>$Nothing\r\n"
+                                                            "Group/<Menu>/Nothing$\r\n"
+                                                            "Group/空$\r\n";
+    writeBytes(data / L"groups.dvk", groups);
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), std::string(byteOrderMark) +
+                                                   "Group$空\r\n"
+                                                   "Group/<Menu>$Nothing\r\n");
 }
 
 TEST_F(TavrinExeTest, FirstRunWritesTheDefaultSettingsThatASecondRunLeavesByteForByte) {

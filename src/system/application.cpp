@@ -26,6 +26,13 @@ Application::Application()
       itemsDocument_(StaticData::dataFilePath(StaticData::ItemsFile())),
       itemsNode_(itemsDocument_.loaded.document.childOrNew("Item")) {}
 
+void Application::selectDefaultGroups() {
+    file::Main::Selection first = mainGroups_.firstSelection();
+    currentGroup_ = std::move(first.group);
+    currentSubGroup_ = std::move(first.subGroup);
+    currentMenuGroup_ = menuGroups_.count() == 0 ? std::string() : menuGroups_.name(0);
+}
+
 std::vector<Application::Unsaved> Application::save() const {
     file::createFolder(utility::toWide(StaticData::DataFolder()));
     std::vector<Unsaved> unsaved;

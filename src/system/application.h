@@ -40,6 +40,8 @@ public:
 
     // The group and sub-group whose items the button launcher shows, and the group the menu
     // launcher shows. The window chooses them; they stay empty while there are no groups.
+    // The first selection: the main groups' (Main::firstSelection) and the first menu group.
+    void selectDefaultGroups();
     const std::string& currentGroup() const noexcept { return currentGroup_; }
     void currentGroup(std::string name) { currentGroup_ = std::move(name); }
     const std::string& currentSubGroup() const noexcept { return currentSubGroup_; }

@@ -61,6 +61,9 @@ TEST_F(ApplicationTest, FirstRunCreatesTheDataFolderAndWritesTheDefaultSettings)
     EXPECT_EQ(application.currentGroup(), "");
     EXPECT_EQ(application.currentSubGroup(), "");
     EXPECT_EQ(application.currentMenuGroup(), "");
+    application.selectDefaultGroups();
+    EXPECT_EQ(application.currentGroup(), "");
+    EXPECT_EQ(application.currentMenuGroup(), "");
     EXPECT_TRUE(application.save().empty());
     EXPECT_EQ(readBytes(data / L"app.dvk"), byteOrderMark + std::string(defaultSettingsText));
     EXPECT_EQ(readBytes(data / L"items.dvk"), byteOrderMark);
@@ -108,6 +111,11 @@ TEST_F(ApplicationTest, GroupsWithEmptyListsFromTheLastRunLoadAsEmptyGroups) {
     EXPECT_FALSE(work->hasItems("Blank"));
     EXPECT_EQ(work->childNames("Tools"), std::vector<std::string>{"edit"});
     EXPECT_EQ(application.menuGroups().childCount("Nothing"), 0u);
+
+    application.selectDefaultGroups();
+    EXPECT_EQ(application.currentGroup(), "Work");
+    EXPECT_EQ(application.currentSubGroup(), "Blank");
+    EXPECT_EQ(application.currentMenuGroup(), "Nothing");
 }
 
 TEST_F(ApplicationTest, DocumentThatCouldNotBeLoadedIsNeverWrittenOver) {

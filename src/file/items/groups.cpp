@@ -1,5 +1,8 @@
 #include "file/items/groups.h"
 
+#include <cstddef>
+#include <vector>
+
 namespace tavrin::file {
 
 Sub::Sub(Main& parent, drevak::Drevak& node) : GroupBase(node), parent_(&parent) {}
@@ -20,6 +23,16 @@ std::optional<Sub> Main::sub(std::string_view name) {
 
 Sub Main::menu() {
     return Sub(*this, field(0).childOrNew(MENU));
+}
+
+Main::Selection Main::firstSelection() const {
+    for (std::size_t index = 0; index < count(); ++index) {
+        const std::vector<std::string> subGroups = childNames(index);
+        if (!subGroups.empty()) {
+            return {name(index), subGroups.front()};
+        }
+    }
+    return {count() == 0 ? std::string() : name(0), {}};
 }
 
 } // namespace tavrin::file

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "etc/drevak/drevak.h"
@@ -31,6 +32,12 @@ public:
     static constexpr std::string_view GROUP = "Group";
     static constexpr std::string_view MENU = "<Menu>";
 
+    // A main group and one of its sub groups; either may be empty.
+    struct Selection {
+        std::string group;
+        std::string subGroup;
+    };
+
     explicit Main(drevak::Drevak& group);
 
     // The named child of "Group" (a listed main group, or "<Menu>"); none when it has no
@@ -38,6 +45,11 @@ public:
     std::optional<Sub> sub(std::string_view name);
     // The view over "<Menu>", which is created when missing.
     Sub menu();
+
+    // What the launcher shows first: the first group that has a sub group, with its first sub
+    // group, so that an empty group never hides the others. When no group has one, the first
+    // group without a sub group; nothing when there are no groups.
+    Selection firstSelection() const;
 };
 
 } // namespace tavrin::file

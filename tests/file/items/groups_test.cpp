@@ -82,6 +82,22 @@ TEST(GroupsTest, SubOfANameWithoutAGroupIsNone) {
     EXPECT_FALSE(document.HaveChild("Group/Play"));
 }
 
+TEST(GroupsTest, FirstSelectionSkipsGroupsWithoutSubGroups) {
+    drevak::DvkDocument document =
+        documentOf({"Group$空\tgone\tWork\tPlay", "Group/Work$Blank\tTools", "Group/Play$Games"});
+    Views views(document);
+    const Main::Selection first = views.main.firstSelection();
+    EXPECT_EQ(first.group, "Work");
+    EXPECT_EQ(first.subGroup, "Blank");
+    EXPECT_FALSE(document.HaveChild("Group/gone"));
+
+    document.GetChild("Group") = std::vector<std::string>{"gone", "空"};
+    EXPECT_EQ(views.main.firstSelection().group, "gone");
+    EXPECT_EQ(views.main.firstSelection().subGroup, "");
+    document.GetChild("Group") = std::vector<std::string>{};
+    EXPECT_EQ(views.main.firstSelection().group, "");
+}
+
 // Empty groups and sub groups are written as lines that reading drops; after a reload each
 // must still be there, empty, in its place.
 TEST(GroupsTest, EmptyGroupsAndSubGroupsSurviveASaveAndReloadAsEmptyLists) {

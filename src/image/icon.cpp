@@ -24,17 +24,17 @@ struct OwnIcon {
 
 OwnIcon ownIcon(SYSICON icon) {
     switch (icon) {
-    case SYSICON::tavrin:
+    case SYSICON::TAVRIN:
         return {L"tavrin.ico", 100};
-    case SYSICON::uri:
+    case SYSICON::URI:
         return {L"uri.ico", 106};
-    case SYSICON::multi:
+    case SYSICON::MULTI:
         return {L"multi.ico", 108};
-    case SYSICON::tasktray:
+    case SYSICON::TASKTRAY:
         return {L"tasktray.ico", 105};
-    case SYSICON::folder:
+    case SYSICON::FOLDER:
         return {L"folder.ico", 110};
-    case SYSICON::file:
+    case SYSICON::FILE:
         return {L"file.ico", 112};
     default:
         // Only the six own values reach here; anything above them is a programming error.
@@ -56,9 +56,9 @@ UINT iconCount(const std::wstring& path) {
 
 HICON extractIcon(ICONSIZE size, const std::wstring& path, int index) {
     HICON icon = nullptr;
-    HICON* large = size == ICONSIZE::large ? &icon : nullptr;
-    HICON* small = size == ICONSIZE::small ? &icon : nullptr;
-    UINT extracted = ExtractIconExW(path.c_str(), index, large, small, 1);
+    HICON* largeSlot = size == ICONSIZE::LARGE ? &icon : nullptr;
+    HICON* smallSlot = size == ICONSIZE::SMALL ? &icon : nullptr;
+    UINT extracted = ExtractIconExW(path.c_str(), index, largeSlot, smallSlot, 1);
     if (extracted == 0 || extracted == UINT_MAX) {
         return nullptr;
     }
@@ -67,7 +67,7 @@ HICON extractIcon(ICONSIZE size, const std::wstring& path, int index) {
 
 HICON shellIcon(ICONSIZE size, const std::wstring& path) {
     SHFILEINFOW info{};
-    UINT flags = SHGFI_ICON | (size == ICONSIZE::small ? SHGFI_SMALLICON : SHGFI_LARGEICON);
+    UINT flags = SHGFI_ICON | (size == ICONSIZE::SMALL ? SHGFI_SMALLICON : SHGFI_LARGEICON);
     if (SHGetFileInfoW(path.c_str(), FILE_ATTRIBUTE_ARCHIVE, &info, sizeof info, flags) == 0) {
         throw TavrinException(L"GetFileIcon:SHGetFileInfo(" + path + L")");
     }
@@ -83,9 +83,9 @@ bool isFile(const std::wstring& path) {
 
 int pixelSize(ICONSIZE size) {
     switch (size) {
-    case ICONSIZE::small:
+    case ICONSIZE::SMALL:
         return 16;
-    case ICONSIZE::large:
+    case ICONSIZE::LARGE:
         return 32;
     }
     std::abort();
@@ -156,7 +156,7 @@ Icon GetFileIcon(ICONSIZE size, std::wstring_view pathText, int index) {
 
 Icon GetSystemIcon(ICONSIZE size, SYSICON icon) {
     int pixels = pixelSize(size);
-    if (icon < SYSICON::tavrin) {
+    if (icon < SYSICON::TAVRIN) {
         auto stock = static_cast<HICON>(
             LoadImageW(nullptr, MAKEINTRESOURCEW(icon), IMAGE_ICON, pixels, pixels, LR_SHARED));
         if (stock == nullptr) {

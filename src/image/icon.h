@@ -9,23 +9,24 @@
 namespace tavrin::image {
 
 // The two sizes in which every icon is asked for.
-enum class ICONSIZE { small = 0, large = 1 };
+enum class ICONSIZE { SMALL = 0, LARGE = 1 };
 
-// Width and height in pixels: 16 for small, 32 for large.
+// Width and height in pixels: 16 for SMALL, 32 for LARGE.
 int pixelSize(ICONSIZE size);
 
-// A system icon: values below tavrin are stock icon identifiers passed to the system as they
-// are (any of them, not only the three named); the six from tavrin on are the launcher's own.
+// A system icon: values below TAVRIN are stock icon identifiers passed to the system as they
+// are (any of them, not only the three named); the six from TAVRIN on are the launcher's own.
+// The stock names are the system's own: HAND is the error icon, EXCLAMATION the warning one.
 enum class SYSICON : std::uint16_t {
-    application = 0x7F00,
-    error = 0x7F01,
-    warning = 0x7F03,
-    tavrin = 0xFF9B,
-    uri = 0xFF9C,
-    multi = 0xFF9D,
-    tasktray = 0xFF9E,
-    folder = 0xFF9F,
-    file = 0xFFA0,
+    APPLICATION = 0x7F00,
+    HAND = 0x7F01,
+    EXCLAMATION = 0x7F03,
+    TAVRIN = 0xFF9B,
+    URI = 0xFF9C,
+    MULTI = 0xFF9D,
+    TASKTRAY = 0xFF9E,
+    FOLDER = 0xFF9F,
+    FILE = 0xFFA0,
 };
 
 // An icon handle that is destroyed exactly once when the holder owns it (an icon extracted

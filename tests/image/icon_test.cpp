@@ -28,15 +28,15 @@ struct OwnIconCase {
 };
 
 constexpr std::array<OwnIconCase, 6> ownIcons{{
-    {SYSICON::tavrin, L"tavrin.ico", 100},
-    {SYSICON::uri, L"uri.ico", 106},
-    {SYSICON::multi, L"multi.ico", 108},
-    {SYSICON::tasktray, L"tasktray.ico", 105},
-    {SYSICON::folder, L"folder.ico", 110},
-    {SYSICON::file, L"file.ico", 112},
+    {SYSICON::TAVRIN, L"tavrin.ico", 100},
+    {SYSICON::URI, L"uri.ico", 106},
+    {SYSICON::MULTI, L"multi.ico", 108},
+    {SYSICON::TASKTRAY, L"tasktray.ico", 105},
+    {SYSICON::FOLDER, L"folder.ico", 110},
+    {SYSICON::FILE, L"file.ico", 112},
 }};
 
-constexpr std::array<ICONSIZE, 2> sizes{ICONSIZE::small, ICONSIZE::large};
+constexpr std::array<ICONSIZE, 2> sizes{ICONSIZE::SMALL, ICONSIZE::LARGE};
 
 std::wstring drawnIcon(const wchar_t* fileName) {
     return windowsPath(ICON_FOLDER) + L"\\" + fileName;
@@ -75,8 +75,8 @@ protected:
 };
 
 TEST(IconSize, PixelSizes) {
-    EXPECT_EQ(pixelSize(ICONSIZE::small), 16);
-    EXPECT_EQ(pixelSize(ICONSIZE::large), 32);
+    EXPECT_EQ(pixelSize(ICONSIZE::SMALL), 16);
+    EXPECT_EQ(pixelSize(ICONSIZE::LARGE), 32);
 }
 
 // The built tavrin.exe, read as data: every own icon group holds a 16 and a 32 pixel image
@@ -188,12 +188,12 @@ TEST_F(IconTest, OwnIconsComeFromTheExecutableWhenTheResourceFolderIsEmpty) {
 TEST_F(IconTest, AFileInTheResourceFolderReplacesOnlyItsOwnIcon) {
     std::filesystem::copy_file(drawnIcon(L"uri.ico"), resourceFile(L"folder.ico"));
     for (ICONSIZE size : sizes) {
-        Icon folder = GetSystemIcon(size, SYSICON::folder);
+        Icon folder = GetSystemIcon(size, SYSICON::FOLDER);
         EXPECT_TRUE(folder.owns());
         EXPECT_EQ(iconWidth(folder.get()), pixelSize(size));
         EXPECT_EQ(pixelsOf(folder, size), filePixels(drawnIcon(L"uri.ico"), pixelSize(size)));
 
-        Icon file = GetSystemIcon(size, SYSICON::file);
+        Icon file = GetSystemIcon(size, SYSICON::FILE);
         EXPECT_FALSE(file.owns());
         EXPECT_EQ(pixelsOf(file, size), filePixels(drawnIcon(L"file.ico"), pixelSize(size)));
     }
@@ -201,13 +201,13 @@ TEST_F(IconTest, AFileInTheResourceFolderReplacesOnlyItsOwnIcon) {
 
 TEST_F(IconTest, AFolderOfTheIconsNameDoesNotReplaceIt) {
     std::filesystem::create_directory(resourceFile(L"multi.ico"));
-    Icon multi = GetSystemIcon(ICONSIZE::large, SYSICON::multi);
+    Icon multi = GetSystemIcon(ICONSIZE::LARGE, SYSICON::MULTI);
     EXPECT_FALSE(multi.owns());
-    EXPECT_EQ(pixelsOf(multi, ICONSIZE::large), filePixels(drawnIcon(L"multi.ico"), 32));
+    EXPECT_EQ(pixelsOf(multi, ICONSIZE::LARGE), filePixels(drawnIcon(L"multi.ico"), 32));
 }
 
 TEST_F(IconTest, StockIconsAreSharedAndAnUnknownOneFails) {
-    for (SYSICON stock : {SYSICON::application, SYSICON::error, SYSICON::warning}) {
+    for (SYSICON stock : {SYSICON::APPLICATION, SYSICON::HAND, SYSICON::EXCLAMATION}) {
         for (ICONSIZE size : sizes) {
             Icon icon = GetSystemIcon(size, stock);
             ASSERT_NE(icon.get(), nullptr);
@@ -215,7 +215,7 @@ TEST_F(IconTest, StockIconsAreSharedAndAnUnknownOneFails) {
             EXPECT_EQ(iconWidth(icon.get()), pixelSize(size));
         }
     }
-    EXPECT_EQ(failureOf([] { GetSystemIcon(ICONSIZE::small, static_cast<SYSICON>(0x1234)); }),
+    EXPECT_EQ(failureOf([] { GetSystemIcon(ICONSIZE::SMALL, static_cast<SYSICON>(0x1234)); }),
               "GetSystemIcon:LoadIcon");
 }
 
@@ -245,8 +245,8 @@ TEST_F(IconTest, LibrariesAreKnownByTheirExtensionInAnyCase) {
     for (const wchar_t* name : {L"copy.DLL", L"copy.Dll"}) {
         const std::filesystem::path library = scratch.path() / name;
         std::filesystem::copy_file(windowsPath(TAVRIN_EXE), library);
-        Icon icon = GetFileIcon(ICONSIZE::large, library.wstring(), 2);
-        EXPECT_EQ(pixelsOf(icon, ICONSIZE::large), filePixels(drawnIcon(L"uri.ico"), 32));
+        Icon icon = GetFileIcon(ICONSIZE::LARGE, library.wstring(), 2);
+        EXPECT_EQ(pixelsOf(icon, ICONSIZE::LARGE), filePixels(drawnIcon(L"uri.ico"), 32));
         std::filesystem::remove(library);
     }
 }
@@ -265,7 +265,7 @@ TEST_F(IconTest, FilesWithoutIconsOfTheirOwn) {
         }
     }
     // A program without icons gives none, and a holder without a handle is harmless.
-    Icon none = GetFileIcon(ICONSIZE::large, windowsPath(NOICON_EXE), 0);
+    Icon none = GetFileIcon(ICONSIZE::LARGE, windowsPath(NOICON_EXE), 0);
     EXPECT_EQ(none.get(), nullptr);
     EXPECT_EQ(none.duplicate().get(), nullptr);
     EXPECT_TRUE(none.dispose());
@@ -273,10 +273,10 @@ TEST_F(IconTest, FilesWithoutIconsOfTheirOwn) {
 
 TEST_F(IconTest, AMissingFileFailsWithItsPath) {
     const std::filesystem::path missing = scratch.path() / L"ない" / L"gone.exe";
-    EXPECT_EQ(failureOf([&] { GetFileIcon(ICONSIZE::small, missing.wstring(), 0); }),
+    EXPECT_EQ(failureOf([&] { GetFileIcon(ICONSIZE::SMALL, missing.wstring(), 0); }),
               systemtest::utf8(missing) + "がない");
     // An own icon never takes that route: only an existing file replaces the built-in one.
-    EXPECT_NE(GetSystemIcon(ICONSIZE::small, SYSICON::tasktray).get(), nullptr);
+    EXPECT_NE(GetSystemIcon(ICONSIZE::SMALL, SYSICON::TASKTRAY).get(), nullptr);
 }
 
 TEST_F(IconTest, OwnedHandlesAreDestroyedExactlyOnce) {
@@ -284,14 +284,14 @@ TEST_F(IconTest, OwnedHandlesAreDestroyedExactlyOnce) {
     HICON disposed = nullptr;
     HICON ended = nullptr;
     {
-        Icon icon = GetFileIcon(ICONSIZE::small, program, 0);
+        Icon icon = GetFileIcon(ICONSIZE::SMALL, program, 0);
         disposed = icon.get();
         EXPECT_TRUE(icon.dispose());
         EXPECT_FALSE(icon.owns());
         EXPECT_EQ(icon.get(), nullptr);
         EXPECT_TRUE(icon.dispose());
 
-        Icon moved = GetFileIcon(ICONSIZE::small, program, 1);
+        Icon moved = GetFileIcon(ICONSIZE::SMALL, program, 1);
         ended = moved.get();
         Icon taker(std::move(moved));
         EXPECT_EQ(moved.get(), nullptr);
@@ -305,11 +305,11 @@ TEST_F(IconTest, OwnedHandlesAreDestroyedExactlyOnce) {
 }
 
 TEST_F(IconTest, ADuplicateIsAnOwnedCopyOfTheSameImage) {
-    Icon shared = GetSystemIcon(ICONSIZE::large, SYSICON::uri);
+    Icon shared = GetSystemIcon(ICONSIZE::LARGE, SYSICON::URI);
     Icon copy = shared.duplicate();
     EXPECT_TRUE(copy.owns());
     EXPECT_NE(copy.get(), shared.get());
-    EXPECT_EQ(pixelsOf(copy, ICONSIZE::large), pixelsOf(shared, ICONSIZE::large));
+    EXPECT_EQ(pixelsOf(copy, ICONSIZE::LARGE), pixelsOf(shared, ICONSIZE::LARGE));
     HICON copied = copy.get();
     copy.dispose();
     EXPECT_FALSE(DestroyIcon(copied));
@@ -317,9 +317,9 @@ TEST_F(IconTest, ADuplicateIsAnOwnedCopyOfTheSameImage) {
 }
 
 TEST_F(IconTest, AssigningReleasesTheIconHeldBefore) {
-    Icon icon = GetFileIcon(ICONSIZE::small, windowsPath(TAVRIN_EXE), 0);
+    Icon icon = GetFileIcon(ICONSIZE::SMALL, windowsPath(TAVRIN_EXE), 0);
     HICON before = icon.get();
-    icon = GetSystemIcon(ICONSIZE::small, SYSICON::folder);
+    icon = GetSystemIcon(ICONSIZE::SMALL, SYSICON::FOLDER);
     EXPECT_FALSE(icon.owns());
     EXPECT_FALSE(DestroyIcon(before));
 }
@@ -330,11 +330,11 @@ TEST_F(IconTest, RepeatedUseLeavesNoHandlesBehind) {
     std::vector<HICON> owned;
     std::vector<HICON> shared;
     auto useIcons = [&](int round) {
-        Icon fromFile = GetFileIcon(ICONSIZE::large, program, round % 7);
+        Icon fromFile = GetFileIcon(ICONSIZE::LARGE, program, round % 7);
         Icon copy = fromFile.duplicate();
-        Icon overridden = GetSystemIcon(ICONSIZE::small, SYSICON::file);
-        Icon builtIn = GetSystemIcon(ICONSIZE::small, SYSICON::uri);
-        Icon stock = GetSystemIcon(ICONSIZE::large, SYSICON::warning);
+        Icon overridden = GetSystemIcon(ICONSIZE::SMALL, SYSICON::FILE);
+        Icon builtIn = GetSystemIcon(ICONSIZE::SMALL, SYSICON::URI);
+        Icon stock = GetSystemIcon(ICONSIZE::LARGE, SYSICON::EXCLAMATION);
         owned.insert(owned.end(), {fromFile.get(), copy.get(), overridden.get()});
         shared.insert(shared.end(), {builtIn.get(), stock.get()});
     };

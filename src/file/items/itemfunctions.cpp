@@ -1,0 +1,103 @@
+#include "file/items/itemfunctions.h"
+
+#include <memory>
+#include <string_view>
+
+#include "file/items/itemreferences.h"
+#include "file/path.h"
+#include "system/tavrinerrors.h"
+#include "utility/unicode.h"
+
+namespace tavrin::file {
+namespace {
+
+using TYPE = Item::TYPE;
+using utility::toUtf8;
+using utility::toWide;
+
+std::string withBackslash(const std::string& folder) {
+    return toUtf8(addBackslash(toWide(folder)));
+}
+
+std::string parentOf(const std::string& path) {
+    return toUtf8(parentFolder(toWide(path)));
+}
+
+enum class FOUND { NOTHING, FILE, FOLDER };
+
+FOUND found(const std::string& path) {
+    if (path.empty()) {
+        return FOUND::NOTHING;
+    }
+    try {
+        return isFolder(toWide(path)) ? FOUND::FOLDER : FOUND::FILE;
+    } catch (const system::TavrinFileException& failure) {
+        if (failure.Code() != system::CODE::FILE_FOUND) {
+            throw;
+        }
+        return FOUND::NOTHING;
+    }
+}
+
+// The program of a command line: a leading quoted path without its quotes, else the text up
+// to the first blank.
+std::string programPart(std::string_view address) {
+    if (address.starts_with('"')) {
+        const std::string_view rest = address.substr(1);
+        return std::string(rest.substr(0, rest.find('"')));
+    }
+    return std::string(address.substr(0, address.find(' ')));
+}
+
+std::string uriFolder(const Item& item) {
+    const std::string workFolder = item.workFolder();
+    switch (found(workFolder)) {
+    case FOUND::FOLDER:
+        return withBackslash(workFolder);
+    case FOUND::FILE:
+        return parentOf(workFolder);
+    case FOUND::NOTHING:
+        break;
+    }
+    const std::string address = item.uriAddress();
+    if (found(address) != FOUND::NOTHING) {
+        return parentOf(address);
+    }
+    const std::string parent = parentOf(programPart(address));
+    return found(parent) == FOUND::FOLDER ? withBackslash(parent) : std::string();
+}
+
+} // namespace
+
+std::string workFolderOf(const Item& item) {
+    switch (item.type()) {
+    case TYPE::NORMAL:
+        if (!item.workFolder().empty()) {
+            return withBackslash(item.workFolder());
+        }
+        return parentOf(item.fileAddress());
+    case TYPE::URI:
+    case TYPE::MULTI:
+        return withBackslash(item.workFolder());
+    case TYPE::LINK:
+        break;
+    }
+    return workFolderOf(*followLinks(item));
+}
+
+std::string itemFolder(const Item& item) {
+    switch (item.type()) {
+    case TYPE::NORMAL:
+        return parentOf(item.fileAddress());
+    case TYPE::URI:
+        return uriFolder(item);
+    case TYPE::MULTI:
+        return found(item.workFolder()) == FOUND::FOLDER ? withBackslash(item.workFolder())
+                                                         : std::string();
+    case TYPE::LINK:
+        break;
+    }
+    return itemFolder(*followLinks(item));
+}
+
+} // namespace tavrin::file

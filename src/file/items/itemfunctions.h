@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "file/items/item.h"
+
+// What the launchers and dialogs derive from an item's settings. Links are followed to the
+// item they end in (see followLinks), so their loops raise ItemException naming the item.
+namespace tavrin::file {
+
+// The folder an item starts in, with a trailing backslash unless empty. The stored work
+// folder when there is one; else, for a path item, the folder of its address. Nothing is
+// expanded or checked on disk.
+std::string workFolderOf(const Item& item);
+
+// The folder an item lives in, for opening it; empty when there is none. Asks the file
+// system: a path that does not exist falls back as the rules below say.
+std::string itemFolder(const Item& item);
+
+} // namespace tavrin::file

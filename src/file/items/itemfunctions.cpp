@@ -6,12 +6,16 @@
 #include "file/items/itemreferences.h"
 #include "file/path.h"
 #include "system/tavrinerrors.h"
+#include "utility/environment.h"
 #include "utility/unicode.h"
 
 namespace tavrin::file {
 namespace {
 
 using TYPE = Item::TYPE;
+using image::ICONSIZE;
+using image::SYSICON;
+using utility::expandEnvironment;
 using utility::toUtf8;
 using utility::toWide;
 
@@ -67,6 +71,10 @@ std::string uriFolder(const Item& item) {
     return found(parent) == FOUND::FOLDER ? withBackslash(parent) : std::string();
 }
 
+bool exists(const std::string& path) {
+    return found(path) != FOUND::NOTHING;
+}
+
 } // namespace
 
 std::string workFolderOf(const Item& item) {
@@ -98,6 +106,43 @@ std::string itemFolder(const Item& item) {
         break;
     }
     return itemFolder(*followLinks(item));
+}
+
+bool isUsable(const Item& item) {
+    switch (item.type()) {
+    case TYPE::NORMAL:
+        return exists(expandEnvironment(item.fileAddress()));
+    case TYPE::URI:
+        return true;
+    case TYPE::MULTI:
+        return !item.multiAddresses().empty();
+    case TYPE::LINK:
+        break;
+    }
+    return isUsable(*followLinks(item));
+}
+
+image::Icon itemIcon(ICONSIZE size, const Item& item) {
+    if (item.type() == TYPE::LINK) {
+        return itemIcon(size, *followLinks(item));
+    }
+    std::string file = expandEnvironment(item.iconAddress());
+    if (!exists(file)) {
+        file = item.type() == TYPE::NORMAL ? expandEnvironment(item.fileAddress()) : "";
+    }
+    if (exists(file)) {
+        return image::GetFileIcon(size, toWide(file), item.iconIndex());
+    }
+    switch (item.type()) {
+    case TYPE::URI:
+        return image::GetSystemIcon(size, SYSICON::URI);
+    case TYPE::MULTI:
+        return image::GetSystemIcon(size, SYSICON::MULTI);
+    case TYPE::NORMAL:
+    case TYPE::LINK:
+        break;
+    }
+    return image::GetSystemIcon(size, SYSICON::EXCLAMATION);
 }
 
 } // namespace tavrin::file

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "file/items/item.h"
+#include "image/icon.h"
 
 // What the launchers and dialogs derive from an item's settings. Links are followed to the
 // item they end in (see followLinks), so their loops raise ItemException naming the item.
@@ -16,5 +17,14 @@ std::string workFolderOf(const Item& item);
 // The folder an item lives in, for opening it; empty when there is none. Asks the file
 // system: a path that does not exist falls back as the rules below say.
 std::string itemFolder(const Item& item);
+
+// Whether the item has something to start: a path item when its path, environment variables
+// expanded, exists; an address always; a multi-item when it lists any item.
+bool isUsable(const Item& item);
+
+// The icon shown for the item: that of its icon file when that exists, else, for a path item,
+// that of its file when that exists; otherwise the stock warning icon for a path item and the
+// launcher's own icon for an address or a multi-item. Environment variables are expanded.
+image::Icon itemIcon(image::ICONSIZE size, const Item& item);
 
 } // namespace tavrin::file

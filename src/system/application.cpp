@@ -10,6 +10,13 @@
 
 namespace tavrin::system {
 
+namespace {
+
+// The setting Folder's value that opens folders with an item of the user's.
+constexpr drevak::Integer FOLDER_PROGRAM = 2;
+
+} // namespace
+
 Application::Document::Document(std::string filePath)
     : path(std::move(filePath)), loaded(file::LoadOrNewDocument(path)) {
     if (!loaded.saveable()) {
@@ -24,7 +31,17 @@ Application::Application()
       mainGroups_(groupsDocument_.loaded.document.childOrNew(file::Main::GROUP)),
       menuGroups_(mainGroups_.menu()),
       itemsDocument_(StaticData::dataFilePath(StaticData::ItemsFile())),
-      itemsNode_(itemsDocument_.loaded.document.childOrNew("Item")) {}
+      itemsNode_(itemsDocument_.loaded.document.childOrNew("Item")) {
+    if (settings_.Folder() == FOLDER_PROGRAM) {
+        try {
+            folderItem_ = std::make_unique<file::Item>(settings_.Program(), itemsNode_);
+        } catch (const std::exception& failure) {
+            WriteLog("folder program not usable, folders open as usual: %s\r\n%s",
+                     settings_.Program(), failure);
+            settings_.Folder(0);
+        }
+    }
+}
 
 void Application::selectDefaultGroups() {
     file::Main::Selection first = mainGroups_.firstSelection();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "file/app.h"
 #include "file/datafile.h"
 #include "file/items/groups.h"
+#include "file/items/item.h"
 
 namespace tavrin::system {
 
@@ -37,6 +39,10 @@ public:
     file::Sub& menuGroups() noexcept { return menuGroups_; }
     // The items by ID: the items document's "Item" node, created empty when missing.
     drevak::Drevak& itemsNode() noexcept { return itemsNode_; }
+    // The item that opens folders when the setting Folder is 2: the item the setting Program
+    // names. Null otherwise; when that item cannot be made, the failure is logged and Folder
+    // is set to 0, so folders open as usual.
+    file::Item* folderItem() noexcept { return folderItem_.get(); }
 
     // The group and sub-group whose items the button launcher shows, and the group the menu
     // launcher shows. The window chooses them; they stay empty while there are no groups.
@@ -70,6 +76,7 @@ private:
     file::Sub menuGroups_;
     Document itemsDocument_;
     drevak::Drevak& itemsNode_;
+    std::unique_ptr<file::Item> folderItem_;
     std::string currentGroup_;
     std::string currentSubGroup_;
     std::string currentMenuGroup_;

@@ -118,6 +118,33 @@ TEST_F(ApplicationTest, GroupsWithEmptyListsFromTheLastRunLoadAsEmptyGroups) {
     EXPECT_EQ(application.currentMenuGroup(), "Nothing");
 }
 
+TEST_F(ApplicationTest, FolderProgramIsTheItemThatTheSettingNames) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "Folder:2\r\nFolder/Program\\tools/開く\r\n");
+    writeBytes(data / L"items.dvk", "Item/tools/開く\\Opener\r\nItem/other\\x\r\n");
+    Application application;
+    ASSERT_NE(application.folderItem(), nullptr);
+    EXPECT_EQ(application.folderItem()->id(), "tools/開く");
+    EXPECT_EQ(application.folderItem()->name(), "Opener");
+    EXPECT_EQ(application.settings().Folder(), 2);
+}
+
+TEST_F(ApplicationTest, FolderProgramThatIsNoItemTurnsTheFolderProgramOff) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"items.dvk", "Item/a b\\x\r\n");
+    for (const char* program : {"missing", "a b", ""}) {
+        writeBytes(data / L"app.dvk", "Folder:2\r\nFolder/Program\\" + std::string(program));
+        Application application;
+        EXPECT_EQ(application.folderItem(), nullptr) << program;
+        EXPECT_EQ(application.settings().Folder(), 0) << program;
+        EXPECT_EQ(application.settings().Program(), program);
+    }
+    writeBytes(data / L"app.dvk", "Folder:1\r\nFolder/Program\\a b");
+    Application application;
+    EXPECT_EQ(application.folderItem(), nullptr);
+    EXPECT_EQ(application.settings().Folder(), 1);
+}
+
 TEST_F(ApplicationTest, DocumentThatCouldNotBeLoadedIsNeverWrittenOver) {
     std::filesystem::create_directories(data / L"app.dvk");
     writeBytes(data / L"items.dvk", "Item/a:1\r\n");

@@ -215,6 +215,25 @@ TEST_F(TavrinExeTest, DamagedSettingsStartNormallyAndAreWrittenBackRepaired) {
               1);
 }
 
+TEST_F(TavrinExeTest, FolderProgramNamingNoItemIsLoggedAndTurnedOff) {
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "Folder:2\r\nFolder/Program\\どこにもない\r\n");
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(readBytes(data / L"app.dvk"),
+              byteOrderMark + file::fixture::defaultSettingsWith(
+                                  {{"Folder/Program\\\\e", "Folder/Program\\どこにもない"}}));
+
+    const std::vector<LogEntry> entries = onlyLogEntries(logFiles());
+    const auto logged = std::find_if(entries.begin(), entries.end(), [](const LogEntry& entry) {
+        return entry.message.starts_with("folder program not usable");
+    });
+    ASSERT_NE(logged, entries.end());
+    EXPECT_NE(logged->message.find("どこにもない\r\n"), std::string::npos) << logged->message;
+    EXPECT_EQ(logged->file, "src/system/application.cpp");
+}
+
 TEST_F(TavrinExeTest, LockedDataFileIsLeftAloneWhileTheOthersAreWritten) {
     std::filesystem::create_directories(data);
     writeBytes(data / L"groups.dvk", "Group$a\r\n");

@@ -1,8 +1,10 @@
 #include "system/application.h"
 
 #include <exception>
+#include <optional>
 #include <utility>
 
+#include "file/items/groupitems.h"
 #include "file/path.h"
 #include "system/log.h"
 #include "system/staticdata.h"
@@ -14,6 +16,11 @@ namespace {
 
 // The setting Folder's value that opens folders with an item of the user's.
 constexpr drevak::Integer FOLDER_PROGRAM = 2;
+
+// The icon size settings: 0 small, 1 large.
+image::ICONSIZE iconSize(drevak::Integer setting) {
+    return setting == 0 ? image::ICONSIZE::SMALL : image::ICONSIZE::LARGE;
+}
 
 } // namespace
 
@@ -41,6 +48,20 @@ Application::Application()
             settings_.Folder(0);
         }
     }
+}
+
+std::vector<file::BM_ITEM> Application::groupItems(std::string_view subGroup,
+                                                   std::string_view mainGroup) {
+    if (mainGroup.empty()) {
+        return file::groupDisplayItems(menuGroups_.childNames(subGroup), itemsNode_,
+                                       iconSize(settings_.MenuIcon()), true);
+    }
+    const std::optional<file::Sub> group = mainGroups_.sub(mainGroup);
+    if (!group) {
+        return {};
+    }
+    return file::groupDisplayItems(group->childNames(subGroup), itemsNode_,
+                                   iconSize(settings_.ButtonIcon()), true);
 }
 
 void Application::selectDefaultGroups() {

@@ -2,12 +2,14 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "etc/drevak/dvkdocument.h"
 #include "file/app.h"
 #include "file/datafile.h"
+#include "file/items/bmitem.h"
 #include "file/items/groups.h"
 #include "file/items/item.h"
 
@@ -39,6 +41,10 @@ public:
     file::Sub& menuGroups() noexcept { return menuGroups_; }
     // The items by ID: the items document's "Item" node, created empty when missing.
     drevak::Drevak& itemsNode() noexcept { return itemsNode_; }
+    // The launchers' records of the items of sub group subGroup of main group mainGroup, with
+    // the button icon size; when mainGroup is empty, of the menu launcher's sub group subGroup,
+    // with the menu icon size. A group that does not exist shows nothing.
+    std::vector<file::BM_ITEM> groupItems(std::string_view subGroup, std::string_view mainGroup);
     // The item that opens folders when the setting Folder is 2: the item the setting Program
     // names. Null otherwise; when that item cannot be made, the failure is logged and Folder
     // is set to 0, so folders open as usual.

@@ -118,6 +118,81 @@ TEST_F(ApplicationTest, GroupsWithEmptyListsFromTheLastRunLoadAsEmptyGroups) {
     EXPECT_EQ(application.currentMenuGroup(), "Nothing");
 }
 
+// The width of an icon in pixels, 0 without one.
+int widthOf(const image::Icon& icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon.get(), &info)) {
+        return 0;
+    }
+    BITMAP bitmap{};
+    GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor != nullptr) {
+        DeleteObject(info.hbmColor);
+    }
+    return bitmap.bmWidth;
+}
+
+// ID and caption of each record, and the width of each icon.
+std::vector<std::string> shown(const std::vector<file::BM_ITEM>& records) {
+    std::vector<std::string> texts;
+    for (const file::BM_ITEM& record : records) {
+        texts.push_back(record.item->id() + "=" + record.caption);
+    }
+    return texts;
+}
+
+// A text as a string value line holds it.
+std::string escaped(const std::string& text) {
+    std::string line;
+    for (const char c : text) {
+        line += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    }
+    return line;
+}
+
+// Groups as a save writes them: the empty group and the empty sub group have no lines that
+// load, a list names an item that is gone, and a link is listed beside the item it links to.
+TEST_F(ApplicationTest, GroupItemsShowTheListedItemsInOrderWithTheirGroupsIconSize) {
+    const std::filesystem::path memo = temp.path() / L"メモ.txt";
+    writeBytes(memo, "text");
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "Launcher/Button/Icon:1\r\nLauncher/Menu/Icon:0\r\n");
+    writeBytes(data / L"groups.dvk", "Group$Work\t空\r\n"
+                                     "Group/<Menu>$Daily\r\n"
+                                     "Group/<Menu>/Daily$web\tedit\r\n"
+                                     "Group/空$\r\n"
+                                     "Group/Work$Tools\tBlank\r\n"
+                                     "Group/Work/Blank$\r\n"
+                                     "Group/Work/Tools$edit\tgone\tlink\tweb\r\n");
+    writeBytes(data / L"items.dvk", "Item/edit\\Editor\r\n"
+                                    "Item/edit/Address\\" +
+                                        escaped(systemtest::utf8(memo)) +
+                                        "\r\n"
+                                        "Item/link/Type:3\r\n"
+                                        "Item/link/Address\\edit\r\n"
+                                        "Item/web/Type:1\r\n"
+                                        "Item/web/Address\\http://example.com/\r\n");
+    Application application;
+
+    const std::vector<file::BM_ITEM> tools = application.groupItems("Tools", "Work");
+    EXPECT_EQ(shown(tools), (std::vector<std::string>{"edit=Editor", "link=Editor", "web=web"}));
+    ASSERT_EQ(tools.size(), 3u);
+    EXPECT_EQ(tools[1].item->fileAddress(), systemtest::utf8(memo));
+    EXPECT_EQ(widthOf(tools[0].icon), 32);
+    EXPECT_EQ(widthOf(tools[1].icon), 32);
+
+    const std::vector<file::BM_ITEM> daily = application.groupItems("Daily", "");
+    EXPECT_EQ(shown(daily), (std::vector<std::string>{"web=web", "edit=Editor"}));
+    ASSERT_EQ(daily.size(), 2u);
+    EXPECT_EQ(widthOf(daily[1].icon), 16);
+
+    EXPECT_TRUE(application.groupItems("Blank", "Work").empty());
+    EXPECT_TRUE(application.groupItems("Anything", "空").empty());
+    EXPECT_TRUE(application.groupItems("Tools", "No such group").empty());
+    EXPECT_TRUE(application.groupItems("No such group", "").empty());
+}
+
 TEST_F(ApplicationTest, FolderProgramIsTheItemThatTheSettingNames) {
     std::filesystem::create_directories(data);
     writeBytes(data / L"app.dvk", "Folder:2\r\nFolder/Program\\tools/開く\r\n");

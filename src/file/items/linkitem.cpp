@@ -1,5 +1,7 @@
 #include "file/items/linkitem.h"
 
+#include <memory>
+#include <string>
 #include <utility>
 
 #include "etc/drevak/drevakexception.h"

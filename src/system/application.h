@@ -51,8 +51,9 @@ public:
     file::Item* folderItem() noexcept { return folderItem_.get(); }
 
     // The group and sub-group whose items the button launcher shows, and the group the menu
-    // launcher shows. The window chooses them; they stay empty while there are no groups.
-    // The first selection: the main groups' (Main::firstSelection) and the first menu group.
+    // launcher shows; empty until the window chooses them, and while there are no groups.
+    // The window's first choice: Main::firstSelection of the main groups, and the first menu
+    // group.
     void selectDefaultGroups();
     const std::string& currentGroup() const noexcept { return currentGroup_; }
     void currentGroup(std::string name) { currentGroup_ = std::move(name); }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../file/app_defaults.h"
+#include "../file/items/iconwidth.h"
 #include "file/rawfile.h"
 #include "system/application.h"
 #include "system/staticdata.h"
@@ -18,6 +19,7 @@ namespace {
 
 using file::fixture::defaultSettingsText;
 using file::fixture::defaultSettingsWith;
+using file::fixture::iconWidth;
 using systemtest::byteOrderMark;
 using systemtest::readBytes;
 using systemtest::TempFolder;
@@ -118,21 +120,6 @@ TEST_F(ApplicationTest, GroupsWithEmptyListsFromTheLastRunLoadAsEmptyGroups) {
     EXPECT_EQ(application.currentMenuGroup(), "Nothing");
 }
 
-// The width of an icon in pixels, 0 without one.
-int widthOf(const image::Icon& icon) {
-    ICONINFO info{};
-    if (!GetIconInfo(icon.get(), &info)) {
-        return 0;
-    }
-    BITMAP bitmap{};
-    GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor != nullptr) {
-        DeleteObject(info.hbmColor);
-    }
-    return bitmap.bmWidth;
-}
-
 // ID and caption of each record, and the width of each icon.
 std::vector<std::string> shown(const std::vector<file::BM_ITEM>& records) {
     std::vector<std::string> texts;
@@ -179,13 +166,13 @@ TEST_F(ApplicationTest, GroupItemsShowTheListedItemsInOrderWithTheirGroupsIconSi
     EXPECT_EQ(shown(tools), (std::vector<std::string>{"edit=Editor", "link=Editor", "web=web"}));
     ASSERT_EQ(tools.size(), 3u);
     EXPECT_EQ(tools[1].item->fileAddress(), systemtest::utf8(memo));
-    EXPECT_EQ(widthOf(tools[0].icon), 32);
-    EXPECT_EQ(widthOf(tools[1].icon), 32);
+    EXPECT_EQ(iconWidth(tools[0].icon), 32);
+    EXPECT_EQ(iconWidth(tools[1].icon), 32);
 
     const std::vector<file::BM_ITEM> daily = application.groupItems("Daily", "");
     EXPECT_EQ(shown(daily), (std::vector<std::string>{"web=web", "edit=Editor"}));
     ASSERT_EQ(daily.size(), 2u);
-    EXPECT_EQ(widthOf(daily[1].icon), 16);
+    EXPECT_EQ(iconWidth(daily[1].icon), 16);
 
     EXPECT_TRUE(application.groupItems("Blank", "Work").empty());
     EXPECT_TRUE(application.groupItems("Anything", "空").empty());

@@ -7,31 +7,16 @@
 
 #include "etc/drevak/convert.h"
 #include "etc/drevak/dvkdocument.h"
+#include "iconwidth.h"
 #include "scratch_folder.h"
 #include "system/tavrinerrors.h"
-#include "system/win32.h"
 
 namespace tavrin::file {
 namespace {
 
+using fixture::iconWidth;
 using image::ICONSIZE;
 using TYPE = Item::TYPE;
-
-// The width of an icon in pixels.
-int widthOf(const image::Icon& icon) {
-    ICONINFO info{};
-    if (!GetIconInfo(icon.get(), &info)) {
-        ADD_FAILURE() << "no icon";
-        return 0;
-    }
-    BITMAP bitmap{};
-    GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor != nullptr) {
-        DeleteObject(info.hbmColor);
-    }
-    return bitmap.bmWidth;
-}
 
 // "edit" a path item over a real file, "tools/calc" a nested ID, "web" an address, "link" a
 // link to "edit" and "broken" a link to an item that does not exist.
@@ -84,15 +69,15 @@ TEST_F(GroupItemsTest, LinkIsShownWithTheLinkedItemsSettingsAndItsOwnId) {
     EXPECT_EQ(shown[0].item->fileAddress(), file);
     EXPECT_EQ(shown[0].caption, "Editor");
     EXPECT_TRUE(shown[0].usable);
-    EXPECT_EQ(widthOf(shown[0].icon), 32);
+    EXPECT_EQ(iconWidth(shown[0].icon), 32);
 }
 
 TEST_F(GroupItemsTest, IconsAreLoadedOnlyWhenAskedForInTheSizeAskedFor) {
     const std::vector<BM_ITEM> small =
         groupDisplayItems({"edit", "web"}, items, ICONSIZE::SMALL, true);
     ASSERT_EQ(small.size(), 2u);
-    EXPECT_EQ(widthOf(small[0].icon), 16);
-    EXPECT_EQ(widthOf(small[1].icon), 16);
+    EXPECT_EQ(iconWidth(small[0].icon), 16);
+    EXPECT_EQ(iconWidth(small[1].icon), 16);
     EXPECT_EQ(groupDisplayItems({"edit"}, items, ICONSIZE::SMALL, false)[0].icon.get(), nullptr);
 }
 

@@ -44,5 +44,6 @@ test: configure-windows configure-host
 	tools/run-tests $(TEST_ROOT) $(HOST_BUILD) $(WINDOWS_BUILD)
 
 bench: configure-host
-	cmake --build $(HOST_BUILD) -j$(JOBS) --target drevak_bench
+	cmake --build $(HOST_BUILD) -j$(JOBS) --target drevak_bench itemlist_bench
 	$(HOST_BUILD)/bench/drevak_bench
+	$(HOST_BUILD)/bench/itemlist_bench

@@ -10,7 +10,7 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr const wchar_t* PROBE_FOLDER_VARIABLE = L"TAVRIN_LAUNCHPROBE_DIR";
-constexpr auto START_TIMEOUT = 8s;
+constexpr auto START_TIMEOUT = 15s;
 constexpr auto SETTLE_TIME = 500ms;
 constexpr auto POLL_STEP = 50ms;
 

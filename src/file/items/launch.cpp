@@ -1,0 +1,127 @@
+#include "file/items/launch.h"
+
+#include <memory>
+#include <string>
+
+#include "file/caughtcause.h"
+#include "file/items/itemfunctions.h"
+#include "file/items/itemreferences.h"
+#include "file/path.h"
+#include "system/tavrinerrors.h"
+#include "utility/environment.h"
+#include "utility/unicode.h"
+
+namespace tavrin::file {
+namespace {
+
+using TYPE = Item::TYPE;
+using utility::expandEnvironment;
+using utility::toWide;
+
+bool isExistingFolder(std::string_view path) {
+    try {
+        return isFolder(toWide(path));
+    } catch (const system::TavrinFileException&) {
+        return false;
+    }
+}
+
+std::string quoted(std::string_view path) {
+    return "\"" + std::string(path) + "\"";
+}
+
+class Dispatch {
+public:
+    explicit Dispatch(const LaunchSettings& settings) : settings_(settings) {}
+
+    void start(const Item& item, const OverrideInfo* override) {
+        switch (item.type()) {
+        case TYPE::NORMAL:
+            startPath(item, item.fileAddress(), override);
+            return;
+        case TYPE::URI:
+            startPath(item, item.uriAddress(), override);
+            return;
+        case TYPE::MULTI:
+            for (const std::string& id : item.multiAddresses()) {
+                // Each member is a start of its own, with its own redirection to spend.
+                Dispatch(settings_).start(Item(id, item.items()), override);
+            }
+            return;
+        case TYPE::LINK:
+            start(*followLinks(item), override);
+            return;
+        }
+    }
+
+private:
+    void startPath(const Item& item, const std::string& address, const OverrideInfo* override) {
+        std::string workFolder = workFolderOf(item);
+        std::string options = item.option();
+        int show = static_cast<int>(item.show());
+        if (override != nullptr) {
+            if ((override->mask & OverrideInfo::WORK_FOLDER) != 0) {
+                workFolder = override->workFolder;
+            }
+            if ((override->mask & OverrideInfo::OPTION) != 0) {
+                options = override->option;
+            }
+            if ((override->mask & OverrideInfo::SHOW) != 0) {
+                show = override->show;
+            }
+        }
+        const std::string path = expandEnvironment(address);
+        workFolder = expandEnvironment(workFolder);
+        if (!isExistingFolder(path)) {
+            ExecuteFile(nullptr, path, options, workFolder, show,
+                        settings_.folder == FOLDER::EXPLORE);
+            return;
+        }
+        if (settings_.folder == FOLDER::PROGRAM && settings_.folderProgram != nullptr &&
+            !redirected_) {
+            // A folder program whose own address is a folder would come back here for ever.
+            redirected_ = true;
+            const OverrideInfo folderOverride{OverrideInfo::WORK_FOLDER | OverrideInfo::OPTION |
+                                                  OverrideInfo::SHOW,
+                                              workFolder, quoted(path), show};
+            start(*settings_.folderProgram, &folderOverride);
+            return;
+        }
+        const FOLDER mode = settings_.folder == FOLDER::EXPLORE ? FOLDER::EXPLORE : FOLDER::OPEN;
+        ExecuteFolder(mode, path, show);
+    }
+
+    const LaunchSettings& settings_;
+    bool redirected_ = false;
+};
+
+} // namespace
+
+void executeItem(Item& item, const OverrideInfo* override, const LaunchSettings& settings) {
+    try {
+        checkItemLoops(item);
+        Dispatch(settings).start(item, override);
+        item.setLastUsed(ItemDateTime());
+        item.setUseCount(item.useCount() + 1);
+    } catch (const std::exception& failure) {
+        throw system::TavrinException("アイテム(" + item.id() + ")実行例外", system::CODE::NONE,
+                                      caughtCause(failure));
+    }
+}
+
+void executeBarePath(std::string_view path, const LaunchSettings& settings) {
+    if (isExistingFolder(path)) {
+        if (settings.folder == FOLDER::PROGRAM && settings.folderProgram != nullptr) {
+            const OverrideInfo override{OverrideInfo::OPTION | OverrideInfo::SHOW, "", quoted(path),
+                                        SW_SHOWNORMAL};
+            executeItem(*settings.folderProgram, &override, settings);
+            return;
+        }
+        ExecuteFolder(settings.folder == FOLDER::EXPLORE ? FOLDER::EXPLORE : FOLDER::OPEN, path,
+                      SW_SHOWNORMAL);
+        return;
+    }
+    ExecuteFile(nullptr, path, "", "", SW_SHOWNORMAL, settings.folder == FOLDER::EXPLORE);
+}
+
+} // namespace tavrin::file

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string_view>
+
+#include "file/execute.h"
+#include "file/items/item.h"
+#include "file/items/overrideinfo.h"
+
+// Starting items: what the application's execute and executePath do, over the settings they
+// need rather than the application, so that each start is told where folders go.
+namespace tavrin::file {
+
+struct LaunchSettings {
+    // The setting Folder.
+    FOLDER folder = FOLDER::OPEN;
+    // The item folders are handed to while folder is PROGRAM; without one they are opened.
+    Item* folderProgram = nullptr;
+};
+
+// Starts the item by its kind, with the stored settings or those of override (may be null):
+// a path or address through ExecuteFile or ExecuteFolder, a multi-item's members in list
+// order up to the first failure, a link as its target with the link's own settings. Then
+// records the start on the item itself (the link for a link, the multi-item, not its
+// members). Loops among links and multi-items are refused before anything starts. A folder
+// goes to the folder program at most once per start: a folder program whose own address is a
+// folder opens that folder. Raises TavrinException "アイテム(id)実行例外" (NONE) with the
+// failure as its cause; the history is then left alone.
+void executeItem(Item& item, const OverrideInfo* override, const LaunchSettings& settings);
+
+// Starts or opens a bare path as it stands: a folder the way settings say (the folder
+// program's history counts the start), anything else through ExecuteFile.
+void executeBarePath(std::string_view path, const LaunchSettings& settings);
+
+} // namespace tavrin::file

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "file/items/groupitems.h"
+#include "file/items/launch.h"
 #include "file/path.h"
 #include "system/log.h"
 #include "system/staticdata.h"
@@ -20,6 +21,11 @@ constexpr drevak::Integer FOLDER_PROGRAM = 2;
 // The icon size settings: 0 small, 1 large.
 image::ICONSIZE iconSize(drevak::Integer setting) {
     return setting == 0 ? image::ICONSIZE::SMALL : image::ICONSIZE::LARGE;
+}
+
+// Where the start of an item sends folders.
+file::LaunchSettings launchSettings(const file::App& settings, file::Item* folderItem) {
+    return {static_cast<file::FOLDER>(settings.Folder()), folderItem};
 }
 
 } // namespace
@@ -62,6 +68,14 @@ std::vector<file::BM_ITEM> Application::groupItems(std::string_view subGroup,
     }
     return file::groupDisplayItems(group->childNames(subGroup), itemsNode_,
                                    iconSize(settings_.ButtonIcon()), true);
+}
+
+void Application::execute(file::Item& item, const file::OverrideInfo* override) {
+    file::executeItem(item, override, launchSettings(settings_, folderItem_.get()));
+}
+
+void Application::executePath(std::string_view path) {
+    file::executeBarePath(path, launchSettings(settings_, folderItem_.get()));
 }
 
 void Application::selectDefaultGroups() {

@@ -12,6 +12,7 @@
 #include "file/items/bmitem.h"
 #include "file/items/groups.h"
 #include "file/items/item.h"
+#include "file/items/overrideinfo.h"
 
 namespace tavrin::system {
 
@@ -49,6 +50,13 @@ public:
     // names. Null otherwise; when that item cannot be made, the failure is logged and Folder
     // is set to 0, so folders open as usual.
     file::Item* folderItem() noexcept { return folderItem_.get(); }
+
+    // Starts the item with its stored settings, or with those of override where its mask says
+    // (override may be null), and counts the start in the item's own history; folders go
+    // where the setting Folder says. Raises as file::executeItem does.
+    void execute(file::Item& item, const file::OverrideInfo* override);
+    // Starts or opens a bare path (an item's folder, the program folder) as it stands.
+    void executePath(std::string_view path);
 
     // The group and sub-group whose items the button launcher shows, and the group the menu
     // launcher shows; empty until the window chooses them, and while there are no groups.

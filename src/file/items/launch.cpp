@@ -32,7 +32,10 @@ std::string quoted(std::string_view path) {
 
 class Dispatch {
 public:
-    explicit Dispatch(const LaunchSettings& settings) : settings_(settings) {}
+    // inFolderProgram: this is the folder program's start on behalf of a folder, which must
+    // not hand its own folders back to the folder program, or it would never end.
+    Dispatch(const LaunchSettings& settings, bool inFolderProgram)
+        : settings_(settings), inFolderProgram_(inFolderProgram) {}
 
     void start(const Item& item, const OverrideInfo* override) {
         switch (item.type()) {
@@ -44,8 +47,7 @@ public:
             return;
         case TYPE::MULTI:
             for (const std::string& id : item.multiAddresses()) {
-                // Each member is a start of its own, with its own redirection to spend.
-                Dispatch(settings_).start(Item(id, item.items()), override);
+                start(Item(id, item.items()), override);
             }
             return;
         case TYPE::LINK:
@@ -78,13 +80,12 @@ private:
             return;
         }
         if (settings_.folder == FOLDER::PROGRAM && settings_.folderProgram != nullptr &&
-            !redirected_) {
-            // A folder program whose own address is a folder would come back here for ever.
-            redirected_ = true;
+            !inFolderProgram_) {
+            checkItemLoops(*settings_.folderProgram);
             const OverrideInfo folderOverride{OverrideInfo::WORK_FOLDER | OverrideInfo::OPTION |
                                                   OverrideInfo::SHOW,
                                               workFolder, quoted(path), show};
-            start(*settings_.folderProgram, &folderOverride);
+            Dispatch(settings_, true).start(*settings_.folderProgram, &folderOverride);
             return;
         }
         const FOLDER mode = settings_.folder == FOLDER::EXPLORE ? FOLDER::EXPLORE : FOLDER::OPEN;
@@ -92,7 +93,7 @@ private:
     }
 
     const LaunchSettings& settings_;
-    bool redirected_ = false;
+    const bool inFolderProgram_;
 };
 
 } // namespace
@@ -100,7 +101,7 @@ private:
 void executeItem(Item& item, const OverrideInfo* override, const LaunchSettings& settings) {
     try {
         checkItemLoops(item);
-        Dispatch(settings).start(item, override);
+        Dispatch(settings, false).start(item, override);
         item.setLastUsed(ItemDateTime());
         item.setUseCount(item.useCount() + 1);
     } catch (const std::exception& failure) {

@@ -21,9 +21,10 @@ struct LaunchSettings {
 // a path or address through ExecuteFile or ExecuteFolder, a multi-item's members in list
 // order up to the first failure, a link as its target with the link's own settings. Then
 // records the start on the item itself (the link for a link, the multi-item, not its
-// members). Loops among links and multi-items are refused before anything starts. A folder
-// goes to the folder program at most once per start: a folder program whose own address is a
-// folder opens that folder. Raises TavrinException "アイテム(id)実行例外" (NONE) with the
+// members). Loops among links and multi-items are refused before anything starts, the
+// folder program's included. A folder goes to the folder program, but not from within the
+// folder program's own start: a folder there is opened, so a folder program that is (or
+// lists) a folder ends. Raises TavrinException "アイテム(id)実行例外" (NONE) with the
 // failure as its cause; the history is then left alone.
 void executeItem(Item& item, const OverrideInfo* override, const LaunchSettings& settings);
 

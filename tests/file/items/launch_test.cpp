@@ -304,6 +304,27 @@ TEST_F(FolderProgramTest, AFolderProgramThatIsAFolderIsRedirectedOnceThenOpened)
     EXPECT_TRUE(records.wait(0).empty());
 }
 
+TEST_F(FolderProgramTest, AFolderProgramListingAFolderIsRedirectedOnceThenOpensIt) {
+    item("inner", TYPE::NORMAL, {path(work)});
+    Item lister = item("lister", TYPE::MULTI, {"inner"});
+    settings.folderProgram = &lister;
+    Item place = item("place", TYPE::NORMAL, {path(folder)});
+    const fixture::ExplorerWindows windows;
+    executeItem(place, nullptr, settings);
+    EXPECT_EQ(windows.closeNew(), 1u);
+    EXPECT_EQ(lister.useCount(), 0);
+}
+
+TEST_F(FolderProgramTest, AFolderProgramInALoopIsRefused) {
+    Item ring = item("ring", TYPE::MULTI, {"opener", "ring"});
+    settings.folderProgram = &ring;
+    Item place = item("place", TYPE::NORMAL, {path(folder)});
+    const TavrinException failure = startFailure(place, settings);
+    EXPECT_EQ(causeOf<system::ItemException>(failure).Code(), CODE::ITEM_MULTI);
+    EXPECT_TRUE(records.wait(0).empty());
+    EXPECT_EQ(place.useCount(), 0);
+}
+
 TEST_F(FolderProgramTest, ABarePathGoesToTheFolderProgramWhichCountsTheStart) {
     executeBarePath(path(folder), settings);
     executeBarePath(path(probe), settings);

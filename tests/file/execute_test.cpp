@@ -148,10 +148,12 @@ TEST_F(ExecuteTest, FolderFailuresNameTheFolderAndKeepTheChain) {
     EXPECT_TRUE(records.wait(0).empty());
 }
 
-TEST_F(ExecuteTest, AFolderOpensInTheShellsWindow) {
-    const fixture::ExplorerWindows windows;
-    ExecuteFolder(FOLDER::OPEN, path(scratch.root()), SW_SHOWNORMAL);
-    EXPECT_EQ(windows.closeNew(), 1u);
+TEST_F(ExecuteTest, AFolderOpensOrIsExploredInTheShellsWindow) {
+    for (const FOLDER mode : {FOLDER::OPEN, FOLDER::EXPLORE}) {
+        const fixture::ExplorerWindows windows;
+        ExecuteFolder(mode, path(scratch.root()), SW_SHOWNORMAL);
+        EXPECT_EQ(windows.closeNew(), 1u);
+    }
 }
 
 TEST_F(ExecuteTest, APropertiesSheetTheShellRefusesNamesThePathAndTheReason) {

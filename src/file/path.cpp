@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <optional>
 
+#include "file/longpath.h"
 #include "system/systemmessage.h"
 #include "system/tavrinerrors.h"
 #include "system/win32.h"
@@ -14,34 +15,12 @@ using system::CODE;
 
 namespace {
 
-// Paths from this length on need the "\\?\" form (CreateDirectoryW keeps room for an 8.3
-// file name below the classic MAX_PATH limit; the other functions need less).
-constexpr std::size_t longPathLength = MAX_PATH - 12;
 // The longest path the system accepts at all.
 constexpr std::size_t longestPath = 32767;
 
 [[noreturn]] void raiseFolderFailure(DWORD error, std::wstring_view folder) {
     throw system::TavrinFolderException(
         system::systemMessage(error) + "(" + utility::toUtf8(folder) + ")", CODE::FILE);
-}
-
-// The full form of a path (current folder and drive filled in, "." and ".." resolved), or
-// nothing when the system cannot make one; GetLastError tells why.
-std::optional<std::wstring> fullPath(std::wstring_view path) {
-    const std::wstring given(path);
-    std::wstring full(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (length == 0) {
-            return std::nullopt;
-        }
-        if (length < full.size()) {
-            full.resize(length);
-            return full;
-        }
-        full.resize(length);
-    }
 }
 
 // The length of the part that names a drive or share ("C:\", "\\server\share\",
@@ -70,18 +49,6 @@ std::size_t rootLength(std::wstring_view path) {
         return 3;
     }
     return 0;
-}
-
-// The form of a full path that the file functions take at any length.
-std::wstring apiPath(std::wstring_view full) {
-    if (full.size() < longPathLength || full.starts_with(L"\\\\?\\") ||
-        full.starts_with(L"\\\\.\\")) {
-        return std::wstring(full);
-    }
-    if (full.starts_with(L"\\\\")) {
-        return L"\\\\?\\UNC\\" + std::wstring(full.substr(2));
-    }
-    return L"\\\\?\\" + std::wstring(full);
 }
 
 // The errors with which the system says that nothing exists at a path.

@@ -1,9 +1,11 @@
 #include "file/rawfile.h"
 
 #include <climits>
+#include <optional>
 #include <string>
 #include <utility>
 
+#include "file/longpath.h"
 #include "system/systemmessage.h"
 #include "system/win32.h"
 #include "utility/unicode.h"
@@ -35,31 +37,18 @@ std::wstring toWide(const std::string& path) {
     return result;
 }
 
-// A path as the file functions take it. Paths beyond the classic length limit work only
-// in their extended form ("\\?\"), which must be absolute and already normalised.
+// A path as the file functions take it, at any length.
 std::wstring systemPath(const std::string& path) {
-    std::wstring wide = toWide(path);
-    constexpr std::size_t classicLimit = MAX_PATH - 12; // folders leave room for 8.3 names
-    if (wide.size() < classicLimit || wide.starts_with(L"\\\\?\\")) {
+    const std::wstring wide = toWide(path);
+    const std::wstring shortForm = apiPath(wide);
+    if (shortForm == wide) {
         return wide;
     }
-    std::wstring full(wide.size() + MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD needed =
-            GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (needed == 0) {
-            fail("cannot use the path", path, GetLastError());
-        }
-        if (needed < full.size()) {
-            full.resize(needed);
-            break;
-        }
-        full.resize(needed);
+    const std::optional<std::wstring> full = fullPath(wide);
+    if (!full) {
+        fail("cannot use the path", path, GetLastError());
     }
-    if (full.starts_with(L"\\\\")) {
-        return L"\\\\?\\UNC\\" + full.substr(2);
-    }
-    return L"\\\\?\\" + full;
+    return apiPath(*full);
 }
 
 class Handle {

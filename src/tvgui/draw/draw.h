@@ -1,0 +1,85 @@
+#pragma once
+
+#include <exception>
+#include <string_view>
+#include <utility>
+
+#include "system/log.h"
+#include "system/raii.h"
+#include "system/tavrinerrors.h"
+#include "system/win32.h"
+
+namespace tavrin::tvgui {
+
+// Base of every drawing object: a native handle and whether this holder frees it. Objects
+// over stock or shared handles hold them without owning them and never free them.
+//
+// A refused release raises from dispose() and leaves the handle held; in a destructor it is
+// written to the log instead, as a destructor must not throw.
+template <typename H> class Draw : public system::HandleRaii<H> {
+public:
+    // Whether disposing or destroying this holder frees the handle.
+    virtual bool owns() const noexcept { return this->isAlive(); }
+
+protected:
+    Draw() = default;
+    Draw(H held, bool owned) : system::HandleRaii<H>(held) {
+        this->alive = owned && held != nullptr;
+    }
+    Draw(Draw&& other) noexcept : system::HandleRaii<H>(std::exchange(other.handle, nullptr)) {
+        this->alive = std::exchange(other.alive, false);
+    }
+    // Frees what this holder owns first; when that is refused, the exception passes and both
+    // holders keep what they had.
+    Draw& operator=(Draw&& other) {
+        if (this != &other) {
+            this->dispose();
+            this->handle = std::exchange(other.handle, nullptr);
+            this->alive = std::exchange(other.alive, false);
+        }
+        return *this;
+    }
+    // Takes a new handle in place of the current one, freeing the current one when owned.
+    void replace(H held, bool owned) {
+        this->dispose();
+        this->handle = held;
+        this->alive = owned && held != nullptr;
+    }
+
+    // For the concrete holder's destructor.
+    void releaseAtEndLogged() noexcept {
+        if (!this->isAlive()) {
+            return;
+        }
+        try {
+            this->release();
+            this->alive = false;
+        } catch (const std::exception& failure) {
+            system::WriteLog([&failure] { return system::throwableText(failure); });
+        } catch (...) {
+            system::WriteLog([] { return std::string_view("drawing object release failed"); });
+        }
+    }
+};
+
+// Drawing objects freed with DeleteObject: fonts, pens, brushes and bitmaps.
+template <typename H> class GdiObject : public Draw<H> {
+protected:
+    using Draw<H>::Draw;
+    GdiObject(GdiObject&&) noexcept = default;
+    GdiObject& operator=(GdiObject&&) = default;
+
+    // The kind word of the release failure.
+    virtual std::string_view kind() const noexcept = 0;
+
+    void release() override;
+};
+
+template <typename H> void GdiObject<H>::release() {
+    if (!DeleteObject(this->handle)) {
+        this->raiseReleaseFailure(kind());
+    }
+    this->handle = nullptr;
+}
+
+} // namespace tavrin::tvgui

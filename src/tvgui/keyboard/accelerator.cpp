@@ -1,6 +1,5 @@
 #include "tvgui/keyboard/accelerator.h"
 
-#include <climits>
 #include <cstdio>
 #include <exception>
 #include <utility>
@@ -49,13 +48,17 @@ ACCELERATOR fromSystem(const ACCEL& entry) {
     return ACCELERATOR(static_cast<ACCELERATOR::TYPE>(entry.fVirt), entry.key, entry.cmd);
 }
 
-std::string entriesText(std::span<const ACCELERATOR> entries) {
-    std::string text;
+// The system takes at most this many entries. Wine takes more; refusing them here keeps a
+// table that works under Wine from failing on Windows.
+constexpr std::size_t MOST_ENTRIES = 32767;
+
+[[noreturn]] void refuseTable(std::span<const ACCELERATOR> entries, DWORD code) {
+    std::string text = "CreateAcceleratorTable失敗:" + system::systemMessage(code);
     for (const ACCELERATOR& entry : entries) {
-        text += entry.toString();
         text += '\n';
+        text += entry.toString();
     }
-    return text;
+    throw KeyBoardException(text);
 }
 
 } // namespace
@@ -69,17 +72,17 @@ Accelerator::Accelerator(std::span<const ACCELERATOR> entries) {
     if (entries.empty()) {
         return;
     }
+    if (entries.size() > MOST_ENTRIES) {
+        refuseTable(entries, ERROR_INVALID_PARAMETER);
+    }
     std::vector<ACCEL> table;
     table.reserve(entries.size());
     for (const ACCELERATOR& entry : entries) {
         table.push_back(toSystem(entry));
     }
-    if (table.size() <= INT_MAX) {
-        handle = CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
-    }
+    handle = CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
     if (handle == nullptr) {
-        throw KeyBoardException("CreateAcceleratorTable失敗\n" + entriesText(entries) +
-                                system::systemMessage(GetLastError()));
+        refuseTable(entries, GetLastError());
     }
     alive = true;
 }

@@ -62,7 +62,8 @@ static_assert(offsetof(ACCELERATOR, command) == offsetof(ACCEL, cmd));
 class Accelerator : public system::HandleRaii<HACCEL> {
 public:
     Accelerator() = default;
-    // KeyBoardException listing the entries when the system refuses the table.
+    // KeyBoardException with the system's reason and the entries when the system refuses the
+    // table, as it does one of more than 32767 entries.
     explicit Accelerator(std::span<const ACCELERATOR> entries);
     Accelerator(Accelerator&& other) noexcept;
     Accelerator& operator=(Accelerator&& other);

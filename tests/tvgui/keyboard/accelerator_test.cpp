@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -61,6 +62,23 @@ TEST(AcceleratorTest, AddingNothingGivesTheSameEntriesAndEmptyTablesCombine) {
     EXPECT_THAT(table.add(std::vector<ACCELERATOR>{}).entries(), ElementsAre(CTRL_A, CHAR_Q));
     EXPECT_THAT(empty.add(table).entries(), ElementsAre(CTRL_A, CHAR_Q));
     EXPECT_EQ(empty.add(empty).get(), nullptr);
+}
+
+TEST(AcceleratorTest, ATableTooLargeForTheSystemIsRefusedWithItsEntries) {
+    std::vector<ACCELERATOR> entries(32766, CTRL_A);
+    const Accelerator largest = Accelerator(entries).add(CHAR_Q);
+    EXPECT_EQ(largest.entries().size(), 32767u);
+    try {
+        largest.add(SHIFT_ALT_F5);
+        ADD_FAILURE() << "a table of 32768 entries was made";
+    } catch (const system::KeyBoardException& refused) {
+        const std::string& text = refused.message();
+        EXPECT_THAT(text, testing::StartsWith("CreateAcceleratorTable失敗:"));
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 32768);
+        EXPECT_THAT(text,
+                    testing::EndsWith("\n" + CHAR_Q.toString() + "\n" + SHIFT_ALT_F5.toString()));
+    }
+    EXPECT_EQ(largest.entries().size(), 32767u);
 }
 
 TEST(AcceleratorTest, TextNamesTheFlagsAndGivesKeyAndCommandInDecimal) {

@@ -1,0 +1,79 @@
+#include "tvgui/window/control.h"
+
+#include <cstdlib>
+
+#include "tvgui/draw/font.h"
+#include "tvgui/window/windowclass.h"
+
+namespace tavrin::tvgui {
+
+namespace {
+
+constexpr DWORD controlStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+
+} // namespace
+
+Control::Control(GUIINFO info) : info_(std::move(info)) {
+    createControl();
+}
+
+Control::Control(GUIINFO info, Deferred) : info_(std::move(info)) {}
+
+Control::~Control() {
+    if (getGuiObject(hwnd()) == this && exists()) {
+        destroy();
+    }
+}
+
+void Control::createControl() {
+    info_.Style |= controlStyle;
+    bind(create(info_));
+    if (HWND parent = GetParent(hwnd())) {
+        SendMessageW(parent, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, info_.Id),
+                     reinterpret_cast<LPARAM>(hwnd()));
+    }
+}
+
+ITEM_ID Control::id() const {
+    return static_cast<ITEM_ID>(GetWindowLongPtrW(hwnd(), GWLP_ID));
+}
+
+LONG_PTR Control::id(ITEM_ID value) {
+    return SetWindowLongPtrW(hwnd(), GWLP_ID, static_cast<LONG_PTR>(value));
+}
+
+#define CONTROL_STYLE_PAIR(NAME, INDEX, BITS)                                                      \
+    bool Control::NAME() const {                                                                   \
+        return styleBit(GWL::INDEX, BITS);                                                         \
+    }                                                                                              \
+    LONG_PTR Control::NAME(bool on) {                                                              \
+        return setStyleBit(GWL::INDEX, BITS, on);                                                  \
+    }
+
+CONTROL_STYLE_PAIR(noParentNotify, EXSTYLE, WS_EX_NOPARENTNOTIFY)
+CONTROL_STYLE_PAIR(tabStop, STYLE, WS_TABSTOP)
+CONTROL_STYLE_PAIR(group, STYLE, WS_GROUP)
+CONTROL_STYLE_PAIR(clipSiblings, STYLE, WS_CLIPSIBLINGS)
+
+#undef CONTROL_STYLE_PAIR
+
+POINT Control::position() const {
+    const RECT rect = windowRect();
+    POINT corner{rect.left, rect.top};
+    ScreenToClient(GetParent(hwnd()), &corner);
+    return corner;
+}
+
+int Control::textHeight() const {
+    const std::unique_ptr<Font> own = font();
+    const Font shown = own ? Font(own->get(), false) : Font(Font::STOCK::SYSTEM);
+    return std::abs(shown.pixelHeight());
+}
+
+int Control::lineHeight() const {
+    return textHeight() + 2 * GetSystemMetrics(SM_CYEDGE);
+}
+
+TvControl::TvControl(GUIINFO info) : Control(std::move(info), Deferred{}) {}
+
+} // namespace tavrin::tvgui

@@ -1,0 +1,123 @@
+#include "tvgui/window/dialog.h"
+
+#include "tvgui/window/control.h"
+
+namespace tavrin::tvgui {
+
+Dialog::Dialog(DIALOG_ID id, DWORD exStyle, DWORD style, TvGui* owner)
+    : TvWindow(exStyle, style, owner), id_(id), owner_(owner) {}
+
+Dialog::~Dialog() {
+    // A dialog destroyed with its object still has its table in this thread's loop.
+    removeAcceleratorEntry(*this);
+}
+
+void Dialog::enableOwner(bool on) {
+    if (owner_ == nullptr || !owner_->exists()) {
+        return;
+    }
+    owner_->enable(on);
+    if (on) {
+        owner_->setForeground();
+        SendMessageW(owner_->hwnd(), WM_NULL, 0, 0);
+    }
+}
+
+void Dialog::makeChild() {
+    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(WS_POPUP)) | WS_CHILD);
+    SetParent(hwnd(), owner_ != nullptr ? owner_->hwnd() : nullptr);
+    caption(false);
+    refreshFrame();
+}
+
+void Dialog::setAccelerator(std::unique_ptr<Accelerator> accelerator) {
+    if (accelerator) {
+        setAcceleratorEntry(*this, hwnd(), *accelerator);
+    } else {
+        removeAcceleratorEntry(*this);
+    }
+    accelerator_ = std::move(accelerator);
+}
+
+void Dialog::OnCreate() {
+    setAccelerator(std::make_unique<Accelerator>(defaultDialogAccelerator()));
+}
+
+bool Dialog::OnAccelerator(COMMAND_ID id) {
+    switch (static_cast<ACCELERATOR_DEFKEY>(id)) {
+    case ACCELERATOR_DEFKEY::ENTER:
+        if (defaultButton_ == nullptr) {
+            return false;
+        }
+        SendMessageW(defaultButton_->hwnd(), BM_CLICK, 0, 0);
+        return true;
+    case ACCELERATOR_DEFKEY::ESCAPE:
+        return destroy();
+    }
+    return false;
+}
+
+void Dialog::OnDestroy() {
+    TvWindow::OnDestroy();
+    if (exists()) {
+        setAccelerator(nullptr);
+    }
+    defaultButton_ = nullptr;
+}
+
+void ModalDialog::end(int code) {
+    PostQuitMessage(code);
+}
+
+int ModalDialog::showModal() {
+    enableOwner(false);
+    struct OwnerBack {
+        ModalDialog& dialog;
+        ~OwnerBack() {
+            try {
+                dialog.enableOwner(true);
+            } catch (...) {
+                // The owner's own handlers keep their failures; nothing is lost here.
+            }
+        }
+    } ownerBack{*this};
+    if (owner() != nullptr && owner()->exists()) {
+        center(CENTER::WINDOW, owner());
+    } else {
+        center(CENTER::WORKAREA);
+    }
+    show(SHOW::SHOWNORMAL);
+    BOOL snap = FALSE;
+    if (defaultButton() != nullptr && SystemParametersInfoW(SPI_GETSNAPTODEFBUTTON, 0, &snap, 0) &&
+        snap) {
+        const RECT button = defaultButton()->windowRect();
+        SetCursorPos(button.left + (button.right - button.left) / 2,
+                     button.top + (button.bottom - button.top) / 2);
+    }
+    return runMessageLoop(*this, dialogId());
+}
+
+void ModalDialog::OnDestroy() {
+    Dialog::OnDestroy();
+    end(0);
+}
+
+void ModelessDialog::OnCreate() {
+    Dialog::OnCreate();
+    setModelessEntry(dialogId(), hwnd());
+}
+
+void ModelessDialog::OnActivate(WINDOW_ACTIVE state, bool, HWND) {
+    if (hasModelessEntry(dialogId())) {
+        setModelessEntry(dialogId(), state == WINDOW_ACTIVE::ACTIVE ? hwnd() : nullptr);
+    }
+}
+
+void ModelessDialog::OnDestroy() {
+    setModelessEntry(dialogId(), nullptr);
+    removeModelessEntry(dialogId());
+    Dialog::OnDestroy();
+}
+
+} // namespace tavrin::tvgui

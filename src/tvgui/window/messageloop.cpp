@@ -1,0 +1,74 @@
+#include "tvgui/window/messageloop.h"
+
+#include <unordered_map>
+#include <utility>
+
+#include "tvgui/keyboard/accelerator.h"
+#include "tvgui/window/pendingexception.h"
+#include "tvgui/window/tvgui.h"
+
+namespace tavrin::tvgui {
+
+namespace {
+
+struct AcceleratorEntry {
+    HWND window;
+    const Accelerator* accelerator;
+};
+
+thread_local std::unordered_map<const TvGui*, AcceleratorEntry> accelerators;
+thread_local std::unordered_map<DIALOG_ID, HWND> modelessDialogs;
+
+bool translatedByAccelerator(const TvGui& owner, MSG& message) {
+    const auto entry = accelerators.find(&owner);
+    return entry != accelerators.end() &&
+           TranslateAcceleratorW(entry->second.window, entry->second.accelerator->get(),
+                                 &message) != 0;
+}
+
+bool takenByModelessDialog(DIALOG_ID id, MSG& message) {
+    const auto entry = modelessDialogs.find(id);
+    return entry != modelessDialogs.end() && entry->second != nullptr &&
+           IsDialogMessageW(entry->second, &message) != FALSE;
+}
+
+} // namespace
+
+void setAcceleratorEntry(const TvGui& owner, HWND window, const Accelerator& accelerator) {
+    accelerators[&owner] = {window, &accelerator};
+}
+
+void removeAcceleratorEntry(const TvGui& owner) noexcept {
+    accelerators.erase(&owner);
+}
+
+bool hasModelessEntry(DIALOG_ID id) {
+    return modelessDialogs.contains(id);
+}
+
+void setModelessEntry(DIALOG_ID id, HWND dialog) {
+    modelessDialogs[id] = dialog;
+}
+
+void removeModelessEntry(DIALOG_ID id) noexcept {
+    modelessDialogs.erase(id);
+}
+
+int runMessageLoop(const TvGui& owner, DIALOG_ID id) {
+    MSG message{};
+    BOOL got = 0;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0 && got != -1) {
+        // Messages sent from other threads are handled inside GetMessageW.
+        rethrowPendingException();
+        if (!translatedByAccelerator(owner, message) && !takenByModelessDialog(id, message) &&
+            IsDialogMessageW(owner.hwnd(), &message) == FALSE) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        rethrowPendingException();
+    }
+    rethrowPendingException();
+    return got;
+}
+
+} // namespace tavrin::tvgui

@@ -1,0 +1,104 @@
+#include "tvgui/window/window.h"
+
+#include "system/tavrinerrors.h"
+
+namespace tavrin::tvgui {
+
+std::shared_ptr<TvGui> Window::windowFromHandle(HWND handle) {
+    if (handle == nullptr) {
+        return nullptr;
+    }
+    if (auto* bound = dynamic_cast<Window*>(getGuiObject(handle))) {
+        return std::shared_ptr<TvGui>(std::shared_ptr<TvGui>(), bound);
+    }
+    return std::make_shared<OtherWindow>(handle);
+}
+
+#define WINDOW_STYLE_PAIR(NAME, INDEX, BITS)                                                       \
+    bool Window::NAME() const {                                                                    \
+        return styleBit(GWL::INDEX, BITS);                                                         \
+    }                                                                                              \
+    LONG_PTR Window::NAME(bool on) {                                                               \
+        return setStyleBit(GWL::INDEX, BITS, on);                                                  \
+    }
+
+WINDOW_STYLE_PAIR(contextHelp, EXSTYLE, WS_EX_CONTEXTHELP)
+WINDOW_STYLE_PAIR(appWindow, EXSTYLE, WS_EX_APPWINDOW)
+WINDOW_STYLE_PAIR(controlParent, EXSTYLE, WS_EX_CONTROLPARENT)
+WINDOW_STYLE_PAIR(caption, STYLE, WS_CAPTION)
+WINDOW_STYLE_PAIR(clipChildren, STYLE, WS_CLIPCHILDREN)
+WINDOW_STYLE_PAIR(systemMenu, STYLE, WS_SYSMENU)
+WINDOW_STYLE_PAIR(frameDialog, STYLE, WS_DLGFRAME)
+WINDOW_STYLE_PAIR(thickFrame, STYLE, WS_THICKFRAME)
+WINDOW_STYLE_PAIR(sizeBox, STYLE, WS_SIZEBOX)
+WINDOW_STYLE_PAIR(maximizeBox, STYLE, WS_MAXIMIZEBOX)
+WINDOW_STYLE_PAIR(minimizeBox, STYLE, WS_MINIMIZEBOX)
+
+#undef WINDOW_STYLE_PAIR
+
+bool Window::isMinimized() const {
+    return IsIconic(hwnd()) != FALSE;
+}
+
+bool Window::restore() {
+    return OpenIcon(hwnd()) != FALSE;
+}
+
+bool Window::minimize() {
+    return CloseWindow(hwnd()) != FALSE;
+}
+
+bool Window::isMaximized() const {
+    return IsZoomed(hwnd()) != FALSE;
+}
+
+bool Window::isShown() const {
+    return IsWindowVisible(hwnd()) != FALSE;
+}
+
+std::shared_ptr<TvGui> Window::activate() {
+    return windowFromHandle(SetActiveWindow(hwnd()));
+}
+
+bool Window::center(CENTER on, const TvGui* other) {
+    const SIZE own = windowSize();
+    RECT area{};
+    switch (on) {
+    case CENTER::SCREEN: {
+        RECT desktop{};
+        GetWindowRect(GetDesktopWindow(), &desktop);
+        return move(desktop.right / 2 - own.cx / 2, desktop.bottom / 2 - own.cy / 2, own.cx, own.cy,
+                    true);
+    }
+    case CENTER::WORKAREA:
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+        break;
+    case CENTER::WINDOW:
+        if (other == nullptr) {
+            throw system::WindowError("center: no window to centre on");
+        }
+        area = other->windowRect();
+        break;
+    }
+    const int x = (area.right - area.left) / 2 + area.left - own.cx / 2;
+    const int y = (area.bottom - area.top) / 2 + area.top - own.cy / 2;
+    return move(x, y, own.cx, own.cy, true);
+}
+
+bool Window::setClientSize(int width, int height) {
+    RECT frame{0, 0, width, height};
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));
+    const BOOL hasMenu = GetMenu(hwnd()) != nullptr ? TRUE : FALSE;
+    if (AdjustWindowRectEx(&frame, style, hasMenu, exStyle) == FALSE) {
+        throw system::WindowException("AdjustWindowRectEx");
+    }
+    const RECT now = windowRect();
+    return move(now.left, now.top, frame.right - frame.left, frame.bottom - frame.top, true);
+}
+
+bool Window::setClientSize(SIZE extent) {
+    return setClientSize(extent.cx, extent.cy);
+}
+
+} // namespace tavrin::tvgui

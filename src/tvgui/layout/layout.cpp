@@ -1,0 +1,19 @@
+#include "tvgui/layout/layout.h"
+
+#include "system/tavrinerrors.h"
+
+namespace tavrin::tvgui {
+
+void Layout::layout(const Rect& rect) {
+    if (running_) {
+        throw system::TavrinLayoutError("layout contains itself");
+    }
+    running_ = true;
+    struct Done {
+        bool& running;
+        ~Done() { running = false; }
+    } done{running_};
+    arrange(rect);
+}
+
+} // namespace tavrin::tvgui

@@ -17,8 +17,9 @@ HBITMAP createBitmap(const BITMAP& record) {
 
 HBITMAP compatibleBitmap(SIZE size) {
     ScreenDC screen;
-    HBITMAP bitmap =
-        screen.get() != nullptr ? CreateCompatibleBitmap(screen.get(), size.cx, size.cy) : nullptr;
+    // Not every system refuses a negative size on its own.
+    const bool valid = size.cx >= 0 && size.cy >= 0 && screen.get() != nullptr;
+    HBITMAP bitmap = valid ? CreateCompatibleBitmap(screen.get(), size.cx, size.cy) : nullptr;
     if (bitmap == nullptr) {
         throw system::TavrinException("ビットマップしっぱーい");
     }

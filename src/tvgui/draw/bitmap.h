@@ -12,7 +12,7 @@ public:
     // DrawException "CreateBitmapIndirect" when the system refuses.
     explicit Bitmap(const BITMAP& record);
     // A bitmap of that size compatible with the screen; TavrinException
-    // "ビットマップしっぱーい" when the system refuses.
+    // "ビットマップしっぱーい" for a negative size or when the system refuses.
     explicit Bitmap(SIZE size);
     Bitmap(HBITMAP handle, bool owned);
     Bitmap(Bitmap&&) noexcept = default;

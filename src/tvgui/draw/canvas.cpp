@@ -53,6 +53,11 @@ void check(bool succeeded, const char* failure) {
     }
 }
 
+// The spacing calls' failure value is documented as 0x8000000 and answered as 0x80000000.
+bool spacingFailed(int spacing) {
+    return spacing == static_cast<int>(0x8000000) || spacing == static_cast<int>(0x80000000);
+}
+
 int width(const RECT& rectangle) {
     return rectangle.right - rectangle.left;
 }
@@ -251,12 +256,12 @@ SIZE Canvas::textExtent(std::wstring_view text) const {
 
 int Canvas::characterSpacing() const {
     const int spacing = GetTextCharacterExtra(handle);
-    check(spacing != static_cast<int>(0x8000000), "文字間隔取得失敗");
+    check(!spacingFailed(spacing), "文字間隔取得失敗");
     return spacing;
 }
 int Canvas::characterSpacing(int spacing) {
     const int previous = SetTextCharacterExtra(handle, spacing);
-    check(previous != static_cast<int>(0x80000000), "前回文字間隔取得失敗");
+    check(!spacingFailed(previous), "前回文字間隔取得失敗");
     return previous;
 }
 

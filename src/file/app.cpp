@@ -25,6 +25,8 @@ using ITEM = App::ITEM;
 
 // Thinner bars and smaller floating windows cannot show a button.
 constexpr Integer SMALLEST_SIZE = 16;
+// The smallest command font size in points.
+constexpr Integer SMALLEST_FONT_SIZE = 7;
 
 // An Integer from min to max.
 struct Range {
@@ -92,7 +94,8 @@ constexpr std::array<Setting, App::ITEM_COUNT> settings{{
     {ITEM::COMMAND_ICON, "Launcher/Command/Icon", choice(1)},
     {ITEM::FONT_NAME, "Launcher/Command/Font/Name", Text{}},
     // Unset keeps the font's own size.
-    {ITEM::FONT_SIZE, "Launcher/Command/Font/Size", atLeast(7, drevak::UNSET_INTEGER)},
+    {ITEM::FONT_SIZE, "Launcher/Command/Font/Size",
+     atLeast(SMALLEST_FONT_SIZE, drevak::UNSET_INTEGER)},
     {ITEM::COLOR_NORMAL, "Launcher/Command/Color/Normal", ColorPair{}},
     {ITEM::COLOR_ID, "Launcher/Command/Color/ID", ColorPair{}},
     {ITEM::COLOR_NAME, "Launcher/Command/Color/Name", ColorPair{}},
@@ -302,6 +305,31 @@ App::Integer App::CommandIcon() const {
 }
 void App::CommandIcon(Integer icon) {
     integer(ITEM::COMMAND_ICON, icon);
+}
+
+tvgui::Font App::CommandFont() const {
+    tvgui::Font font;
+    const std::string face = stringField(indexOf(ITEM::FONT_NAME));
+    // A stored face that no font can carry leaves the default face, as other bad settings
+    // leave their defaults.
+    if (!face.empty() && tvgui::Font::faceNameFits(face)) {
+        font.faceName(face);
+    }
+    const Integer size = integer(ITEM::FONT_SIZE);
+    if (size >= SMALLEST_FONT_SIZE) {
+        font.pointSize(static_cast<int>(size));
+    }
+    return font;
+}
+void App::CommandFont(const tvgui::Font* font) {
+    if (font == nullptr) {
+        node(ITEM::FONT_NAME) = std::string();
+        integer(ITEM::FONT_SIZE, drevak::UNSET_INTEGER);
+        return;
+    }
+    const Integer size = font->pointSize();
+    node(ITEM::FONT_NAME) = font->faceName();
+    integer(ITEM::FONT_SIZE, size >= SMALLEST_FONT_SIZE ? size : drevak::UNSET_INTEGER);
 }
 
 App::ColorPair App::CommandColor(COMMANDCOLOR kind) const {

@@ -10,6 +10,7 @@
 #include "etc/drevak/drevak.h"
 #include "file/colorvalue.h"
 #include "file/data.h"
+#include "tvgui/draw/font.h"
 
 namespace tavrin::file {
 
@@ -108,6 +109,12 @@ public:
     void CommandKeys(std::vector<Integer> keys);
     Integer CommandIcon() const;
     void CommandIcon(Integer icon);
+    // A new font of the toolkit's default kind, given the stored face when one is stored and
+    // the stored size in points when one is stored.
+    tvgui::Font CommandFont() const;
+    // The font's face and size in points; with no font, an empty face and the size unset. A
+    // size below the smallest the setting takes is stored unset, as building would store it.
+    void CommandFont(const tvgui::Font* font);
     // An unset colour is the system's window-text colour for the text and its window colour
     // for the background.
     ColorPair CommandColor(COMMANDCOLOR kind) const;

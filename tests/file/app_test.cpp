@@ -16,6 +16,7 @@
 #include "system/staticdata.h"
 #include "system/tavrinerrors.h"
 #include "system/win32.h"
+#include "tvgui/draw/font.h"
 
 namespace tavrin::file {
 namespace {
@@ -438,6 +439,54 @@ TEST_F(AppPropertyTest, StoredColoursWithAFourthByteOrTooFewBytes) {
     document.GetChild("Launcher/Command/Color/Tag") = std::vector<drevak::Binary>{{0x01}};
     EXPECT_EQ(app.CommandColor(COMMANDCOLOR::TAG).text, GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_EQ(app.CommandColor(COMMANDCOLOR::TAG).background, GetSysColor(COLOR_WINDOW));
+}
+
+TEST_F(AppPropertyTest, CommandFontWithoutStoredFaceOrSizeIsTheDefaultFont) {
+    const tvgui::Font standard;
+    const tvgui::Font font = app.CommandFont();
+    EXPECT_TRUE(font.owns());
+    EXPECT_EQ(font.faceName(), standard.faceName());
+    EXPECT_EQ(font.height(), standard.height());
+
+    // A size below the smallest is not applied either.
+    document.GetChild("Launcher/Command/Font/Size") = Integer{6};
+    EXPECT_EQ(app.CommandFont().height(), standard.height());
+}
+
+TEST_F(AppPropertyTest, CommandFontTakesTheStoredFaceAndPointSize) {
+    document.GetChild("Launcher/Command/Font/Name") = std::string("MS UI Gothic");
+    document.GetChild("Launcher/Command/Font/Size") = Integer{14};
+    const tvgui::Font font = app.CommandFont();
+    EXPECT_EQ(font.faceName(), "MS UI Gothic");
+    EXPECT_EQ(font.pointSize(), 14);
+
+    // A face too long for any font leaves the default face and still takes the size.
+    document.GetChild("Launcher/Command/Font/Name") = std::string(40, 'F');
+    const tvgui::Font fallback = app.CommandFont();
+    EXPECT_EQ(fallback.faceName(), tvgui::Font().faceName());
+    EXPECT_EQ(fallback.pointSize(), 14);
+}
+
+TEST_F(AppPropertyTest, CommandFontIsWrittenAsFaceAndPointSize) {
+    tvgui::Font font;
+    font.faceName("ＭＳ ゴシック");
+    font.pointSize(11);
+    app.CommandFont(&font);
+    EXPECT_EQ(at("Launcher/Command/Font/Name"), "\\ＭＳ ゴシック");
+    EXPECT_EQ(at("Launcher/Command/Font/Size"), ":11");
+    const tvgui::Font back = app.CommandFont();
+    EXPECT_EQ(back.faceName(), "ＭＳ ゴシック");
+    EXPECT_EQ(back.pointSize(), 11);
+
+    // Sizes the setting would not take are stored unset.
+    font.pointSize(5);
+    app.CommandFont(&font);
+    EXPECT_EQ(at("Launcher/Command/Font/Size"), ":*");
+
+    app.CommandFont(nullptr);
+    EXPECT_EQ(at("Launcher/Command/Font/Name"), "\\\\e");
+    EXPECT_EQ(at("Launcher/Command/Font/Size"), ":*");
+    EXPECT_EQ(document.toString(), defaultSettingsText);
 }
 
 } // namespace

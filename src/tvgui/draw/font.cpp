@@ -186,15 +186,20 @@ std::string Font::faceName() const {
         std::wstring_view(font.lfFaceName, wcsnlen(font.lfFaceName, LF_FACESIZE)));
 }
 void Font::faceName(std::string_view name) {
-    const std::wstring wide = utility::toWide(name);
-    // A zero inside would cut the name short without a word.
-    if (wide.size() > FACE_NAME_LIMIT || wide.find(L'\0') != std::wstring::npos) {
+    if (!faceNameFits(name)) {
         throw DrawException("SetFaceName:" + std::string(name));
     }
+    const std::wstring wide = utility::toWide(name);
     rebuild([&wide](LOGFONTW& record) {
         std::wmemset(record.lfFaceName, L'\0', LF_FACESIZE);
         std::wmemcpy(record.lfFaceName, wide.data(), wide.size());
     });
+}
+
+bool Font::faceNameFits(std::string_view name) {
+    const std::wstring wide = utility::toWide(name);
+    // A zero inside would cut the name short without a word.
+    return wide.size() <= FACE_NAME_LIMIT && wide.find(L'\0') == std::wstring::npos;
 }
 
 int Font::pointSize() const {

@@ -134,9 +134,11 @@ public:
     PITCH_FAMILY pitchAndFamily() const;
     void pitchAndFamily(PITCH_FAMILY pitchAndFamily);
     std::string faceName() const;
-    // DrawException "SetFaceName:<name>" for a name longer than FACE_NAME_LIMIT or with a
-    // zero character in it; the font is left as it was.
+    // DrawException "SetFaceName:<name>" for a name that does not fit; the font is left as
+    // it was.
     void faceName(std::string_view name);
+    // Whether the record holds the name: at most FACE_NAME_LIMIT UTF-16 units and no zero.
+    static bool faceNameFits(std::string_view name);
 
     // The size in points at the screen's resolution; 0 for a font of the mapper's default
     // height.

@@ -11,3 +11,6 @@
 // that the project never passes.
 #undef FILE_EXECUTE
 #undef FILE_CREATE
+
+// A layout rule kind is named ABSOLUTE; the GDI macro of that name is never used.
+#undef ABSOLUTE

@@ -27,9 +27,8 @@ bool translatedByAccelerator(const TvGui& owner, MSG& message) {
 }
 
 bool takenByModelessDialog(DIALOG_ID id, MSG& message) {
-    const auto entry = modelessDialogs.find(id);
-    return entry != modelessDialogs.end() && entry->second != nullptr &&
-           IsDialogMessageW(entry->second, &message) != FALSE;
+    HWND dialog = modelessEntry(id);
+    return dialog != nullptr && IsDialogMessageW(dialog, &message) != FALSE;
 }
 
 } // namespace
@@ -44,6 +43,11 @@ void removeAcceleratorEntry(const TvGui& owner) noexcept {
 
 bool hasModelessEntry(DIALOG_ID id) {
     return modelessDialogs.contains(id);
+}
+
+HWND modelessEntry(DIALOG_ID id) {
+    const auto entry = modelessDialogs.find(id);
+    return entry != modelessDialogs.end() ? entry->second : nullptr;
 }
 
 void setModelessEntry(DIALOG_ID id, HWND dialog) {

@@ -29,6 +29,8 @@ void removeAcceleratorEntry(const TvGui& owner) noexcept;
 // This thread's modeless dialogs: the handle of the dialog under an id that keyboard
 // navigation goes to, or null while it is inactive.
 bool hasModelessEntry(DIALOG_ID id);
+// The dialog that keyboard navigation goes to under id; null when none is.
+HWND modelessEntry(DIALOG_ID id);
 void setModelessEntry(DIALOG_ID id, HWND dialog);
 void removeModelessEntry(DIALOG_ID id) noexcept;
 

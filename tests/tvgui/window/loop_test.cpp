@@ -1,0 +1,226 @@
+// Message loops under Wine: the main loop and nested modal loops end where they should,
+// dialogs' keys go through their accelerators, modeless dialogs take keyboard navigation
+// only while active, and a handler's exception comes out of the loop whole.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "system/tavrinerrors.h"
+#include "testwindow.h"
+#include "tvgui/window/dialog.h"
+#include "tvgui/window/mainwindow.h"
+#include "tvgui/window/messageloop.h"
+
+namespace tavrin::tvgui::test {
+namespace {
+
+using testing::ElementsAre;
+
+// Runs the action bound to a private message when that message arrives.
+template <class Base> class Scripted : public Base {
+public:
+    using Base::Base;
+
+    std::map<UINT, std::function<void()>> actions;
+    std::vector<std::string> calls;
+
+    bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (const auto action = actions.find(message); action != actions.end()) {
+            action->second();
+            return true;
+        }
+        return Base::OnOtherEvent(message, wParam, lParam);
+    }
+    bool OnCommand(ITEM_ID id, MESSAGETYPE type, TvGui&) override {
+        calls.push_back("OnCommand(" + std::to_string(static_cast<int>(id)) + "," +
+                        std::to_string(static_cast<int>(type)) + ")");
+        return true;
+    }
+};
+
+class TestMain final : public Scripted<MainWindow> {
+public:
+    TestMain() : Scripted(0, WS_CAPTION, nullptr) {
+        creationInfo().width = 300;
+        creationInfo().height = 200;
+        createWindow();
+    }
+};
+
+class TestModal final : public Scripted<ModalDialog> {
+public:
+    explicit TestModal(TvGui* owner) : Scripted(DIALOG_ID::INPUT, 0, WS_CAPTION, owner) {
+        creationInfo().width = 240;
+        creationInfo().height = 160;
+        createWindow();
+    }
+};
+
+class TestModeless final : public Scripted<ModelessDialog> {
+public:
+    TestModeless(TvGui* owner, DIALOG_ID id) : Scripted(id, 0, WS_CAPTION, owner) {
+        creationInfo().width = 200;
+        creationInfo().height = 120;
+        createWindow();
+    }
+};
+
+// Ends a loop that a failing test would leave waiting.
+class LoopGuard {
+public:
+    LoopGuard() : timer_(SetTimer(nullptr, 0, 10000, &LoopGuard::expire)) {}
+    ~LoopGuard() { KillTimer(nullptr, timer_); }
+
+private:
+    static void CALLBACK expire(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
+    UINT_PTR timer_;
+};
+
+void post(const TvGui& window, UINT message) {
+    PostMessageW(window.hwnd(), message, 0, 0);
+}
+
+TEST(MessageLoop, AModalDialogsEndFinishesOnlyItsOwnLoop) {
+    LoopGuard guard;
+    TestMain main;
+    TestModeless beside(&main, DIALOG_ID::EXECUTE);
+    std::vector<std::string> events;
+    main.actions[WM_USER + 1] = [&] {
+        TestModal dialog(&main);
+        dialog.actions[WM_USER + 2] = [&] {
+            events.push_back(std::string("owner enabled: ") +
+                             (IsWindowEnabled(main.hwnd()) ? "yes" : "no"));
+            dialog.destroy();
+        };
+        post(dialog, WM_USER + 2);
+        events.push_back("modal ended " + std::to_string(dialog.showModal()));
+        events.push_back(std::string("owner enabled: ") +
+                         (IsWindowEnabled(main.hwnd()) ? "yes" : "no"));
+        post(main, WM_USER + 3);
+    };
+    main.actions[WM_USER + 3] = [&] {
+        events.push_back(std::string("modeless still there: ") + (beside.exists() ? "yes" : "no"));
+        main.destroy();
+    };
+    post(main, WM_USER + 1);
+    EXPECT_EQ(main.run(), 0);
+    EXPECT_THAT(events, ElementsAre("owner enabled: no", "modal ended 0", "owner enabled: yes",
+                                    "modeless still there: yes"));
+}
+
+TEST(MessageLoop, AHandlersExceptionComesOutOfRunWithItsCauses) {
+    LoopGuard guard;
+    TestMain main;
+    main.actions[WM_USER + 1] = [] {
+        auto root = std::make_shared<system::ItemException>("ファイル実行例外");
+        auto middle = std::make_shared<system::ItemException>("アイテム(メモ帳)実行例外",
+                                                              system::CODE::NONE, root);
+        throw system::TvGuiException("起動失敗", system::CODE::GUI, middle);
+    };
+    post(main, WM_USER + 1);
+    try {
+        main.run();
+        FAIL() << "run returned";
+    } catch (const system::TvGuiException& thrown) {
+        EXPECT_EQ(thrown.message(), "起動失敗");
+        EXPECT_EQ(thrown.Code(), system::CODE::GUI);
+        ASSERT_NE(thrown.next(), nullptr);
+        EXPECT_STREQ(thrown.next()->what(), "アイテム(メモ帳)実行例外");
+        const auto* middle = dynamic_cast<const system::ItemException*>(thrown.next().get());
+        ASSERT_NE(middle, nullptr);
+        ASSERT_NE(middle->next(), nullptr);
+        EXPECT_STREQ(middle->next()->what(), "ファイル実行例外");
+    }
+    EXPECT_TRUE(main.exists());
+}
+
+TEST(MessageLoop, AnExceptionInAModalDialogLeavesTheOwnerEnabled) {
+    LoopGuard guard;
+    TestMain main;
+    TestModal dialog(&main);
+    dialog.actions[WM_USER + 5] = [] { throw system::InputException("入力不正"); };
+    post(dialog, WM_USER + 5);
+    EXPECT_THROW(dialog.showModal(), system::InputException);
+    EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
+}
+
+TEST(DialogKeys, EnterClicksTheDefaultButtonAndEscapeClosesTheDialog) {
+    LoopGuard guard;
+    TestMain main;
+    TestModal dialog(&main);
+    ButtonControl ok(dialog, ITEM_ID{1});
+    dialog.setDefaultButton(&ok);
+    ASSERT_NE(dialog.accelerator(), nullptr);
+    PostMessageW(dialog.hwnd(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageW(dialog.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    EXPECT_EQ(dialog.showModal(), 0);
+    EXPECT_THAT(dialog.calls, ElementsAre("OnCommand(1,0)"));
+    EXPECT_FALSE(dialog.exists());
+}
+
+TEST(DialogKeys, EnterWithoutADefaultButtonIsNotHandled) {
+    TestMain main;
+    TestModal dialog(&main);
+    EXPECT_FALSE(dialog.OnAccelerator(COMMAND_ID{0xFFFF}));
+    EXPECT_FALSE(dialog.OnAccelerator(COMMAND_ID{5}));
+    EXPECT_TRUE(dialog.exists());
+}
+
+TEST(ModelessDialog, KeyboardNavigationFollowsTheActivationState) {
+    TestMain main;
+    {
+        TestModeless dialog(&main, DIALOG_ID::VERSION);
+        EXPECT_EQ(modelessEntry(DIALOG_ID::VERSION), dialog.hwnd());
+        SendMessageW(dialog.hwnd(), WM_ACTIVATE, WA_CLICKACTIVE, 0);
+        EXPECT_EQ(modelessEntry(DIALOG_ID::VERSION), nullptr);
+        SendMessageW(dialog.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+        EXPECT_EQ(modelessEntry(DIALOG_ID::VERSION), dialog.hwnd());
+        SendMessageW(dialog.hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+        EXPECT_EQ(modelessEntry(DIALOG_ID::VERSION), nullptr);
+        dialog.destroy();
+        EXPECT_FALSE(hasModelessEntry(DIALOG_ID::VERSION));
+    }
+    EXPECT_FALSE(hasModelessEntry(DIALOG_ID::VERSION));
+}
+
+TEST(ModelessDialog, TheMainLoopMovesTheFocusOnlyInTheActiveDialog) {
+    LoopGuard guard;
+    TestMain main;
+    TestModeless dialog(&main, DIALOG_ID::MAIN);
+    ButtonControl first(dialog, ITEM_ID{1}, 10, 10);
+    ButtonControl second(dialog, ITEM_ID{2}, 10, 40);
+    dialog.show(SHOW::SHOW);
+    std::vector<std::string> focus;
+    auto focusName = [&] {
+        return GetFocus() == first.hwnd()    ? "first"
+               : GetFocus() == second.hwnd() ? "second"
+                                             : "other";
+    };
+    main.actions[WM_USER + 1] = [&] {
+        first.focus();
+        SendMessageW(dialog.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+        PostMessageW(first.hwnd(), WM_KEYDOWN, VK_TAB, 0x000F0001);
+        post(main, WM_USER + 2);
+    };
+    main.actions[WM_USER + 2] = [&] {
+        focus.push_back(focusName());
+        first.focus();
+        SendMessageW(dialog.hwnd(), WM_ACTIVATE, WA_CLICKACTIVE, 0);
+        PostMessageW(first.hwnd(), WM_KEYDOWN, VK_TAB, 0x000F0001);
+        post(main, WM_USER + 3);
+    };
+    main.actions[WM_USER + 3] = [&] {
+        focus.push_back(focusName());
+        main.destroy();
+    };
+    post(main, WM_USER + 1);
+    EXPECT_EQ(main.run(), 0);
+    EXPECT_THAT(focus, ElementsAre("second", "first"));
+}
+
+} // namespace
+} // namespace tavrin::tvgui::test

@@ -1,0 +1,208 @@
+#include "testwindow.h"
+
+#include <cstdio>
+
+namespace tavrin::tvgui::test {
+
+namespace {
+
+template <typename... Values> std::string call(const char* name, Values... values) {
+    std::string text = std::string(name) + "(";
+    bool first = true;
+    for (long long value : {static_cast<long long>(values)...}) {
+        text += (first ? "" : ",") + std::to_string(value);
+        first = false;
+    }
+    return text + ")";
+}
+
+GUIINFO buttonInfo(TvGui& owner, ITEM_ID id, int x, int y, int width, int height) {
+    GUIINFO info;
+    info.ClassName = "BUTTON";
+    info.Owner = &owner;
+    info.Id = static_cast<std::uintptr_t>(id);
+    info.x = x;
+    info.y = y;
+    info.width = width;
+    info.height = height;
+    return info;
+}
+
+} // namespace
+
+RecordingWindow::RecordingWindow(TvGui* owner, int width, int height)
+    : TvWindow(0, WS_CAPTION | WS_SYSMENU, owner) {
+    creationInfo().x = 50;
+    creationInfo().y = 50;
+    creationInfo().width = width;
+    creationInfo().height = height;
+    createWindow();
+}
+
+std::string RecordingWindow::name(const TvGui* object) const {
+    if (object == nullptr) {
+        return "null";
+    }
+    if (object == this) {
+        return "this";
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%p", static_cast<void*>(object->hwnd()));
+    return text;
+}
+
+void RecordingWindow::OnSize(SIZE_TYPE type, int width, int height) {
+    calls.push_back(call("OnSize", static_cast<int>(type), width, height));
+}
+
+bool RecordingWindow::OnClose() {
+    calls.push_back("OnClose");
+    return closeAnswer;
+}
+
+void RecordingWindow::OnDestroy() {
+    calls.push_back("OnDestroy");
+    TvWindow::OnDestroy();
+}
+
+bool RecordingWindow::OnCommand(ITEM_ID id, MESSAGETYPE type, TvGui& sender) {
+    calls.push_back(call("OnCommand", static_cast<int>(id), static_cast<int>(type)) + " from " +
+                    name(&sender));
+    return handled;
+}
+
+bool RecordingWindow::OnMenuCommand(COMMAND_ID id) {
+    calls.push_back(call("OnMenuCommand", static_cast<int>(id)));
+    return handled;
+}
+
+bool RecordingWindow::OnAccelerator(COMMAND_ID id) {
+    calls.push_back(call("OnAccelerator", static_cast<int>(id)));
+    return handled;
+}
+
+void RecordingWindow::OnContextMenu(TvGui* window, int x, int y) {
+    calls.push_back(call("OnContextMenu", x, y) + " on " + name(window));
+}
+
+bool RecordingWindow::OnNonClientMouseLeftDown(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseLeftDown", static_cast<int>(area), x, y));
+    return handled;
+}
+
+bool RecordingWindow::OnNonClientMouseLeftUp(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseLeftUp", static_cast<int>(area), x, y));
+    return handled;
+}
+
+bool RecordingWindow::OnNonClientMouseLeftClick(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseLeftClick", static_cast<int>(area), x, y));
+    return handled;
+}
+
+void RecordingWindow::OnScroll(DIRECTION direction, SCROLL code, int position, TvGui* bar) {
+    calls.push_back(
+        call("OnScroll", static_cast<int>(direction), static_cast<int>(code), position) + " bar " +
+        name(bar));
+}
+
+void RecordingWindow::OnMouseMove(MOUSE_KEY key, int x, int y) {
+    calls.push_back(call("OnMouseMove", static_cast<int>(key), x, y));
+}
+
+void RecordingWindow::OnMouseEnter(MOUSE_KEY key, int x, int y) {
+    calls.push_back(call("OnMouseEnter", static_cast<int>(key), x, y));
+}
+
+void RecordingWindow::OnMouseLeave(MOUSE_KEY key, int x, int y) {
+    calls.push_back(call("OnMouseLeave", static_cast<int>(key), x, y));
+}
+
+#define RECORDING_MOUSE_HANDLER(NAME)                                                              \
+    bool RecordingWindow::NAME(MOUSE_KEY key, int x, int y) {                                      \
+        calls.push_back(call(#NAME, static_cast<int>(key), x, y));                                 \
+        return handled;                                                                            \
+    }
+
+RECORDING_MOUSE_HANDLER(OnMouseLeftDown)
+RECORDING_MOUSE_HANDLER(OnMouseLeftUp)
+RECORDING_MOUSE_HANDLER(OnMouseLeftClick)
+RECORDING_MOUSE_HANDLER(OnMouseLeftDoubleClick)
+RECORDING_MOUSE_HANDLER(OnMouseRightDown)
+RECORDING_MOUSE_HANDLER(OnMouseRightUp)
+RECORDING_MOUSE_HANDLER(OnMouseRightClick)
+RECORDING_MOUSE_HANDLER(OnMouseMiddleDown)
+RECORDING_MOUSE_HANDLER(OnMouseMiddleUp)
+RECORDING_MOUSE_HANDLER(OnMouseWhellDown)
+RECORDING_MOUSE_HANDLER(OnMouseWhellUp)
+RECORDING_MOUSE_HANDLER(OnMouseOtherButtonDown)
+RECORDING_MOUSE_HANDLER(OnMouseOtherButtonUp)
+RECORDING_MOUSE_HANDLER(OnMouseOtherButtonClick)
+
+#undef RECORDING_MOUSE_HANDLER
+
+void RecordingWindow::OnKeyDown(UINT key, KEYDATA data) {
+    calls.push_back(call("OnKeyDown", key, data.count(), data.prev()));
+}
+
+void RecordingWindow::OnKeyRepeat(UINT key, KEYDATA data) {
+    calls.push_back(call("OnKeyRepeat", key, data.count(), data.prev()));
+}
+
+bool RecordingWindow::OnPaint(Canvas&, const RECT& update, bool) {
+    calls.push_back(call("OnPaint", update.left, update.top, update.right, update.bottom));
+    return handled;
+}
+
+OnEraseBackGroundDg RecordingWindow::OnEraseBackGround(Canvas&) {
+    calls.push_back("OnEraseBackGround");
+    return eraser;
+}
+
+void RecordingWindow::OnTimer(TIMER_ID id) {
+    calls.push_back(call("OnTimer", static_cast<long long>(id)));
+}
+
+void RecordingWindow::OnHotKey(HOTKEY_ID id, MOD modifiers, UINT key) {
+    calls.push_back(call("OnHotKey", static_cast<int>(id), static_cast<int>(modifiers), key));
+}
+
+LRESULT RecordingWindow::OnNotify(NMHDR& header, ITEM_ID id) {
+    calls.push_back(call("OnNotify", static_cast<int>(header.code), static_cast<int>(id)));
+    return notifyAnswer;
+}
+
+bool RecordingWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND || message == WM_NOTIFY || message >= WM_USER) {
+        calls.push_back(call("OnOtherEvent", message, wParam, lParam));
+    }
+    if (hook && message == hookedMessage) {
+        hook();
+    }
+    return false;
+}
+
+void RecordingWindow::OnChildCreate(TvGui& child) {
+    calls.push_back("OnChildCreate " + name(&child));
+}
+
+void RecordingWindow::OnChildDestroy(TvGui* child) {
+    calls.push_back("OnChildDestroy " + name(child));
+}
+
+void RecordingWindow::OnChildMouseLeftDown(POINT point, TvGui& child) {
+    calls.push_back(call("OnChildMouseLeftDown", point.x, point.y) + " on " + name(&child));
+}
+
+ButtonControl::ButtonControl(TvGui& owner, ITEM_ID id, int x, int y, int width, int height)
+    : Control(buttonInfo(owner, id, x, y, width, height)) {}
+
+void pumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+} // namespace tavrin::tvgui::test

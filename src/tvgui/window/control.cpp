@@ -26,6 +26,9 @@ Control::~Control() {
 }
 
 void Control::createControl() {
+    if (info_.EventLoop) {
+        registerWindowClasses();
+    }
     info_.Style |= controlStyle;
     bind(create(info_));
     if (HWND parent = GetParent(hwnd())) {
@@ -74,6 +77,18 @@ int Control::lineHeight() const {
     return textHeight() + 2 * GetSystemMetrics(SM_CYEDGE);
 }
 
-TvControl::TvControl(GUIINFO info) : Control(std::move(info), Deferred{}) {}
+namespace {
+
+GUIINFO ofToolkitClass(GUIINFO info) {
+    if (info.ClassName.empty()) {
+        info.ClassName = CONTROL_CLASS;
+    }
+    info.EventLoop = true;
+    return info;
+}
+
+} // namespace
+
+TvControl::TvControl(GUIINFO info) : Control(ofToolkitClass(std::move(info)), Deferred{}) {}
 
 } // namespace tavrin::tvgui

@@ -45,8 +45,9 @@ private:
     GUIINFO info_;
 };
 
-// A custom control of the toolkit's own class "TvGuiControl", served by the typed handlers.
-// The most derived class calls createControl() at the end of its constructor.
+// A custom control of the toolkit's own class "TvGuiControl" (unless the record names a class
+// of its own), served by the typed handlers. The most derived class calls createControl() at
+// the end of its constructor.
 class TvControl : public Control {
 protected:
     explicit TvControl(GUIINFO info);

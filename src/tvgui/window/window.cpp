@@ -1,6 +1,7 @@
 #include "tvgui/window/window.h"
 
 #include "system/tavrinerrors.h"
+#include "utility/unicode.h"
 
 namespace tavrin::tvgui {
 
@@ -12,6 +13,11 @@ std::shared_ptr<TvGui> Window::windowFromHandle(HWND handle) {
         return std::shared_ptr<TvGui>(std::shared_ptr<TvGui>(), bound);
     }
     return std::make_shared<OtherWindow>(handle);
+}
+
+std::shared_ptr<TvGui> Window::find(std::string_view className, std::string_view title) {
+    return windowFromHandle(
+        FindWindowW(utility::toWide(className).c_str(), utility::toWide(title).c_str()));
 }
 
 #define WINDOW_STYLE_PAIR(NAME, INDEX, BITS)                                                       \

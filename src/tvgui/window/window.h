@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "tvgui/window/tvgui.h"
 
@@ -15,6 +16,9 @@ public:
     // The bound object when it is a window, else a new OtherWindow over the handle (owned by
     // the result); null for a null handle.
     static std::shared_ptr<TvGui> windowFromHandle(HWND handle);
+    // The top-level window of that class and title, as windowFromHandle gives it; null when
+    // there is none.
+    static std::shared_ptr<TvGui> find(std::string_view className, std::string_view title);
 
     virtual bool contextHelp() const;
     virtual LONG_PTR contextHelp(bool on);

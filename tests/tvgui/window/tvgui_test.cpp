@@ -60,6 +60,19 @@ TEST(WindowLookup, AForeignWindowGetsANewWrapperEachTime) {
     EXPECT_EQ(TvGui::getGuiObject(GetDesktopWindow()), nullptr);
 }
 
+TEST(WindowLookup, FindingATopLevelWindowByClassAndTitle) {
+    RecordingWindow window;
+    window.setText("検索される窓");
+    EXPECT_EQ(Window::find("TvGuiWindow", "検索される窓").get(), &window);
+    EXPECT_EQ(Window::find("TvGuiWindow", "無い窓"), nullptr);
+    ForeignWindow foreign;
+    SetWindowTextW(foreign.handle, L"外の窓");
+    const auto wrapped = Window::find("STATIC", "外の窓");
+    ASSERT_NE(wrapped, nullptr);
+    EXPECT_EQ(wrapped->hwnd(), foreign.handle);
+    EXPECT_NE(dynamic_cast<OtherWindow*>(wrapped.get()), nullptr);
+}
+
 TEST(WindowLookup, ParentOfATopLevelWindowIsNullAndRootOfAControlIsItsWindow) {
     RecordingWindow window;
     ButtonControl button(window, ITEM_ID{4});

@@ -3,7 +3,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "system/win32.h"
+
 #include <windowsx.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
 
 #include "system/tavrinerrors.h"
 #include "testwindow.h"
@@ -266,6 +275,111 @@ TEST_F(Routing, AHandlersExceptionIsKeptForTheLoopNotThrownThroughTheSystem) {
         },
         system::TvGuiException);
     EXPECT_NO_THROW(rethrowPendingException());
+}
+
+TEST_F(Routing, SizingAndMovingHandlersMayChangeTheRectangleAndPositionChangesGoOnToDefault) {
+    RECT rect{10, 20, 500, 400};
+    send(WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(rect.right, 110);
+    sendKeepingCalls(WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&rect));
+    sendKeepingCalls(WM_ENTERSIZEMOVE);
+    sendKeepingCalls(WM_EXITSIZEMOVE);
+    EXPECT_THAT(window.calls, ElementsAre("OnSizing(2,10,500)", "OnMoving(3,20,400)",
+                                          "OnEnterSizeMove", "OnExitSizeMove"));
+    WINDOWPOS position{window.hwnd(), nullptr, 7, 8, 100, 100, SWP_NOSIZE};
+    send(WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&position));
+    EXPECT_THAT(window.calls, ElementsAre("OnPositionChanging(7,8)"));
+}
+
+TEST_F(Routing, AHandledMinMaxKeepsTheHandlersSizesAndAnUnhandledOneGoesToDefault) {
+    MINMAXINFO info{};
+    info.ptMaxSize = {800, 600};
+    EXPECT_EQ(send(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info)), 0);
+    EXPECT_EQ(info.ptMinTrackSize.x, 123);
+    EXPECT_THAT(window.calls, ElementsAre("OnMinMax(800,0)"));
+}
+
+TEST_F(Routing, OwnerDrawnItemsAreMeasuredAndDrawnAndAnswerOne) {
+    MEASUREITEMSTRUCT measure{};
+    measure.itemID = 4;
+    EXPECT_EQ(send(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)), 1);
+    EXPECT_EQ(measure.itemHeight, 19u);
+    DRAWITEMSTRUCT draw{};
+    draw.itemID = 5;
+    EXPECT_EQ(sendKeepingCalls(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), 1);
+    EXPECT_THAT(window.calls, ElementsAre("OnMeasureItem(4)", "OnDrawItem(5)"));
+}
+
+TEST_F(Routing, ActivationMenusAndEnablingReachTheirHandlers) {
+    send(WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1), 0);
+    sendKeepingCalls(WM_ACTIVATEAPP, 1, 77);
+    sendKeepingCalls(WM_ENABLE, 0);
+    EXPECT_THAT(window.calls,
+                ElementsAre("OnActivate(2,1,0)", "OnActivateApp(1,77)", "OnEnable(0)"));
+    HMENU menu = CreatePopupMenu();
+    const auto menuValue = std::to_string(reinterpret_cast<std::intptr_t>(menu));
+    send(WM_INITMENU, reinterpret_cast<WPARAM>(menu));
+    sendKeepingCalls(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(2, 1));
+    sendKeepingCalls(WM_MENUSELECT, MAKEWPARAM(40, MF_POPUP | MF_HILITE),
+                     reinterpret_cast<LPARAM>(menu));
+    EXPECT_THAT(window.calls, ElementsAre("OnInitMenu(" + menuValue + ")",
+                                          "OnInitMenuPopup(" + menuValue + ",2,1)",
+                                          "OnMenuSelect(40,144," + menuValue + ")"));
+    DestroyMenu(menu);
+}
+
+TEST_F(Routing, HitTestingStartsFromTheDefaultCodeAndAnswersTheHandlers) {
+    RECT client{};
+    GetClientRect(window.hwnd(), &client);
+    POINT inside{client.right / 2, client.bottom / 2};
+    ClientToScreen(window.hwnd(), &inside);
+    EXPECT_EQ(send(WM_NCHITTEST, 0, at(inside.x, inside.y)), HTCAPTION);
+    EXPECT_THAT(window.calls, ElementsAre("OnHitTest(" + std::to_string(inside.x) + "," +
+                                          std::to_string(inside.y) + ",1)"));
+    send(WM_NCMOUSEMOVE, HTCAPTION, at(-20, 5));
+    EXPECT_THAT(window.calls, ElementsAre("OnNonClientMouseMove(2,-20,5)"));
+}
+
+TEST_F(Routing, FocusHoverPrintingAndDisplayChangesReachTheirHandlers) {
+    ButtonControl button(window, ITEM_ID{8});
+    send(WM_SETFOCUS, reinterpret_cast<WPARAM>(button.hwnd()));
+    EXPECT_THAT(window.calls, ElementsAre("OnSetFocus from " + window.name(&button)));
+    send(WM_MOUSEHOVER, MK_LBUTTON, at(9, 10));
+    EXPECT_THAT(window.calls, ElementsAre("OnMouseHover(1,9,10)"));
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(screen), PRF_CLIENT), 0);
+    EXPECT_THAT(window.calls, ElementsAre("OnPrintClient(4)"));
+    ReleaseDC(nullptr, screen);
+    send(WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
+    EXPECT_THAT(window.calls, ElementsAre("OnDisplayChange(32,1920,1080)"));
+}
+
+// A drop handle as the shell hands it over: the record, then the paths, then an empty one.
+HGLOBAL dropOf(const std::wstring& path, bool nonClient) {
+    const std::size_t bytes = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GHND, bytes);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(block));
+    header->pFiles = sizeof(DROPFILES);
+    header->pt = {12, 13};
+    header->fNC = nonClient;
+    header->fWide = TRUE;
+    std::copy(path.begin(), path.end(),
+              reinterpret_cast<wchar_t*>(reinterpret_cast<char*>(header) + sizeof(DROPFILES)));
+    GlobalUnlock(block);
+    return block;
+}
+
+TEST_F(Routing, DroppedFilesAreReadAndTheDropIsFinished) {
+    HGLOBAL drop = dropOf(L"C:\\資料\\一覧.txt", false);
+    send(WM_DROPFILES, reinterpret_cast<WPARAM>(drop));
+    EXPECT_THAT(window.calls, ElementsAre("OnDropFiles C:\\資料\\一覧.txt"));
+    EXPECT_EQ(GlobalFlags(drop), static_cast<UINT>(GMEM_INVALID_HANDLE));
+
+    HGLOBAL outside = dropOf(L"C:\\a.txt", true);
+    send(WM_DROPFILES, reinterpret_cast<WPARAM>(outside));
+    EXPECT_THAT(window.calls, IsEmpty());
+    EXPECT_THROW(rethrowPendingException(), system::DropFileException);
+    EXPECT_EQ(GlobalFlags(outside), static_cast<UINT>(GMEM_INVALID_HANDLE));
 }
 
 } // namespace

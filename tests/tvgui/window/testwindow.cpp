@@ -1,6 +1,9 @@
 #include "testwindow.h"
 
+#include <cstdint>
 #include <cstdio>
+
+#include "file/dropfile.h"
 
 namespace tavrin::tvgui::test {
 
@@ -192,6 +195,93 @@ void RecordingWindow::OnChildDestroy(TvGui* child) {
 
 void RecordingWindow::OnChildMouseLeftDown(POINT point, TvGui& child) {
     calls.push_back(call("OnChildMouseLeftDown", point.x, point.y) + " on " + name(&child));
+}
+
+void RecordingWindow::OnSizing(SIDEFLAG edge, RECT& rect) {
+    calls.push_back(call("OnSizing", static_cast<int>(edge), rect.left, rect.right));
+    rect.right = rect.left + 100;
+}
+
+void RecordingWindow::OnMoving(SIDEFLAG edge, RECT& rect) {
+    calls.push_back(call("OnMoving", static_cast<int>(edge), rect.top, rect.bottom));
+}
+
+void RecordingWindow::OnPositionChanging(WINDOWPOS& position) {
+    calls.push_back(call("OnPositionChanging", position.x, position.y));
+}
+
+bool RecordingWindow::OnMinMax(POINT& maxSize, POINT&, POINT&, POINT& minTrackSize) {
+    calls.push_back(call("OnMinMax", maxSize.x, minTrackSize.x));
+    minTrackSize.x = 123;
+    return handled;
+}
+
+void RecordingWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    calls.push_back(call("OnMeasureItem", item.itemID));
+    item.itemHeight = 19;
+}
+
+void RecordingWindow::OnDrawItem(DRAWITEMSTRUCT& item) {
+    calls.push_back(call("OnDrawItem", item.itemID));
+}
+
+void RecordingWindow::OnActivate(WINDOW_ACTIVE state, bool minimized, HWND other) {
+    calls.push_back(call("OnActivate", static_cast<int>(state), minimized,
+                         reinterpret_cast<std::intptr_t>(other)));
+}
+
+void RecordingWindow::OnActivateApp(bool active, DWORD threadId) {
+    calls.push_back(call("OnActivateApp", active, threadId));
+}
+
+bool RecordingWindow::OnInitMenu(HMENU menu) {
+    calls.push_back(call("OnInitMenu", reinterpret_cast<std::intptr_t>(menu)));
+    return handled;
+}
+
+bool RecordingWindow::OnInitMenuPopup(HMENU menu, int index, bool windowMenu) {
+    calls.push_back(
+        call("OnInitMenuPopup", reinterpret_cast<std::intptr_t>(menu), index, windowMenu));
+    return handled;
+}
+
+void RecordingWindow::OnMenuSelect(UINT item, MENU_FLAG flags, HMENU menu) {
+    calls.push_back(
+        call("OnMenuSelect", item, static_cast<int>(flags), reinterpret_cast<std::intptr_t>(menu)));
+}
+
+HT RecordingWindow::OnHitTest(int x, int y, HT code) {
+    calls.push_back(call("OnHitTest", x, y, static_cast<int>(code)));
+    return code == HT::CLIENT ? HT::CAPTION : code;
+}
+
+void RecordingWindow::OnNonClientMouseMove(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseMove", static_cast<int>(area), x, y));
+}
+
+void RecordingWindow::OnEnable(bool enabled) {
+    calls.push_back(call("OnEnable", enabled));
+}
+
+void RecordingWindow::OnSetFocus(TvGui* losing) {
+    calls.push_back("OnSetFocus from " + name(losing));
+}
+
+void RecordingWindow::OnMouseHover(MOUSE_KEY key, int x, int y) {
+    calls.push_back(call("OnMouseHover", static_cast<int>(key), x, y));
+}
+
+void RecordingWindow::OnDropFiles(file::DropFile& files) {
+    calls.push_back("OnDropFiles " + files.file(0));
+}
+
+bool RecordingWindow::OnPrintClient(Canvas&, PRF flags) {
+    calls.push_back(call("OnPrintClient", static_cast<int>(flags)));
+    return handled;
+}
+
+void RecordingWindow::OnDisplayChange(int bitsPerPixel, int width, int height) {
+    calls.push_back(call("OnDisplayChange", bitsPerPixel, width, height));
 }
 
 ButtonControl::ButtonControl(TvGui& owner, ITEM_ID id, int x, int y, int width, int height)

@@ -69,6 +69,28 @@ public:
     void OnChildCreate(TvGui& child) override;
     void OnChildDestroy(TvGui* child) override;
     void OnChildMouseLeftDown(POINT point, TvGui& child) override;
+    void OnSizing(SIDEFLAG edge, RECT& rect) override;
+    void OnMoving(SIDEFLAG edge, RECT& rect) override;
+    void OnPositionChanging(WINDOWPOS& position) override;
+    bool OnMinMax(POINT& maxSize, POINT& maxPosition, POINT& maxTrackSize,
+                  POINT& minTrackSize) override;
+    void OnEnterSizeMove() override { calls.push_back("OnEnterSizeMove"); }
+    void OnExitSizeMove() override { calls.push_back("OnExitSizeMove"); }
+    void OnMeasureItem(MEASUREITEMSTRUCT& item) override;
+    void OnDrawItem(DRAWITEMSTRUCT& item) override;
+    void OnActivate(WINDOW_ACTIVE state, bool minimized, HWND other) override;
+    void OnActivateApp(bool active, DWORD threadId) override;
+    bool OnInitMenu(HMENU menu) override;
+    bool OnInitMenuPopup(HMENU menu, int index, bool windowMenu) override;
+    void OnMenuSelect(UINT item, MENU_FLAG flags, HMENU menu) override;
+    HT OnHitTest(int x, int y, HT code) override;
+    void OnNonClientMouseMove(HT area, int x, int y) override;
+    void OnEnable(bool enabled) override;
+    void OnSetFocus(TvGui* losing) override;
+    void OnMouseHover(MOUSE_KEY key, int x, int y) override;
+    void OnDropFiles(file::DropFile& files) override;
+    bool OnPrintClient(Canvas& canvas, PRF flags) override;
+    void OnDisplayChange(int bitsPerPixel, int width, int height) override;
 
     // The object names in calls: "this", "null", or the window handle of another object.
     std::string name(const TvGui* object) const;

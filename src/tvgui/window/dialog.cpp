@@ -103,6 +103,12 @@ void ModalDialog::OnDestroy() {
     end(0);
 }
 
+ModelessDialog::~ModelessDialog() {
+    if (exists()) {
+        removeModelessEntry(dialogId());
+    }
+}
+
 void ModelessDialog::OnCreate() {
     Dialog::OnCreate();
     setModelessEntry(dialogId(), hwnd());

@@ -68,6 +68,9 @@ protected:
 // lets it navigate by keyboard (under its id).
 class ModelessDialog : public Dialog {
 public:
+    // A dialog that goes with its object still open leaves no entry behind.
+    ~ModelessDialog() override;
+
     void OnCreate() override;
     void OnActivate(WINDOW_ACTIVE state, bool minimized, HWND other) override;
     void OnDestroy() override;

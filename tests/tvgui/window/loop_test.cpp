@@ -184,6 +184,10 @@ TEST(ModelessDialog, KeyboardNavigationFollowsTheActivationState) {
         dialog.destroy();
         EXPECT_FALSE(hasModelessEntry(DIALOG_ID::VERSION));
     }
+    {
+        TestModeless dialog(&main, DIALOG_ID::VERSION);
+        EXPECT_TRUE(hasModelessEntry(DIALOG_ID::VERSION));
+    }
     EXPECT_FALSE(hasModelessEntry(DIALOG_ID::VERSION));
 }
 

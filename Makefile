@@ -21,7 +21,7 @@ PACKAGES := cmake make g++ clang libclang-rt-14-dev clang-16 libclang-rt-16-dev 
 help:
 	@echo "make run    build tavrin.exe, assemble $(PORTABLE_DIR) and start it under Wine"
 	@echo "make test   build both presets and run all their tests"
-	@echo "make bench  build and run the host benchmarks"
+	@echo "make bench  build and run the benchmarks (host, and the window toolkit's under Wine)"
 	@echo "make deps   install the Debian packages the build needs"
 
 deps:
@@ -43,7 +43,9 @@ test: configure-windows configure-host
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
 	tools/run-tests $(TEST_ROOT) $(HOST_BUILD) $(WINDOWS_BUILD)
 
-bench: configure-host
+bench: configure-host configure-windows
 	cmake --build $(HOST_BUILD) -j$(JOBS) --target drevak_bench itemlist_bench
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target window_bench
 	$(HOST_BUILD)/bench/drevak_bench
 	$(HOST_BUILD)/bench/itemlist_bench
+	tools/wine-run $(WINDOWS_BUILD)/bench/windows/window_bench.exe

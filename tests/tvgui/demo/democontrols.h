@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "tvgui/window/control.h"
-#include "tvgui/window/windowclass.h"
 
 namespace tavrin::tvgui::demo {
 
@@ -34,12 +33,8 @@ protected:
     CustomControl(TvGui& owner, ITEM_ID id) : TvControl(infoOf(owner, id)) {}
 
 private:
-    // TvControl takes the record as given: the class and the binding at creation are ours
-    // to ask for.
     static GUIINFO infoOf(TvGui& owner, ITEM_ID id) {
         GUIINFO info;
-        info.ClassName = CONTROL_CLASS;
-        info.EventLoop = true;
         info.Owner = &owner;
         info.Id = static_cast<std::uintptr_t>(id);
         return info;

@@ -31,7 +31,10 @@ void Control::createControl() {
     }
     info_.Style |= controlStyle;
     bind(create(info_));
-    if (HWND parent = GetParent(hwnd())) {
+    // The system announces every new child to its parent; a control of a system class is
+    // bound only after that announcement went by, so it is made again once bound.
+    HWND parent = GetParent(hwnd());
+    if (!info_.EventLoop && parent != nullptr) {
         SendMessageW(parent, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, info_.Id),
                      reinterpret_cast<LPARAM>(hwnd()));
     }

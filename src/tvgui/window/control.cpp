@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "tvgui/draw/font.h"
+#include "tvgui/window/stylepair.h"
 #include "tvgui/window/windowclass.h"
 
 namespace tavrin::tvgui {
@@ -48,20 +49,12 @@ LONG_PTR Control::id(ITEM_ID value) {
     return SetWindowLongPtrW(hwnd(), GWLP_ID, static_cast<LONG_PTR>(value));
 }
 
-#define CONTROL_STYLE_PAIR(NAME, INDEX, BITS)                                                      \
-    bool Control::NAME() const {                                                                   \
-        return styleBit(GWL::INDEX, BITS);                                                         \
-    }                                                                                              \
-    LONG_PTR Control::NAME(bool on) {                                                              \
-        return setStyleBit(GWL::INDEX, BITS, on);                                                  \
-    }
+TVGUI_STYLE_PAIR(Control, noParentNotify, EXSTYLE, WS_EX_NOPARENTNOTIFY)
+TVGUI_STYLE_PAIR(Control, tabStop, STYLE, WS_TABSTOP)
+TVGUI_STYLE_PAIR(Control, group, STYLE, WS_GROUP)
+TVGUI_STYLE_PAIR(Control, clipSiblings, STYLE, WS_CLIPSIBLINGS)
 
-CONTROL_STYLE_PAIR(noParentNotify, EXSTYLE, WS_EX_NOPARENTNOTIFY)
-CONTROL_STYLE_PAIR(tabStop, STYLE, WS_TABSTOP)
-CONTROL_STYLE_PAIR(group, STYLE, WS_GROUP)
-CONTROL_STYLE_PAIR(clipSiblings, STYLE, WS_CLIPSIBLINGS)
-
-#undef CONTROL_STYLE_PAIR
+#undef TVGUI_STYLE_PAIR
 
 POINT Control::position() const {
     const RECT rect = windowRect();

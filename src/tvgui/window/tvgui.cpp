@@ -9,6 +9,7 @@
 #include "system/tavrinerrors.h"
 #include "tvgui/draw/canvas.h"
 #include "tvgui/draw/font.h"
+#include "tvgui/window/stylepair.h"
 #include "utility/unicode.h"
 
 namespace tavrin::tvgui {
@@ -143,23 +144,15 @@ LONG_PTR TvGui::setStyleBit(GWL index, LONG_PTR bits, bool on) {
     return SetWindowLongPtrW(hwnd_, static_cast<int>(index), on ? style | bits : style & ~bits);
 }
 
-#define TVGUI_STYLE_PAIR(NAME, INDEX, BITS)                                                        \
-    bool TvGui::NAME() const {                                                                     \
-        return styleBit(GWL::INDEX, BITS);                                                         \
-    }                                                                                              \
-    LONG_PTR TvGui::NAME(bool on) {                                                                \
-        return setStyleBit(GWL::INDEX, BITS, on);                                                  \
-    }
-
-TVGUI_STYLE_PAIR(dialogModalFrame, EXSTYLE, WS_EX_DLGMODALFRAME)
-TVGUI_STYLE_PAIR(clientEdge, EXSTYLE, WS_EX_CLIENTEDGE)
-TVGUI_STYLE_PAIR(transparent, EXSTYLE, WS_EX_TRANSPARENT)
-TVGUI_STYLE_PAIR(windowEdge, EXSTYLE, WS_EX_WINDOWEDGE)
-TVGUI_STYLE_PAIR(staticEdge, EXSTYLE, WS_EX_STATICEDGE)
-TVGUI_STYLE_PAIR(border, STYLE, WS_BORDER)
-TVGUI_STYLE_PAIR(dialogFrame, STYLE, WS_DLGFRAME)
-TVGUI_STYLE_PAIR(horizontalScroll, STYLE, WS_HSCROLL)
-TVGUI_STYLE_PAIR(verticalScroll, STYLE, WS_VSCROLL)
+TVGUI_STYLE_PAIR(TvGui, dialogModalFrame, EXSTYLE, WS_EX_DLGMODALFRAME)
+TVGUI_STYLE_PAIR(TvGui, clientEdge, EXSTYLE, WS_EX_CLIENTEDGE)
+TVGUI_STYLE_PAIR(TvGui, transparent, EXSTYLE, WS_EX_TRANSPARENT)
+TVGUI_STYLE_PAIR(TvGui, windowEdge, EXSTYLE, WS_EX_WINDOWEDGE)
+TVGUI_STYLE_PAIR(TvGui, staticEdge, EXSTYLE, WS_EX_STATICEDGE)
+TVGUI_STYLE_PAIR(TvGui, border, STYLE, WS_BORDER)
+TVGUI_STYLE_PAIR(TvGui, dialogFrame, STYLE, WS_DLGFRAME)
+TVGUI_STYLE_PAIR(TvGui, horizontalScroll, STYLE, WS_HSCROLL)
+TVGUI_STYLE_PAIR(TvGui, verticalScroll, STYLE, WS_VSCROLL)
 
 #undef TVGUI_STYLE_PAIR
 

@@ -1,6 +1,7 @@
 #include "tvgui/window/window.h"
 
 #include "system/tavrinerrors.h"
+#include "tvgui/window/stylepair.h"
 #include "utility/unicode.h"
 
 namespace tavrin::tvgui {
@@ -20,27 +21,19 @@ std::shared_ptr<TvGui> Window::find(std::string_view className, std::string_view
         FindWindowW(utility::toWide(className).c_str(), utility::toWide(title).c_str()));
 }
 
-#define WINDOW_STYLE_PAIR(NAME, INDEX, BITS)                                                       \
-    bool Window::NAME() const {                                                                    \
-        return styleBit(GWL::INDEX, BITS);                                                         \
-    }                                                                                              \
-    LONG_PTR Window::NAME(bool on) {                                                               \
-        return setStyleBit(GWL::INDEX, BITS, on);                                                  \
-    }
+TVGUI_STYLE_PAIR(Window, contextHelp, EXSTYLE, WS_EX_CONTEXTHELP)
+TVGUI_STYLE_PAIR(Window, appWindow, EXSTYLE, WS_EX_APPWINDOW)
+TVGUI_STYLE_PAIR(Window, controlParent, EXSTYLE, WS_EX_CONTROLPARENT)
+TVGUI_STYLE_PAIR(Window, caption, STYLE, WS_CAPTION)
+TVGUI_STYLE_PAIR(Window, clipChildren, STYLE, WS_CLIPCHILDREN)
+TVGUI_STYLE_PAIR(Window, systemMenu, STYLE, WS_SYSMENU)
+TVGUI_STYLE_PAIR(Window, frameDialog, STYLE, WS_DLGFRAME)
+TVGUI_STYLE_PAIR(Window, thickFrame, STYLE, WS_THICKFRAME)
+TVGUI_STYLE_PAIR(Window, sizeBox, STYLE, WS_SIZEBOX)
+TVGUI_STYLE_PAIR(Window, maximizeBox, STYLE, WS_MAXIMIZEBOX)
+TVGUI_STYLE_PAIR(Window, minimizeBox, STYLE, WS_MINIMIZEBOX)
 
-WINDOW_STYLE_PAIR(contextHelp, EXSTYLE, WS_EX_CONTEXTHELP)
-WINDOW_STYLE_PAIR(appWindow, EXSTYLE, WS_EX_APPWINDOW)
-WINDOW_STYLE_PAIR(controlParent, EXSTYLE, WS_EX_CONTROLPARENT)
-WINDOW_STYLE_PAIR(caption, STYLE, WS_CAPTION)
-WINDOW_STYLE_PAIR(clipChildren, STYLE, WS_CLIPCHILDREN)
-WINDOW_STYLE_PAIR(systemMenu, STYLE, WS_SYSMENU)
-WINDOW_STYLE_PAIR(frameDialog, STYLE, WS_DLGFRAME)
-WINDOW_STYLE_PAIR(thickFrame, STYLE, WS_THICKFRAME)
-WINDOW_STYLE_PAIR(sizeBox, STYLE, WS_SIZEBOX)
-WINDOW_STYLE_PAIR(maximizeBox, STYLE, WS_MAXIMIZEBOX)
-WINDOW_STYLE_PAIR(minimizeBox, STYLE, WS_MINIMIZEBOX)
-
-#undef WINDOW_STYLE_PAIR
+#undef TVGUI_STYLE_PAIR
 
 bool Window::isMinimized() const {
     return IsIconic(hwnd()) != FALSE;

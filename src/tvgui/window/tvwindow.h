@@ -15,6 +15,10 @@ namespace tavrin::tvgui {
 // The destructor destroys a window that still exists. The handlers of the classes already
 // destroyed by then do not run for it (C++ gives the base class's handlers): a window that
 // must run its own OnDestroy is destroyed with destroy() before the object goes.
+//
+// An object is never deleted inside one of its own handlers: the procedure still uses it
+// when the handler returns. A handler destroys the window; its owner deletes the object
+// later.
 class TvWindow : public Window, public TvGuiEvent {
 public:
     ~TvWindow() override;

@@ -170,6 +170,19 @@ TEST(DialogKeys, EnterWithoutADefaultButtonIsNotHandled) {
     EXPECT_TRUE(dialog.exists());
 }
 
+TEST(DialogPanes, ADialogMadeAChildIsEmbeddedInItsOwnerWithoutCaption) {
+    TestMain main;
+    TestModeless pane(&main, DIALOG_ID::SETTING);
+    ASSERT_TRUE(pane.caption());
+    pane.makeChild();
+    const LONG_PTR style = GetWindowLongPtrW(pane.hwnd(), GWL_STYLE);
+    EXPECT_EQ(style & WS_POPUP, 0);
+    EXPECT_NE(style & WS_CHILD, 0);
+    EXPECT_FALSE(pane.caption());
+    EXPECT_EQ(GetParent(pane.hwnd()), main.hwnd());
+    EXPECT_TRUE(main.isChild(pane));
+}
+
 TEST(ModelessDialog, KeyboardNavigationFollowsTheActivationState) {
     TestMain main;
     {

@@ -10,7 +10,7 @@ int MainWindow::run() {
 
 void MainWindow::OnDestroy() {
     TvWindow::OnDestroy();
-    PostQuitMessage(0);
+    quitApplication(0);
 }
 
 } // namespace tavrin::tvgui

@@ -18,6 +18,7 @@ struct AcceleratorEntry {
 
 thread_local std::unordered_map<const TvGui*, AcceleratorEntry> accelerators;
 thread_local std::unordered_map<DIALOG_ID, HWND> modelessDialogs;
+thread_local bool applicationQuitting = false;
 
 bool translatedByAccelerator(const TvGui& owner, MSG& message) {
     const auto entry = accelerators.find(&owner);
@@ -58,6 +59,11 @@ void removeModelessEntry(DIALOG_ID id) noexcept {
     modelessDialogs.erase(id);
 }
 
+void quitApplication(int code) {
+    applicationQuitting = true;
+    PostQuitMessage(code);
+}
+
 int runMessageLoop(const TvGui& owner, DIALOG_ID id) {
     MSG message{};
     BOOL got = 0;
@@ -70,6 +76,13 @@ int runMessageLoop(const TvGui& owner, DIALOG_ID id) {
             DispatchMessageW(&message);
         }
         rethrowPendingException();
+    }
+    if (got == 0) {
+        if (id == DIALOG_ID::MAIN) {
+            applicationQuitting = false;
+        } else if (applicationQuitting) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+        }
     }
     rethrowPendingException();
     return got;

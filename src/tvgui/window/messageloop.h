@@ -34,6 +34,11 @@ HWND modelessEntry(DIALOG_ID id);
 void setModelessEntry(DIALOG_ID id, HWND dialog);
 void removeModelessEntry(DIALOG_ID id) noexcept;
 
+// Ends the application's loop. The quit message ends only the innermost running loop: a
+// nested loop (a modal dialog's) that ends while the application is quitting posts it again,
+// so that every loop out to the application's ends.
+void quitApplication(int code);
+
 // Runs messages until the quit message (0) or a failure of GetMessageW (-1), which it returns.
 // Keys go to the owner's accelerators, then to the modeless dialog under id, then to the
 // owner's dialog navigation, and only then to their window. An exception a handler threw

@@ -72,11 +72,18 @@ public:
 // Ends a loop that a failing test would leave waiting.
 class LoopGuard {
 public:
-    LoopGuard() : timer_(SetTimer(nullptr, 0, 10000, &LoopGuard::expire)) {}
-    ~LoopGuard() { KillTimer(nullptr, timer_); }
+    LoopGuard() : timer_(SetTimer(nullptr, 0, 10000, &LoopGuard::expire)) { expired = false; }
+    ~LoopGuard() {
+        KillTimer(nullptr, timer_);
+        EXPECT_FALSE(expired) << "a loop did not end by itself";
+    }
 
 private:
-    static void CALLBACK expire(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
+    static void CALLBACK expire(HWND, UINT, UINT_PTR, DWORD) {
+        expired = true;
+        PostQuitMessage(99);
+    }
+    static inline bool expired = false;
     UINT_PTR timer_;
 };
 
@@ -110,6 +117,21 @@ TEST(MessageLoop, AModalDialogsEndFinishesOnlyItsOwnLoop) {
     EXPECT_EQ(main.run(), 0);
     EXPECT_THAT(events, ElementsAre("owner enabled: no", "modal ended 0", "owner enabled: yes",
                                     "modeless still there: yes"));
+}
+
+TEST(MessageLoop, DestroyingTheMainWindowUnderAModalDialogEndsBothLoops) {
+    LoopGuard guard;
+    TestMain main;
+    std::vector<std::string> events;
+    main.actions[WM_USER + 1] = [&] {
+        TestModal dialog(&main);
+        dialog.actions[WM_USER + 2] = [&] { main.destroy(); };
+        post(dialog, WM_USER + 2);
+        events.push_back("modal ended " + std::to_string(dialog.showModal()));
+    };
+    post(main, WM_USER + 1);
+    EXPECT_EQ(main.run(), 0);
+    EXPECT_THAT(events, ElementsAre("modal ended 0"));
 }
 
 TEST(MessageLoop, AHandlersExceptionComesOutOfRunWithItsCauses) {

@@ -140,7 +140,8 @@ LRESULT EventRouting::create(TvGui& gui, TvGuiEvent& events, HWND hwnd, WPARAM w
         return 0;
     } catch (const std::exception& failure) {
         try {
-            system::WriteLog([&] { return std::string("WM_CREATE: ") + failure.what(); });
+            system::WriteLog(
+                [&] { return std::string("WM_CREATE: ") + system::throwableText(failure); });
         } catch (...) {
         }
     } catch (...) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "logfiles.h"
 #include "system/tavrinerrors.h"
 #include "testwindow.h"
 #include "tvgui/window/subclass.h"
@@ -143,6 +144,20 @@ TEST(WindowCreation, AFailingCreationHandlerFailsTheCreation) {
                                                   "ExStyle = 00010080, Style = 82c00000"));
         EXPECT_THAT(record->message(), HasSubstr("EventLoop = true"));
     }
+}
+
+TEST(WindowTrace, AFailedCreationAndADestructionAreWrittenToTheLog) {
+    systemtest::TestLog log;
+    EXPECT_THROW(FailingWindow{}, system::TvGuiException);
+    {
+        RecordingWindow window;
+        window.destroy();
+    }
+    const auto messages = systemtest::logMessages(log.end());
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_THAT(messages[0], StartsWith("WM_CREATE: tests/tvgui/window/tvgui_test.cpp("));
+    EXPECT_THAT(messages[0], HasSubstr("作れない"));
+    EXPECT_EQ(messages[1], "tavrin::tvgui::test::RecordingWindow.TvGuiDestroy()");
 }
 
 TEST(WindowProperties, TextsAndStyleBitsReadAndWriteTheWindow) {

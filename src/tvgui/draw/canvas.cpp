@@ -6,6 +6,7 @@
 
 #include "system/tavrinerrors.h"
 #include "tvgui/draw/screendc.h"
+#include "utility/unicode.h"
 
 namespace tavrin::tvgui {
 
@@ -247,9 +248,10 @@ Canvas::BACKMODE Canvas::backMode(BACKMODE mode) {
     return static_cast<BACKMODE>(previous);
 }
 
-SIZE Canvas::textExtent(std::wstring_view text) const {
+SIZE Canvas::textExtent(std::string_view text) const {
+    const std::wstring wide = utility::toWide(text);
     SIZE size{};
-    check(GetTextExtentPoint32W(handle, text.data(), countOf(text.size()), &size) != 0,
+    check(GetTextExtentPoint32W(handle, wide.data(), countOf(wide.size()), &size) != 0,
           "文字列サイズ取得失敗");
     return size;
 }
@@ -265,15 +267,17 @@ int Canvas::characterSpacing(int spacing) {
     return previous;
 }
 
-bool Canvas::textOut(int x, int y, std::wstring_view text) {
-    return TextOutW(handle, x, y, text.data(), countOf(text.size())) != 0;
+bool Canvas::textOut(int x, int y, std::string_view text) {
+    const std::wstring wide = utility::toWide(text);
+    return TextOutW(handle, x, y, wide.data(), countOf(wide.size())) != 0;
 }
 
-bool Canvas::drawText(std::wstring_view text, RECT& rectangle, FORMAT format) {
-    // The system would write the shortened text back into the caller's characters, which
-    // are read-only here and of a length that has no room for it.
+bool Canvas::drawText(std::string_view text, RECT& rectangle, FORMAT format) {
+    // The system would write the shortened text back into the characters it is given, which
+    // have no room for what it adds.
     const UINT flags = static_cast<UINT>(format) & ~static_cast<UINT>(FORMAT::MODIFYSTRING);
-    return DrawTextW(handle, text.data(), countOf(text.size()), &rectangle, flags) != 0;
+    const std::wstring wide = utility::toWide(text);
+    return DrawTextW(handle, wide.data(), countOf(wide.size()), &rectangle, flags) != 0;
 }
 
 POINT Canvas::position() const {
@@ -354,9 +358,9 @@ bool Canvas::drawStateIcon(bool enabled, int size, POINT point, const image::Ico
                       point.y, size, size, flags) != 0;
 }
 
-bool Canvas::drawStateText(bool prefix, bool enabled, POINT point, std::wstring_view text) {
+bool Canvas::drawStateText(bool prefix, bool enabled, POINT point, std::string_view text) {
     // The system reads a length of 0 as "up to the terminating zero": the copy has one.
-    const std::wstring terminated(text);
+    const std::wstring terminated = utility::toWide(text);
     const UINT flags = DST_TEXT + (prefix ? 1 : 0) + (enabled ? 0 : DSS_DISABLED);
     return DrawStateW(handle, nullptr, nullptr, reinterpret_cast<LPARAM>(terminated.c_str()),
                       static_cast<WPARAM>(countOf(terminated.size())), point.x, point.y, 0, 0,

@@ -128,14 +128,14 @@ public:
     BACKMODE backMode() const;
     BACKMODE backMode(BACKMODE mode);
     // TavrinException "文字列サイズ取得失敗" when the text cannot be measured.
-    SIZE textExtent(std::wstring_view text) const;
+    SIZE textExtent(std::string_view text) const;
     int characterSpacing() const;
     int characterSpacing(int spacing);
 
     // Drawing gives whether the system drew.
-    bool textOut(int x, int y, std::wstring_view text);
+    bool textOut(int x, int y, std::string_view text);
     // With FORMAT::CALCRECT the rectangle is changed to the size the text needs.
-    bool drawText(std::wstring_view text, RECT& rectangle, FORMAT format);
+    bool drawText(std::string_view text, RECT& rectangle, FORMAT format);
 
     POINT position() const;
     POINT position(POINT to);
@@ -160,7 +160,7 @@ public:
     // The embossed disabled look when not enabled.
     bool drawStateIcon(bool enabled, int size, POINT point, const image::Icon& icon);
     // With prefix, "&" underlines the next character.
-    bool drawStateText(bool prefix, bool enabled, POINT point, std::wstring_view text);
+    bool drawStateText(bool prefix, bool enabled, POINT point, std::string_view text);
     bool bitBlt(POINT target, SIZE size, const Canvas& source, POINT from, ROC operation);
 
 protected:

@@ -236,7 +236,7 @@ TEST(WindowLeakTest, CanvasesOverAPaintedWindowGiveEverythingBack) {
         canvas.setBrush(brush);
         canvas.setFont(font);
         EXPECT_TRUE(canvas.rectangle(2, 2, 50, 30));
-        EXPECT_TRUE(canvas.textOut(4, 4, L"描画"));
+        EXPECT_TRUE(canvas.textOut(4, 4, "描画"));
         if (round % 2 == 0) {
             ASSERT_TRUE(canvas.dispose());
         }

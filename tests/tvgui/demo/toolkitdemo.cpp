@@ -62,7 +62,7 @@ public:
         canvas.textColor(GetSysColor(COLOR_CAPTIONTEXT));
         canvas.backMode(Canvas::BACKMODE::TRANSPARENT_MODE);
         area.left += 12;
-        canvas.drawText(L"Tavrin ツールキット", area,
+        canvas.drawText("Tavrin ツールキット", area,
                         Canvas::FORMAT::SINGLELINE | Canvas::FORMAT::VCENTER |
                             Canvas::FORMAT::NOPREFIX);
         canvas.restoreFont();
@@ -97,12 +97,12 @@ public:
         canvas.setFont(titleFont);
         canvas.textColor(RGB(20, 40, 120));
         RECT title{area.left, area.top + 8, area.right, middle + 24};
-        canvas.drawText(L"ウィンドウ部品の見本", title,
+        canvas.drawText("ウィンドウ部品の見本", title,
                         Canvas::FORMAT::SINGLELINE | Canvas::FORMAT::CENTER |
                             Canvas::FORMAT::VCENTER | Canvas::FORMAT::NOPREFIX);
         canvas.setFont(textFont);
-        canvas.drawStateText(false, true, {180, area.bottom - 40}, L"有効な文字 (enabled)");
-        canvas.drawStateText(false, false, {180, area.bottom - 22}, L"無効な文字 (disabled)");
+        canvas.drawStateText(false, true, {180, area.bottom - 40}, "有効な文字 (enabled)");
+        canvas.drawStateText(false, false, {180, area.bottom - 22}, "無効な文字 (disabled)");
         canvas.restoreFont();
         canvas.restorePen();
         canvas.restoreBrush();

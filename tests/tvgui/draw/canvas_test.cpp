@@ -229,9 +229,9 @@ TEST(CanvasStateTest, ReadsAndWritesOfAGoneContextRaiseTheirOwnTexts) {
     EXPECT_EQ(failureOf([&] { gone.position(POINT{}); }), "前回位置設定取得失敗");
     EXPECT_EQ(failureOf([&] { gone.brushOrigin(); }), "ブラシ原点取得失敗");
     EXPECT_EQ(failureOf([&] { gone.brushOrigin(POINT{}); }), "ブラシ原点設定失敗");
-    EXPECT_EQ(failureOf([&] { gone.textExtent(L"x"); }), "文字列サイズ取得失敗");
+    EXPECT_EQ(failureOf([&] { gone.textExtent("x"); }), "文字列サイズ取得失敗");
     // Drawing only says that it did not draw.
-    EXPECT_FALSE(gone.textOut(0, 0, L"x"));
+    EXPECT_FALSE(gone.textOut(0, 0, "x"));
     EXPECT_FALSE(gone.rectangle(0, 0, 2, 2));
 }
 

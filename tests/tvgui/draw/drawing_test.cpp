@@ -52,29 +52,29 @@ TEST_F(DrawingTest, FillRectPaintsWithTheBrushGivenOrTheOneSelected) {
 
 TEST_F(DrawingTest, TextIsDrawnAndMeasured) {
     RECT area = WHOLE;
-    ASSERT_TRUE(canvas.drawText(L"Ab", area, Canvas::FORMAT::LEFT | Canvas::FORMAT::SINGLELINE));
+    ASSERT_TRUE(canvas.drawText("Ab", area, Canvas::FORMAT::LEFT | Canvas::FORMAT::SINGLELINE));
     EXPECT_GT(pixelsOtherThan(pixels(), WHITE_PIXEL), 0u);
 
-    const SIZE one = canvas.textExtent(L"W");
-    const SIZE three = canvas.textExtent(L"WWW");
+    const SIZE one = canvas.textExtent("W");
+    const SIZE three = canvas.textExtent("WWW");
     EXPECT_GT(one.cx, 0);
     EXPECT_GT(one.cy, 0);
     EXPECT_GT(three.cx, one.cx);
-    EXPECT_EQ(canvas.textExtent(L"").cx, 0);
+    EXPECT_EQ(canvas.textExtent("").cx, 0);
 
     RECT measured{0, 0, 0, 0};
-    canvas.drawText(L"WWW", measured, Canvas::FORMAT::CALCRECT | Canvas::FORMAT::SINGLELINE);
+    canvas.drawText("WWW", measured, Canvas::FORMAT::CALCRECT | Canvas::FORMAT::SINGLELINE);
     EXPECT_EQ(measured.right, three.cx);
     // Asking for the shortened text back changes nothing the caller holds.
-    const std::wstring text(L"a long text that will not fit");
+    const std::string text("a long text that will not fit");
     RECT narrow{0, 0, 20, 16};
     EXPECT_TRUE(
         canvas.drawText(text, narrow, Canvas::FORMAT::END_ELLIPSIS | Canvas::FORMAT::MODIFYSTRING));
-    EXPECT_EQ(text, L"a long text that will not fit");
+    EXPECT_EQ(text, "a long text that will not fit");
 }
 
 TEST_F(DrawingTest, TextOutDrawsWhereItIsTold) {
-    ASSERT_TRUE(canvas.textOut(WIDTH / 2, 0, L"X"));
+    ASSERT_TRUE(canvas.textOut(WIDTH / 2, 0, "X"));
     const std::vector<COLORREF> drawn = pixels();
     std::size_t left = 0;
     for (int y = 0; y < HEIGHT; ++y) {
@@ -87,22 +87,22 @@ TEST_F(DrawingTest, TextOutDrawsWhereItIsTold) {
 }
 
 TEST_F(DrawingTest, DisabledStateTextLooksOtherThanEnabledText) {
-    ASSERT_TRUE(canvas.drawStateText(false, true, POINT{2, 2}, L"Ab"));
+    ASSERT_TRUE(canvas.drawStateText(false, true, POINT{2, 2}, "Ab"));
     const std::vector<COLORREF> enabled = pixels();
     EXPECT_GT(pixelsOtherThan(enabled, WHITE_PIXEL), 0u);
 
     canvas.fillRect(WHOLE, *white);
-    ASSERT_TRUE(canvas.drawStateText(false, false, POINT{2, 2}, L"Ab"));
+    ASSERT_TRUE(canvas.drawStateText(false, false, POINT{2, 2}, "Ab"));
     const std::vector<COLORREF> disabled = pixels();
     EXPECT_GT(pixelsOtherThan(disabled, WHITE_PIXEL), 0u);
     EXPECT_NE(enabled, disabled);
 
     // With prefix processing the ampersand is not drawn but underlines.
     canvas.fillRect(WHOLE, *white);
-    ASSERT_TRUE(canvas.drawStateText(true, true, POINT{2, 2}, L"&Ab"));
+    ASSERT_TRUE(canvas.drawStateText(true, true, POINT{2, 2}, "&Ab"));
     const std::vector<COLORREF> prefixed = pixels();
     canvas.fillRect(WHOLE, *white);
-    ASSERT_TRUE(canvas.drawStateText(false, true, POINT{2, 2}, L"&Ab"));
+    ASSERT_TRUE(canvas.drawStateText(false, true, POINT{2, 2}, "&Ab"));
     EXPECT_NE(prefixed, pixels());
 }
 

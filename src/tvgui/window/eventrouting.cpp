@@ -131,8 +131,7 @@ TvGui* EventRouting::creationObject(const CREATESTRUCTW& creation) noexcept {
     return candidate != nullptr && TvGui::isLive(candidate) ? candidate : nullptr;
 }
 
-LRESULT EventRouting::create(TvGui& gui, TvGuiEvent& events, HWND hwnd, WPARAM wParam,
-                             LPARAM lParam) noexcept {
+LRESULT EventRouting::create(TvGui& gui, TvGuiEvent& events, HWND hwnd) noexcept {
     try {
         gui.bind(hwnd);
         events.OnCreate();
@@ -150,8 +149,6 @@ LRESULT EventRouting::create(TvGui& gui, TvGuiEvent& events, HWND hwnd, WPARAM w
         } catch (...) {
         }
     }
-    (void)wParam;
-    (void)lParam;
     return -1;
 }
 
@@ -494,7 +491,7 @@ LRESULT CALLBACK EventLoopFunc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         if (object == nullptr) {
             return DefWindowProcW(hwnd, message, wParam, lParam);
         }
-        return EventRouting::create(*object, *object, hwnd, wParam, lParam);
+        return EventRouting::create(*object, *object, hwnd);
     }
     auto* object = dynamic_cast<Family*>(TvGui::getGuiObject(hwnd));
     if (object == nullptr) {

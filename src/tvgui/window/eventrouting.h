@@ -16,8 +16,7 @@ public:
     static TvGui* creationObject(const CREATESTRUCTW& creation) noexcept;
     // WM_CREATE: binds the object handed over as the creation parameter, then runs the
     // creation handlers. A handler's exception is logged and fails the creation (-1).
-    static LRESULT create(TvGui& gui, TvGuiEvent& events, HWND hwnd, WPARAM wParam,
-                          LPARAM lParam) noexcept;
+    static LRESULT create(TvGui& gui, TvGuiEvent& events, HWND hwnd) noexcept;
     // Every other message. A handler's exception is kept for the message loop.
     static LRESULT route(TvGui& gui, TvGuiEvent& events, HWND hwnd, UINT message, WPARAM wParam,
                          LPARAM lParam) noexcept;

@@ -106,4 +106,12 @@ void writeLogEntry(const std::string& header, std::string_view message) {
     writeAll(entry);
 }
 
+void logRefusedRelease(const std::exception& refused) noexcept {
+    try {
+        WriteLog([&refused] { return throwableText(refused); });
+    } catch (...) {
+        // A log that cannot be written has nobody left to tell.
+    }
+}
+
 } // namespace tavrin::system

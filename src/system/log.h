@@ -1,6 +1,7 @@
 #pragma once
 
 #include <concepts>
+#include <exception>
 #include <source_location>
 #include <string>
 #include <string_view>
@@ -54,5 +55,8 @@ void WriteLog(LogFormat<std::type_identity_t<Args>...> format, const Args&... ar
     const std::string header = logEntryHeader(format.where());
     writeLogEntry(header, formatLog(format.text(), {logText(args)...}));
 }
+
+// For a resource holder's destructor: writes a release the system refused to the log.
+void logRefusedRelease(const std::exception& refused) noexcept;
 
 } // namespace tavrin::system

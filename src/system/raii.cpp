@@ -11,17 +11,12 @@
 
 namespace tavrin::system {
 
-namespace {
-
-// The readable name of a dynamic type, namespaces included.
 std::string fullClassName(const std::type_info& type) {
     int status = 0;
     std::unique_ptr<char, decltype(&std::free)> readable(
         abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), &std::free);
     return status == 0 && readable ? std::string(readable.get()) : std::string(type.name());
 }
-
-} // namespace
 
 bool Raii::dispose() {
     if (alive) {
@@ -31,15 +26,19 @@ bool Raii::dispose() {
     return true;
 }
 
-void Raii::releaseAtEnd() noexcept {
+void Raii::releaseAtEnd(void (*report)(const std::exception&) noexcept) noexcept {
     if (!alive) {
         return;
     }
     try {
         release();
         alive = false;
+    } catch (const std::exception& refused) {
+        // Nothing more can be done about a refused release while the holder dies.
+        if (report != nullptr) {
+            report(refused);
+        }
     } catch (...) {
-        // Nothing can be done about a refused release while the holder dies.
     }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <exception>
 #include <source_location>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 
 namespace tavrin::system {
 
@@ -31,8 +33,8 @@ protected:
     virtual void release() = 0;
 
     // For the concrete holder's destructor: releases while still alive and lets nothing
-    // escape, as a destructor must not throw.
-    void releaseAtEnd() noexcept;
+    // escape, as a destructor must not throw. A refusal goes to report when one is given.
+    void releaseAtEnd(void (*report)(const std::exception&) noexcept = nullptr) noexcept;
 
     // Raises the release failure: "<class>.RAII失敗(<kind>()[<identity>]".
     [[noreturn]] void
@@ -54,6 +56,9 @@ protected:
 
     H handle{};
 };
+
+// The readable name of a dynamic type, namespaces included ("tavrin::tvgui::Font").
+std::string fullClassName(const std::type_info& type);
 
 // The message of a refused release: the holder's full class name, then
 // ".RAII失敗(" + kind + "()[" + identity as at least eight hexadecimal digits + "]".

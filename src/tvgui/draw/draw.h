@@ -1,6 +1,5 @@
 #pragma once
 
-#include <exception>
 #include <string_view>
 #include <utility>
 
@@ -46,20 +45,8 @@ protected:
         this->alive = owned && held != nullptr;
     }
 
-    // For the concrete holder's destructor.
-    void releaseAtEndLogged() noexcept {
-        if (!this->isAlive()) {
-            return;
-        }
-        try {
-            this->release();
-            this->alive = false;
-        } catch (const std::exception& failure) {
-            system::WriteLog([&failure] { return system::throwableText(failure); });
-        } catch (...) {
-            system::WriteLog([] { return std::string_view("drawing object release failed"); });
-        }
-    }
+    // For the concrete holder's destructor: a refused release is written to the log.
+    void releaseAtEndLogged() noexcept { this->releaseAtEnd(system::logRefusedRelease); }
 };
 
 // Drawing objects freed with DeleteObject: fonts, pens, brushes and bitmaps.

@@ -102,16 +102,8 @@ Accelerator& Accelerator::operator=(Accelerator&& other) {
 }
 
 Accelerator::~Accelerator() {
-    try {
-        dispose();
-    } catch (const std::exception& refused) {
-        // The table stays with the system until the process ends; a log that cannot be
-        // written has nobody left to tell.
-        try {
-            system::WriteLog([&refused] { return system::throwableText(refused); });
-        } catch (...) {
-        }
-    }
+    // The table stays with the system until the process ends.
+    releaseAtEnd(system::logRefusedRelease);
 }
 
 void Accelerator::release() {

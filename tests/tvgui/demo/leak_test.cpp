@@ -4,6 +4,7 @@
 
 #include "democontrols.h"
 #include "guiresources.h"
+#include "pumpmessages.h"
 #include "tvgui/draw/brush.h"
 #include "tvgui/draw/canvas.h"
 #include "tvgui/draw/font.h"
@@ -22,6 +23,7 @@ namespace {
 using demo::CustomControl;
 using demo::SystemControl;
 using test::GuiResourceProbe;
+using test::pumpMessages;
 
 constexpr int ROUNDS = 1000;
 // A modal dialog shown over its owner costs Wine a window of the X server, 12 ms to show and
@@ -37,15 +39,6 @@ bool windowAlive(const void* handle) {
 
 bool acceleratorAlive(const void* handle) {
     return CopyAcceleratorTableW(static_cast<HACCEL>(const_cast<void*>(handle)), nullptr, 0) > 0;
-}
-
-// Runs what the windows posted to themselves, as a program's loop would between rounds.
-void pumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
 }
 
 bool quitPending() {

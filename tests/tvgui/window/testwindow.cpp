@@ -287,12 +287,4 @@ void RecordingWindow::OnDisplayChange(int bitsPerPixel, int width, int height) {
 ButtonControl::ButtonControl(TvGui& owner, ITEM_ID id, int x, int y, int width, int height)
     : Control(buttonInfo(owner, id, x, y, width, height)) {}
 
-void pumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 } // namespace tavrin::tvgui::test

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "pumpmessages.h"
 #include "tvgui/window/control.h"
 #include "tvgui/window/tvwindow.h"
 
@@ -102,8 +103,5 @@ public:
     ButtonControl(TvGui& owner, ITEM_ID id, int x = 10, int y = 10, int width = 80,
                   int height = 24);
 };
-
-// Handles every message waiting in this thread's queue.
-void pumpMessages();
 
 } // namespace tavrin::tvgui::test

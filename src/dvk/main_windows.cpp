@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "dvk/dvkcli.h"
+#include "system/unicode.h"
 #include "system/win32.h"
-#include "utility/unicode.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ void emit(FILE* stream, DWORD handleId, const std::string& bytes) {
     const HANDLE handle = GetStdHandle(handleId);
     DWORD mode = 0;
     if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
-        const std::wstring text = tavrin::utility::toWide(bytes);
+        const std::wstring text = tavrin::system::toWide(bytes);
         DWORD written = 0;
         WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
         return;
@@ -38,7 +38,7 @@ int wmain(int argc, wchar_t** argv) {
         _setmode(_fileno(stderr), _O_BINARY);
         std::vector<std::string> args;
         for (int i = 1; i < argc; ++i) {
-            args.push_back(tavrin::utility::toUtf8(argv[i]));
+            args.push_back(tavrin::system::toUtf8(argv[i]));
         }
         std::ostringstream out;
         std::ostringstream err;

@@ -2,74 +2,47 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <string>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "etc/drevak/convert.h"
+#include "file/settingrules.h"
 #include "system/log.h"
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "system/win32.h"
-#include "utility/unicode.h"
 
 namespace tavrin::file {
 namespace {
 
 using drevak::Binary;
 using drevak::Drevak;
-using drevak::HAGATA;
 using Integer = App::Integer;
 using ITEM = App::ITEM;
+using utility::colorBytes;
+using utility::storedColor;
 
 // Thinner bars and smaller floating windows cannot show a button.
 constexpr Integer SMALLEST_SIZE = 16;
 // The smallest command font size in points.
 constexpr Integer SMALLEST_FONT_SIZE = 7;
 
-// An Integer from min to max.
-struct Range {
-    Integer min;
-    Integer max;
-    Integer fallback;
-};
-// A text.
-struct Text {};
-// Exactly two Integers, each raised to at least floor.
-struct IntegerPair {
-    Integer first;
-    Integer second;
-    Integer floor;
-};
-// At least two Integers.
-struct IntegerList {
-    Integer first;
-    Integer second;
-};
-// Exactly two colour elements; unset (empty) by default.
-struct ColorPair {};
-
-using Rule = std::variant<Range, Text, IntegerPair, IntegerList, ColorPair>;
+using rules::atLeast;
+using rules::choice;
+using rules::ColorPair;
+using rules::flag;
+using rules::IntegerList;
+using rules::IntegerPair;
+using rules::LOWEST;
+using rules::Range;
+using rules::Text;
 
 struct Setting {
     ITEM item;
     std::string_view address;
-    Rule rule;
+    rules::Rule rule;
 };
-
-constexpr Integer LOWEST = std::numeric_limits<Integer>::min();
-constexpr Integer HIGHEST = std::numeric_limits<Integer>::max();
-
-constexpr Range flag(Integer fallback) {
-    return {LOWEST, HIGHEST, fallback};
-}
-constexpr Range atLeast(Integer min, Integer fallback) {
-    return {min, HIGHEST, fallback};
-}
-constexpr Range choice(Integer max) {
-    return {0, max, 0};
-}
 
 constexpr std::array<Setting, App::ITEM_COUNT> settings{{
     {ITEM::WINDOW, "Window", Range{0, 5, static_cast<Integer>(App::POSITION::FLOAT)}},
@@ -105,64 +78,12 @@ constexpr std::array<Setting, App::ITEM_COUNT> settings{{
     {ITEM::EXECUTE_DIALOG, "Execute/Dialog", flag(1)},
 }};
 
-bool holds(const Drevak& node, HAGATA type) {
-    return node.HaveFile() && node.FileType() == type;
-}
-
-bool holdsArray(const Drevak& node, HAGATA type, std::size_t least, std::size_t most) {
-    return holds(node, type) && node.TSVLength() >= least && node.TSVLength() <= most;
-}
-
-// Gives the node its default when its value breaks the rule.
-struct Repair {
-    Drevak& node;
-
-    void operator()(const Range& rule) const {
-        if (!holds(node, HAGATA::Integer) || node.GetInteger() < rule.min ||
-            node.GetInteger() > rule.max) {
-            node = rule.fallback;
-        }
-    }
-    void operator()(Text) const {
-        if (!holds(node, HAGATA::string)) {
-            node = std::string();
-        }
-    }
-    void operator()(const IntegerPair& rule) const {
-        if (!holdsArray(node, HAGATA::TSV_Integer, 2, 2)) {
-            node = std::vector<Integer>{rule.first, rule.second};
-        }
-        const std::vector<Integer>& pair = node.GetIntegers();
-        if (pair[0] < rule.floor || pair[1] < rule.floor) {
-            node =
-                std::vector<Integer>{std::max(pair[0], rule.floor), std::max(pair[1], rule.floor)};
-        }
-    }
-    void operator()(const IntegerList& rule) const {
-        if (!holdsArray(node, HAGATA::TSV_Integer, 2, std::numeric_limits<std::size_t>::max())) {
-            node = std::vector<Integer>{rule.first, rule.second};
-        }
-    }
-    void operator()(ColorPair) const {
-        if (!holdsArray(node, HAGATA::TSV_Binary, 2, 2)) {
-            node = std::vector<Binary>(2);
-        }
-    }
-};
-
 constexpr std::size_t indexOf(ITEM item) {
     return static_cast<std::size_t>(item);
 }
 
 static_assert(indexOf(ITEM::EXECUTE_DIALOG) + 1 == App::ITEM_COUNT);
-static_assert([] {
-    for (std::size_t index = 0; index < App::ITEM_COUNT; ++index) {
-        if (indexOf(settings[index].item) != index) {
-            return false;
-        }
-    }
-    return true;
-}());
+static_assert(rules::inTableOrder(settings, 0));
 
 ITEM edgeItem(App::POSITION edge) {
     const auto index = static_cast<Integer>(edge);
@@ -192,7 +113,7 @@ App::App(Drevak& root) : Data(ITEM_COUNT) {
     for (const Setting& setting : settings) {
         Drevak& held = root.CreatePath(drevak::Convert::splitAddress(setting.address));
         bind(indexOf(setting.item), held);
-        std::visit(Repair{held}, setting.rule);
+        rules::repair(held, setting.rule);
     }
     if (!ButtonText() && ButtonList()) {
         system::WriteLog("ボタン型テキスト表示設定が不正");
@@ -247,7 +168,7 @@ std::string App::Program() const {
     return stringField(indexOf(ITEM::PROGRAM));
 }
 void App::Program(std::wstring_view program) {
-    node(ITEM::PROGRAM) = utility::toUtf8(program);
+    node(ITEM::PROGRAM) = system::toUtf8(program);
 }
 
 App::Integer App::History() const {

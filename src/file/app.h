@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "etc/drevak/drevak.h"
-#include "file/colorvalue.h"
 #include "file/data.h"
 #include "tvgui/draw/font.h"
+#include "utility/colorvalue.h"
 
 namespace tavrin::file {
 
@@ -21,6 +21,7 @@ class App final : public Data {
 public:
     using Integer = drevak::Integer;
     using Pair = std::pair<Integer, Integer>;
+    using ColorValue = utility::ColorValue;
 
     // The settings, in the order of the node table.
     enum class ITEM : std::size_t {

@@ -5,13 +5,16 @@
 #include <string>
 #include <utility>
 
-#include "file/longpath.h"
+#include "system/longpath.h"
 #include "system/systemmessage.h"
+#include "system/unicode.h"
 #include "system/win32.h"
-#include "utility/unicode.h"
 
 namespace tavrin::file {
 namespace {
+
+using system::apiPath;
+using system::fullPath;
 
 [[noreturn]] void fail(const char* operation, const std::string& path, DWORD code) {
     throw FileError(std::string(operation) + " \"" + path + "\": " + system::systemMessage(code) +

@@ -5,11 +5,11 @@
 #include <string>
 #include <utility>
 
-#include "file/pathrules.h"
 #include "system/staticdata.h"
 #include "system/systemmessage.h"
 #include "system/tavrinerrors.h"
-#include "utility/unicode.h"
+#include "system/unicode.h"
+#include "utility/pathrules.h"
 
 namespace tavrin::image {
 
@@ -43,7 +43,7 @@ OwnIcon ownIcon(SYSICON icon) {
 }
 
 bool hasExtension(std::wstring_view path, const wchar_t* extension) {
-    return CompareStringOrdinal(file::extension(path).c_str(), -1, extension, -1, TRUE) ==
+    return CompareStringOrdinal(utility::extension(path).c_str(), -1, extension, -1, TRUE) ==
            CSTR_EQUAL;
 }
 
@@ -91,22 +91,7 @@ int pixelSize(ICONSIZE size) {
     std::abort();
 }
 
-Icon::Icon(HICON held, bool owned) : HandleRaii(held) {
-    alive = owned && held != nullptr;
-}
-
-Icon::Icon(Icon&& other) noexcept : HandleRaii(std::exchange(other.handle, nullptr)) {
-    alive = std::exchange(other.alive, false);
-}
-
-Icon& Icon::operator=(Icon&& other) {
-    if (this != &other) {
-        dispose();
-        handle = std::exchange(other.handle, nullptr);
-        alive = std::exchange(other.alive, false);
-    }
-    return *this;
-}
+Icon::Icon(HICON held, bool owned) : HandleRaii(held, owned) {}
 
 void Icon::release() {
     if (handle != nullptr) {
@@ -165,7 +150,7 @@ Icon GetSystemIcon(ICONSIZE size, SYSICON icon) {
         return Icon(stock, false);
     }
     OwnIcon own = ownIcon(icon);
-    std::wstring path = file::addBackslash(utility::toWide(system::StaticData::ResourceFolder()));
+    std::wstring path = utility::addBackslash(system::toWide(system::StaticData::ResourceFolder()));
     path += own.fileName;
     if (isFile(path)) {
         return GetFileIcon(size, path, 0);

@@ -36,8 +36,8 @@ class Icon : public system::HandleRaii<HICON> {
 public:
     Icon() = default;
     Icon(HICON handle, bool owned);
-    Icon(Icon&& other) noexcept;
-    Icon& operator=(Icon&& other);
+    Icon(Icon&&) noexcept = default;
+    Icon& operator=(Icon&&) = default;
     ~Icon() override { releaseAtEnd(); }
 
     // Whether destroying this holder destroys the handle.

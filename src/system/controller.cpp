@@ -11,11 +11,7 @@ Pause::~Pause() {
     try {
         controller_.start();
     } catch (const std::exception& failure) {
-        try {
-            WriteLog(
-                [&] { return std::string("restart after a pause failed: ") + failure.what(); });
-        } catch (...) {
-        }
+        WriteLog([&] { return std::string("restart after a pause failed: ") + failure.what(); });
     } catch (...) {
     }
 }

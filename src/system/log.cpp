@@ -1,13 +1,12 @@
 #include "system/log.h"
 
-#include "file/path.h"
+#include "system/folder.h"
 #include "system/staticdata.h"
 #include "system/systemmessage.h"
 #include "system/tavrinerrors.h"
 #include "system/timer.h"
+#include "system/unicode.h"
 #include "system/win32.h"
-#include "utility/simple/sysinfo.h"
-#include "utility/unicode.h"
 
 namespace tavrin::system {
 
@@ -19,6 +18,11 @@ constexpr std::string_view lineEnd = "\r\n";
 
 // The open log file of this thread, or none.
 thread_local HANDLE logFile = nullptr;
+
+// Entries lost since the log started, and those of them the log has not told of yet.
+thread_local std::size_t lostEntries = 0;
+thread_local std::size_t untoldLosses = 0;
+thread_local std::string firstUntoldLoss;
 
 std::string formatted(const DateTime& time, std::string_view mask) {
     return time.format(time.maskKind(), time.monthNames(), time.weekNames(), mask);
@@ -35,83 +39,113 @@ void writeAll(std::string_view bytes) {
     }
 }
 
-// Closes the file even when the last entry could not be written.
-class LogCloser {
-public:
-    LogCloser() = default;
-    LogCloser(const LogCloser&) = delete;
-    LogCloser& operator=(const LogCloser&) = delete;
-    ~LogCloser() {
-        CloseHandle(logFile);
-        logFile = nullptr;
-        logstate::enabled = false;
-    }
-};
-
-void endLog() {
-    const LogCloser closer;
-    WriteLog([] { return "Log End."; });
+void closeLog() noexcept {
+    CloseHandle(logFile);
+    logFile = nullptr;
+    logstate::enabled = false;
 }
 
 // The file is shared for reading only: a second run started in the same second cannot
 // truncate a log that is still being written.
 HANDLE openLogFile(const std::string& path) {
-    const HANDLE file = CreateFileW(utility::toWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                    nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(toWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         throw TavrinException(systemMessage(GetLastError()) + "(" + path + ")");
     }
     return file;
 }
 
-void startLog() {
+void startLog(LogStartReport report) {
     const DateTime now;
     std::string path = StaticData::LogFolder();
-    file::createFolder(utility::toWide(path));
+    createFolder(toWide(path));
     if (!path.ends_with('\\')) {
         path += '\\';
     }
     path += formatted(now, fileNameMask);
     logFile = openLogFile(path);
     logstate::enabled = true;
+    lostEntries = 0;
+    untoldLosses = 0;
+    const std::string start =
+        report ? "Log Start." + std::string(lineEnd) + report() : std::string("Log Start.");
     try {
-        WriteLog([] { return "Log Start." + std::string(lineEnd) + utility::SystemReport(); });
+        logstate::writeEntry(logstate::entryHeader(std::source_location::current()), start);
     } catch (...) {
-        const LogCloser closer;
+        closeLog();
         throw;
     }
 }
 
+// Once after a loss, so that a reader of the log knows entries are missing and why.
+void tellLosses() {
+    if (untoldLosses == 0) {
+        return;
+    }
+    const std::string message =
+        std::to_string(untoldLosses) + " log entries were lost; the first: " + firstUntoldLoss;
+    std::string entry = logstate::entryHeader(std::source_location::current());
+    entry.append(message).append(lineEnd).append(lineEnd);
+    writeAll(entry);
+    untoldLosses = 0;
+}
+
 } // namespace
 
-void SetLogging(bool enabled) {
+void SetLogging(bool enabled, LogStartReport report) {
     if (logFile) {
-        endLog();
+        WriteLog([] { return "Log End."; });
+        closeLog();
     }
     logstate::enabled = false;
     if (enabled) {
-        startLog();
+        startLog(report);
     }
 }
 
-std::string logEntryHeader(const std::source_location& where) {
+std::size_t lostLogEntries() noexcept {
+    return lostEntries;
+}
+
+namespace logstate {
+
+std::string entryHeader(const std::source_location& where) {
     return "<" + formatted(DateTime(), stampMask) + "> " + where.file_name() + "(" +
            std::to_string(where.line()) + ")" + std::string(20, '=') + std::string(lineEnd);
 }
 
-void writeLogEntry(const std::string& header, std::string_view message) {
+void writeEntry(const std::string& header, std::string_view message) {
+    tellLosses();
     std::string entry = header;
     entry.append(message).append(lineEnd).append(lineEnd);
     // One write per entry: nothing stays buffered in the program.
     writeAll(entry);
 }
 
-void logRefusedRelease(const std::exception& refused) noexcept {
-    try {
-        WriteLog([&refused] { return throwableText(refused); });
-    } catch (...) {
-        // A log that cannot be written has nobody left to tell.
+void entryLost(std::exception_ptr failure) noexcept {
+    ++lostEntries;
+    if (untoldLosses++ > 0) {
+        return;
     }
+    try {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception& lost) {
+            firstUntoldLoss = throwableText(lost);
+        } catch (...) {
+            firstUntoldLoss = "an unknown object was thrown";
+        }
+    } catch (...) {
+        // Out of memory for the reason: the count still tells.
+        firstUntoldLoss.clear();
+    }
+}
+
+} // namespace logstate
+
+void logRefusedRelease(const std::exception& refused) noexcept {
+    WriteLog([&refused] { return throwableText(refused); });
 }
 
 } // namespace tavrin::system

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <typeinfo>
+#include <utility>
 
 namespace tavrin::system {
 
@@ -45,7 +46,8 @@ protected:
     bool alive = false;
 };
 
-// A holder of one handle.
+// A holder of one handle. Moving hands the handle and its ownership over; the holder moved
+// from holds nothing.
 template <typename H> class HandleRaii : public Raii {
 public:
     H get() const noexcept { return handle; }
@@ -53,6 +55,27 @@ public:
 protected:
     HandleRaii() = default;
     explicit HandleRaii(H held) : handle(held) {}
+    // A handle freed by this holder only when owned: borrowed handles stay with their owner.
+    HandleRaii(H held, bool owned) : handle(held) { alive = owned && held != H{}; }
+    HandleRaii(HandleRaii&& other) noexcept : handle(std::exchange(other.handle, H{})) {
+        alive = std::exchange(other.alive, false);
+    }
+    // Frees what this holder owns first; when that is refused, the exception passes and both
+    // holders keep what they had.
+    HandleRaii& operator=(HandleRaii&& other) {
+        if (this != &other) {
+            dispose();
+            handle = std::exchange(other.handle, H{});
+            alive = std::exchange(other.alive, false);
+        }
+        return *this;
+    }
+    // Takes a new handle in place of the current one, freeing the current one when owned.
+    void replace(H held, bool owned) {
+        dispose();
+        handle = held;
+        alive = owned && held != H{};
+    }
 
     H handle{};
 };

@@ -4,10 +4,6 @@
 #include <string_view>
 #include <vector>
 
-namespace drevak {
-class DvkDocument;
-}
-
 namespace tavrin::system {
 
 // The process-wide folders, file names, filters and log switch, fixed at start-up from
@@ -31,21 +27,8 @@ public:
 
     StaticData() = delete;
 
-    // Reads the static configuration beside the executable; a missing or broken file gives
-    // every key its default. The main function calls this before anything else.
-    static void initialize();
-    // Takes values read elsewhere (by read(), for example).
+    // Set once at start-up by the reader of the static configuration file.
     static void initialize(Values values);
-
-    // The values held in a static configuration document, for a program in programFolder
-    // (the executable's folder, with or without its trailing backslash). A missing key and
-    // a key holding another type both give the default.
-    static Values read(const drevak::DvkDocument& document, std::string_view programFolder);
-
-    // "<TAVRIN>" replaced by the program folder without trailing backslashes, then
-    // %NAME% environment variables expanded; the text stays unexpanded when the system
-    // cannot expand it.
-    static std::string expand(std::string_view text, std::string_view programFolder);
 
     // The full path of a data file: DataFolder, a backslash when it does not end in one,
     // then the file name.

@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "system/unicode.h"
 #include "system/win32.h"
-#include "utility/unicode.h"
 
 namespace tavrin::system {
 
@@ -20,7 +20,7 @@ std::string systemMessage(unsigned long code) {
     while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
         text.remove_suffix(1);
     }
-    return utility::toUtf8(text);
+    return system::toUtf8(text);
 }
 
 } // namespace tavrin::system

@@ -6,7 +6,7 @@
 
 #include <shellapi.h>
 
-#include "utility/unicode.h"
+#include "system/unicode.h"
 
 namespace tavrin {
 
@@ -19,7 +19,7 @@ std::vector<std::string> commandLineArguments(const wchar_t* commandLine) {
         return arguments;
     }
     for (int index = 0; index < count; ++index) {
-        arguments.push_back(utility::toUtf8(split.get()[index]));
+        arguments.push_back(system::toUtf8(split.get()[index]));
     }
     return arguments;
 }

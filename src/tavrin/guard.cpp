@@ -8,14 +8,9 @@ namespace tavrin {
 
 namespace {
 
-// A log that cannot be written must not change what the run shows or returns.
 void logCaught(std::exception_ptr caught,
                std::source_location where = std::source_location::current()) noexcept {
-    try {
-        system::WriteLog([&caught] { return thrownText(caught); }, where);
-    } catch (...) {
-        // Nothing is left to tell it to.
-    }
+    system::WriteLog([&caught] { return thrownText(caught); }, where);
 }
 
 } // namespace

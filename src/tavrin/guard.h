@@ -30,6 +30,8 @@ public:
     virtual void showError(const std::exception& error) = 0;
     // Something thrown that is no exception at all, by its text.
     virtual void showOther(std::string_view text) = 0;
+    // Something the user must know that does not end the run.
+    virtual void showWarning(std::string_view text) = 0;
 };
 
 // Runs the session inside the three guard layers and returns the process exit code:

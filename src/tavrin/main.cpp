@@ -3,19 +3,19 @@
 #include <string_view>
 #include <vector>
 
-#include "system/application.h"
+#include "app/application.h"
+#include "app/staticconfig.h"
 #include "system/log.h"
-#include "system/staticdata.h"
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "system/win32.h"
 #include "tavrin/arguments.h"
 #include "tavrin/guard.h"
 #include "tavrin/runlog.h"
-#include "utility/unicode.h"
 
 namespace {
 
-using tavrin::system::Application;
+using tavrin::app::Application;
 using tavrin::system::StaticData;
 
 // Until the launcher window exists, a run goes from the loaded application straight to
@@ -25,11 +25,12 @@ public:
     explicit Launcher(tavrin::Reporter& reporter) : reporter_(reporter) {}
 
     void start() override {
-        StaticData::initialize();
+        tavrin::app::loadStaticConfiguration();
         tavrin::startLog(StaticData::LogEnabled(), reporter_);
         // The program has no options: the arguments are only recorded for the log.
         arguments_ = tavrin::commandLineArguments(GetCommandLineW());
         application_.emplace();
+        warnOfLoadFailures();
     }
 
     int run() override {
@@ -44,6 +45,16 @@ public:
     }
 
 private:
+    // Before any window: a user who edits all day must know first that the edits to a file
+    // that did not load will not be kept, whether logging is on or off.
+    void warnOfLoadFailures() {
+        for (const Application::Unsaved& failed : application_->loadFailures()) {
+            reporter_.showWarning("データファイルを読み込めませんでした。\r\n" + failed.path +
+                                  "\r\n" + failed.failure +
+                                  "\r\n\r\nこのファイルへの変更は今回の実行では保存されません。");
+        }
+    }
+
     tavrin::Reporter& reporter_;
     std::vector<std::string> arguments_;
     std::optional<Application> application_;
@@ -59,11 +70,12 @@ public:
         show(tavrin::system::throwableText(error));
     }
     void showOther(std::string_view text) override { show(text); }
+    void showWarning(std::string_view text) override { show(text, MB_ICONWARNING); }
 
 private:
-    static void show(std::string_view text) {
-        MessageBoxW(nullptr, tavrin::utility::toWide(text).c_str(), L"Tavrin",
-                    MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    static void show(std::string_view text, UINT icon = MB_ICONERROR) {
+        MessageBoxW(nullptr, tavrin::system::toWide(text).c_str(), L"Tavrin",
+                    MB_OK | icon | MB_TASKMODAL);
     }
 };
 

@@ -5,12 +5,13 @@
 
 #include "system/log.h"
 #include "system/tavrinerrors.h"
+#include "utility/simple/sysinfo.h"
 
 namespace tavrin {
 
 void startLog(bool enabled, Reporter& reporter) {
     try {
-        system::SetLogging(enabled);
+        system::SetLogging(enabled, utility::SystemReport);
     } catch (const std::exception& failure) {
         try {
             reporter.showError(system::TavrinException(

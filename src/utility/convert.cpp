@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "etc/drevak/convert.h"
-#include "file/pathrules.h"
 #include "system/tavrinerrors.h"
+#include "utility/pathrules.h"
 
 namespace tavrin::utility {
 
@@ -52,7 +52,7 @@ bool isItemId(std::string_view text) {
 }
 
 std::string baseName(std::string_view path) {
-    return charactersAsBytes(file::baseName(bytesAsCharacters(path)));
+    return charactersAsBytes(utility::baseName(bytesAsCharacters(path)));
 }
 
 std::string toItemId(std::string_view address) {

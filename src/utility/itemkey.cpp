@@ -3,8 +3,8 @@
 #include <string>
 
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "system/win32.h"
-#include "utility/unicode.h"
 
 namespace tavrin::utility {
 
@@ -13,7 +13,7 @@ wchar_t toItemKey(std::string_view text) {
     if (text.empty()) {
         throw ConvertException("キーの元となる文字列が未入力");
     }
-    for (wchar_t unit : toWide(text)) {
+    for (wchar_t unit : system::toWide(text)) {
         // Half of a surrogate pair is no letter to the system, so letters beyond the basic
         // plane are passed over rather than split.
         if (IsCharAlphaW(unit)) {

@@ -402,8 +402,8 @@ TEST_F(AppPropertyTest, ExecuteSettings) {
 }
 
 TEST_F(AppPropertyTest, UnsetCommandColoursAreTheSystemColours) {
-    const ColorValue text = GetSysColor(COLOR_WINDOWTEXT);
-    const ColorValue background = GetSysColor(COLOR_WINDOW);
+    const App::ColorValue text = GetSysColor(COLOR_WINDOWTEXT);
+    const App::ColorValue background = GetSysColor(COLOR_WINDOW);
     ASSERT_NE(text, background);
     for (const COMMANDCOLOR kind : {COMMANDCOLOR::ID, COMMANDCOLOR::NAME, COMMANDCOLOR::TAG}) {
         const App::ColorPair pair = app.CommandColor(kind);

@@ -8,8 +8,8 @@
 #include "image/icon.h"
 #include "system/staticdata.h"
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "testfiles.h"
-#include "utility/unicode.h"
 
 namespace tavrin::image {
 namespace {

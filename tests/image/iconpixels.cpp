@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "utility/unicode.h"
+#include "system/unicode.h"
 
 namespace tavrin::imagetest {
 
 std::wstring windowsPath(std::string_view buildPath) {
-    std::wstring path = utility::toWide(buildPath);
+    std::wstring path = system::toWide(buildPath);
     if (path.starts_with(L"/")) {
         std::replace(path.begin(), path.end(), L'/', L'\\');
         path = L"Z:" + path;
@@ -65,7 +65,7 @@ std::vector<std::uint32_t> filePixels(const std::wstring& icoFile, int size) {
     auto icon = static_cast<HICON>(
         LoadImageW(nullptr, icoFile.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
     if (icon == nullptr) {
-        throw std::runtime_error("cannot load " + utility::toUtf8(icoFile));
+        throw std::runtime_error("cannot load " + system::toUtf8(icoFile));
     }
     std::vector<std::uint32_t> pixels = drawnPixels(icon, size);
     DestroyIcon(icon);

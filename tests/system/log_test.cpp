@@ -13,9 +13,10 @@
 #include "system/staticdata.h"
 #include "system/tavrinerrors.h"
 #include "system/timer.h"
+#include "system/unicode.h"
 #include "system/win32.h"
 #include "testfiles.h"
-#include "utility/unicode.h"
+#include "utility/simple/sysinfo.h"
 
 namespace tavrin::system {
 namespace {
@@ -78,7 +79,7 @@ protected:
 
 TEST_F(NestedLogTest, OneFileNamedAfterTheStartInMissingFoldersFromStartToEnd) {
     const SystemTime before = currentLocalTime();
-    SetLogging(true);
+    SetLogging(true, utility::SystemReport);
     const SystemTime after = currentLocalTime();
     ASSERT_TRUE(isLogging());
     WriteLog([] { return "途中"; });
@@ -118,6 +119,28 @@ TEST_F(NestedLogTest, OneFileNamedAfterTheStartInMissingFoldersFromStartToEnd) {
     for (const LogEntry& entry : entries) {
         EXPECT_TRUE(sameDayTime(entry.time, earliest, currentLocalTime()));
     }
+}
+
+TEST_F(LogTest, AnEntryThatFailsIsCountedNeverRaisedAndToldOnceInTheNextEntry) {
+    SetLogging(true);
+    const auto failing = []() -> std::string { throw std::runtime_error("組み立て失敗"); };
+    WriteLog(failing);
+    WriteLog("%s", std::string("書式"));
+    WriteLog(failing);
+    EXPECT_EQ(lostLogEntries(), 2u);
+    WriteLog([] { return "次"; });
+    WriteLog([] { return "その次"; });
+    SetLogging(false);
+
+    const std::vector<LogEntry> entries = logEntries(onlyLog());
+    std::vector<std::string> messages;
+    for (const LogEntry& entry : entries) {
+        messages.push_back(entry.message);
+    }
+    EXPECT_EQ(messages,
+              (std::vector<std::string>{
+                  "Log Start.", "1 log entries were lost; the first: 組み立て失敗", "書式",
+                  "1 log entries were lost; the first: 組み立て失敗", "次", "その次", "Log End."}));
 }
 
 TEST_F(LogTest, EntryCarriesTimeCallSiteAndMessageInItsExactForm) {
@@ -264,7 +287,7 @@ TEST_F(LogTest, FileThatCannotBeOpenedRaisesAndLeavesTheLogOff) {
     const SystemTime now = currentLocalTime();
     for (int second = 0; second < 3; ++second) {
         const DateTime moment(toTimeValue(now) + 1000 * second);
-        const std::wstring name = utility::toWide(moment.format(
+        const std::wstring name = system::toWide(moment.format(
             DateTime::MASK::ALL, DateTime::plainMonthNames(), DateTime::japaneseWeekNames(),
             "[YYYY]-[M]-[DD]([W]) [hh]-[mm]-[ss].log"));
         held.push_back(CreateFileW((folder / name).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,

@@ -78,7 +78,7 @@ std::vector<LogEntry> TestLog::end() {
         return {};
     }
     std::vector<LogEntry> entries = logEntries(readBytes(files.front()));
-    if (entries.size() < 2 || !entries.front().message.starts_with("Log Start.\r\n") ||
+    if (entries.size() < 2 || !entries.front().message.starts_with("Log Start.") ||
         entries.back().message != "Log End.") {
         ADD_FAILURE() << "the log does not go from start to end";
         return {};

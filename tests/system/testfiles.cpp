@@ -5,8 +5,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "system/unicode.h"
 #include "system/win32.h"
-#include "utility/unicode.h"
 
 namespace tavrin::systemtest {
 
@@ -55,7 +55,7 @@ std::string TempFolder::text() const {
 }
 
 std::string utf8(const std::filesystem::path& path) {
-    return utility::toUtf8(path.wstring());
+    return system::toUtf8(path.wstring());
 }
 
 std::string readBytes(const std::filesystem::path& path) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "utility/unicode.h"
+#include "system/unicode.h"
 
-namespace tavrin::utility {
+namespace tavrin::system {
 namespace {
 
 TEST(Unicode, RoundTripsJapaneseAndCharactersBeyondTheBasicPlane) {
@@ -28,4 +28,4 @@ TEST(Unicode, ReplacesInvalidSequencesInsteadOfFailing) {
 }
 
 } // namespace
-} // namespace tavrin::utility
+} // namespace tavrin::system

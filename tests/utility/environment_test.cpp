@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "system/unicode.h"
 #include "system/win32.h"
 #include "utility/environment.h"
-#include "utility/unicode.h"
 
 namespace tavrin::utility {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 std::string windowsFolder() {
     wchar_t folder[MAX_PATH] = {};
     const UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
-    return toUtf8(std::wstring_view(folder, length));
+    return system::toUtf8(std::wstring_view(folder, length));
 }
 
 // Sets a variable of this process for one test and removes it afterwards.
@@ -55,7 +55,7 @@ TEST(ExpandEnvironment, CarriesJapaneseNamesAndValues) {
 TEST(ExpandEnvironment, ExpandsIntoLongTexts) {
     const std::wstring value(5000, L'長');
     const Variable variable(L"TAVRIN_LONG", value.c_str());
-    EXPECT_EQ(expandEnvironment("<%TAVRIN_LONG%>"), "<" + toUtf8(value) + ">");
+    EXPECT_EQ(expandEnvironment("<%TAVRIN_LONG%>"), "<" + system::toUtf8(value) + ">");
 }
 
 } // namespace

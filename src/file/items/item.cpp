@@ -1,12 +1,13 @@
 #include "file/items/item.h"
 
 #include <array>
-#include <limits>
 #include <string>
 #include <utility>
 
 #include "etc/drevak/convert.h"
+#include "file/settingrules.h"
 #include "system/tavrinerrors.h"
+#include "utility/convert.h"
 
 namespace tavrin::file {
 namespace {
@@ -23,30 +24,29 @@ constexpr Integer LAST_SHOW = 11;
 constexpr Integer FIRST_KEY = 'A';
 constexpr Integer LAST_KEY = 'Z';
 
-// The rule a stored setting's value must meet to stay, and its default.
-enum class RULE { TEXT, TEXTS, INDEX, SHOW, KEY, COUNT };
+constexpr rules::Range COUNT = rules::atLeast(0, 0);
 
 struct Setting {
     ITEM item;
     std::string_view address;
-    RULE rule;
+    rules::Rule rule;
     // A link leaves the settings it shares with its target out.
     bool optionalOnLink;
 };
 
 constexpr std::array<Setting, 12> settings{{
-    {ITEM::WORK_FOLDER, "WorkFolder", RULE::TEXT, true},
-    {ITEM::OPTION, "Option", RULE::TEXT, true},
-    {ITEM::ICON_ADDRESS, "Icon/Address", RULE::TEXT, true},
-    {ITEM::ICON_INDEX, "Icon/Index", RULE::INDEX, true},
-    {ITEM::SHOW, "Show", RULE::SHOW, true},
-    {ITEM::TAGS, "Tags", RULE::TEXTS, false},
-    {ITEM::KEY, "Key", RULE::KEY, false},
-    {ITEM::HISTORY_WORK_FOLDERS, "History/WorkFolders", RULE::TEXTS, false},
-    {ITEM::HISTORY_OPTIONS, "History/Options", RULE::TEXTS, false},
-    {ITEM::HISTORY_REGIST, "History/Regist", RULE::TEXT, false},
-    {ITEM::HISTORY_LAST, "History/Last", RULE::TEXT, false},
-    {ITEM::HISTORY_USE, "History/Use", RULE::COUNT, false},
+    {ITEM::WORK_FOLDER, "WorkFolder", rules::Text{}, true},
+    {ITEM::OPTION, "Option", rules::Text{}, true},
+    {ITEM::ICON_ADDRESS, "Icon/Address", rules::Text{}, true},
+    {ITEM::ICON_INDEX, "Icon/Index", COUNT, true},
+    {ITEM::SHOW, "Show", rules::Range{0, LAST_SHOW, DEFAULT_SHOW}, true},
+    {ITEM::TAGS, "Tags", rules::Texts{}, false},
+    {ITEM::KEY, "Key", rules::Range{FIRST_KEY, LAST_KEY, FIRST_KEY}, false},
+    {ITEM::HISTORY_WORK_FOLDERS, "History/WorkFolders", rules::Texts{}, false},
+    {ITEM::HISTORY_OPTIONS, "History/Options", rules::Texts{}, false},
+    {ITEM::HISTORY_REGIST, "History/Regist", rules::Text{}, false},
+    {ITEM::HISTORY_LAST, "History/Last", rules::Text{}, false},
+    {ITEM::HISTORY_USE, "History/Use", COUNT, false},
 }};
 
 constexpr std::size_t indexOf(ITEM item) {
@@ -54,55 +54,7 @@ constexpr std::size_t indexOf(ITEM item) {
 }
 
 static_assert(indexOf(ITEM::HISTORY_USE) + 1 == Item::ITEM_COUNT);
-static_assert([] {
-    for (std::size_t at = 0; at < settings.size(); ++at) {
-        if (indexOf(settings[at].item) != at + indexOf(ITEM::WORK_FOLDER)) {
-            return false;
-        }
-    }
-    return true;
-}());
-
-bool holds(const Drevak& node, HAGATA type) {
-    return node.HaveFile() && node.FileType() == type;
-}
-
-bool holdsInteger(const Drevak& node, Integer min, Integer max) {
-    return holds(node, HAGATA::Integer) && node.GetInteger() >= min && node.GetInteger() <= max;
-}
-
-constexpr Integer HIGHEST = std::numeric_limits<Integer>::max();
-
-void repair(Drevak& node, RULE rule) {
-    switch (rule) {
-    case RULE::TEXT:
-        if (!holds(node, HAGATA::string)) {
-            node = std::string();
-        }
-        return;
-    case RULE::TEXTS:
-        if (!holds(node, HAGATA::TSV_string)) {
-            node = std::vector<std::string>();
-        }
-        return;
-    case RULE::INDEX:
-    case RULE::COUNT:
-        if (!holdsInteger(node, 0, HIGHEST)) {
-            node = Integer{0};
-        }
-        return;
-    case RULE::SHOW:
-        if (!holdsInteger(node, 0, LAST_SHOW)) {
-            node = DEFAULT_SHOW;
-        }
-        return;
-    case RULE::KEY:
-        if (!holdsInteger(node, FIRST_KEY, LAST_KEY)) {
-            node = FIRST_KEY;
-        }
-        return;
-    }
-}
+static_assert(rules::inTableOrder(settings, indexOf(ITEM::WORK_FOLDER)));
 
 // Group nodes hold settings, never a value of their own.
 Drevak& groupNode(Drevak& item, std::string_view name) {
@@ -128,7 +80,7 @@ char kindLetter(TYPE type) {
 }
 
 std::string_view checkedId(std::string_view id) {
-    if (!Item::isId(id)) {
+    if (!utility::isItemId(id)) {
         throw system::ItemException(std::string(id));
     }
     return id;
@@ -143,19 +95,13 @@ std::optional<ItemDateTime> timeOf(const std::string& text) {
 
 } // namespace
 
-bool Item::isId(std::string_view id) noexcept {
-    return !id.empty() && id.find_first_of(" .,\t") == std::string_view::npos &&
-           Convert::isAddress(id);
-}
-
 Item::Item(std::string id, Drevak& items) : Data(ITEM_COUNT), id_(checkedId(id)), items_(&items) {
     Drevak& item = items.GetChild(id_);
     bind(indexOf(ITEM::NODE), item);
 
     Drevak& type = item.childOrNew("Type");
-    if (!holdsInteger(type, 0, static_cast<Integer>(TYPE::LINK))) {
-        type = static_cast<Integer>(TYPE::NORMAL);
-    }
+    rules::repair(type, rules::Range{0, static_cast<Integer>(TYPE::LINK),
+                                     static_cast<Integer>(TYPE::NORMAL)});
     bind(indexOf(ITEM::TYPE), type);
     const bool link = type.GetInteger() == static_cast<Integer>(TYPE::LINK);
     const bool multi = type.GetInteger() == static_cast<Integer>(TYPE::MULTI);
@@ -169,7 +115,7 @@ Item::Item(std::string id, Drevak& items) : Data(ITEM_COUNT), id_(checkedId(id))
         }
     }
     Drevak& address = item.GetChild("Address");
-    if (!holds(address, HAGATA::string) && !holds(address, HAGATA::TSV_string)) {
+    if (!rules::holds(address, HAGATA::string) && !rules::holds(address, HAGATA::TSV_string)) {
         address = std::string();
     }
     bind(indexOf(ITEM::ADDRESS), address);
@@ -184,7 +130,7 @@ Item::Item(std::string id, Drevak& items) : Data(ITEM_COUNT), id_(checkedId(id))
         }
         Drevak& held = item.CreatePath(path);
         bind(indexOf(setting.item), held);
-        repair(held, setting.rule);
+        rules::repair(held, setting.rule);
     }
 }
 
@@ -388,7 +334,7 @@ void Item::setUseCount(Integer count) {
 
 std::vector<std::string> Item::texts(ITEM item) const {
     const Drevak* held = node(indexOf(item));
-    if (held == nullptr || !holds(*held, HAGATA::TSV_string)) {
+    if (held == nullptr || !rules::holds(*held, HAGATA::TSV_string)) {
         return {};
     }
     return held->GetStrings();

@@ -43,13 +43,9 @@ public:
     };
     static constexpr std::size_t ITEM_COUNT = 15;
 
-    // Non-empty, without blank, ".", "," or TAB, and a valid document address (a "/" inside
-    // names a nested node).
-    static bool isId(std::string_view id) noexcept;
-
     // The view over the child of items named by id. Raises ItemException with the ID as its
-    // message for an invalid ID (nothing is created), and DrevakException when items has no
-    // such child.
+    // message for an ID that utility::isItemId refuses (nothing is created), and
+    // DrevakException when items has no such child.
     Item(std::string id, drevak::Drevak& items);
 
     // A copy of the view as the class it is, so that a link can keep the item it wraps.

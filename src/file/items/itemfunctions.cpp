@@ -4,10 +4,10 @@
 #include <string_view>
 
 #include "file/items/itemreferences.h"
-#include "file/path.h"
+#include "shell/path.h"
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "utility/environment.h"
-#include "utility/unicode.h"
 
 namespace tavrin::file {
 namespace {
@@ -15,9 +15,12 @@ namespace {
 using TYPE = Item::TYPE;
 using image::ICONSIZE;
 using image::SYSICON;
+using shell::isFolder;
+using system::toUtf8;
+using system::toWide;
+using utility::addBackslash;
 using utility::expandEnvironment;
-using utility::toUtf8;
-using utility::toWide;
+using utility::parentFolder;
 
 std::string withBackslash(const std::string& folder) {
     return toUtf8(addBackslash(toWide(folder)));

@@ -7,6 +7,7 @@
 
 #include "file/items/linkitem.h"
 #include "system/tavrinerrors.h"
+#include "utility/convert.h"
 
 namespace tavrin::file {
 namespace {
@@ -78,7 +79,7 @@ public:
             trail_.passMulti();
         }
         for (const std::string& id : references(item)) {
-            if (!Item::isId(id) || !item.items().HaveChild(id) || done_.contains(id)) {
+            if (!utility::isItemId(id) || !item.items().HaveChild(id) || done_.contains(id)) {
                 continue;
             }
             trail_.enter(id);

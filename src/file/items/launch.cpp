@@ -3,20 +3,25 @@
 #include <memory>
 #include <string>
 
-#include "file/caughtcause.h"
 #include "file/items/itemfunctions.h"
 #include "file/items/itemreferences.h"
-#include "file/path.h"
+#include "shell/path.h"
+#include "system/caughtcause.h"
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "utility/environment.h"
-#include "utility/unicode.h"
 
 namespace tavrin::file {
 namespace {
 
 using TYPE = Item::TYPE;
+using shell::ExecuteFile;
+using shell::ExecuteFolder;
+using shell::FOLDER;
+using shell::isFolder;
+using system::caughtCause;
+using system::toWide;
 using utility::expandEnvironment;
-using utility::toWide;
 
 bool isExistingFolder(std::string_view path) {
     try {

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "file/execute.h"
 #include "file/items/item.h"
 #include "file/items/overrideinfo.h"
+#include "shell/execute.h"
 
 // Starting items: what the application's execute and executePath do, over the settings they
 // need rather than the application, so that each start is told where folders go.
@@ -12,7 +12,7 @@ namespace tavrin::file {
 
 struct LaunchSettings {
     // The setting Folder.
-    FOLDER folder = FOLDER::OPEN;
+    shell::FOLDER folder = shell::FOLDER::OPEN;
     // The item folders are handed to while folder is PROGRAM; without one they are opened.
     Item* folderProgram = nullptr;
 };

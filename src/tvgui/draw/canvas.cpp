@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "tvgui/draw/screendc.h"
-#include "utility/unicode.h"
 
 namespace tavrin::tvgui {
 
@@ -249,7 +249,7 @@ Canvas::BACKMODE Canvas::backMode(BACKMODE mode) {
 }
 
 SIZE Canvas::textExtent(std::string_view text) const {
-    const std::wstring wide = utility::toWide(text);
+    const std::wstring wide = system::toWide(text);
     SIZE size{};
     check(GetTextExtentPoint32W(handle, wide.data(), countOf(wide.size()), &size) != 0,
           "文字列サイズ取得失敗");
@@ -268,7 +268,7 @@ int Canvas::characterSpacing(int spacing) {
 }
 
 bool Canvas::textOut(int x, int y, std::string_view text) {
-    const std::wstring wide = utility::toWide(text);
+    const std::wstring wide = system::toWide(text);
     return TextOutW(handle, x, y, wide.data(), countOf(wide.size())) != 0;
 }
 
@@ -276,7 +276,7 @@ bool Canvas::drawText(std::string_view text, RECT& rectangle, FORMAT format) {
     // The system would write the shortened text back into the characters it is given, which
     // have no room for what it adds.
     const UINT flags = static_cast<UINT>(format) & ~static_cast<UINT>(FORMAT::MODIFYSTRING);
-    const std::wstring wide = utility::toWide(text);
+    const std::wstring wide = system::toWide(text);
     return DrawTextW(handle, wide.data(), countOf(wide.size()), &rectangle, flags) != 0;
 }
 
@@ -360,7 +360,7 @@ bool Canvas::drawStateIcon(bool enabled, int size, POINT point, const image::Ico
 
 bool Canvas::drawStateText(bool prefix, bool enabled, POINT point, std::string_view text) {
     // The system reads a length of 0 as "up to the terminating zero": the copy has one.
-    const std::wstring terminated = utility::toWide(text);
+    const std::wstring terminated = system::toWide(text);
     const UINT flags = DST_TEXT + (prefix ? 1 : 0) + (enabled ? 0 : DSS_DISABLED);
     return DrawStateW(handle, nullptr, nullptr, reinterpret_cast<LPARAM>(terminated.c_str()),
                       static_cast<WPARAM>(countOf(terminated.size())), point.x, point.y, 0, 0,

@@ -3,12 +3,12 @@
 #include <string>
 #include <string_view>
 
-#include "file/colorvalue.h"
 #include "system/win32.h"
+#include "utility/colorvalue.h"
 
 namespace tavrin::tvgui {
 
-using file::ColorValue;
+using utility::ColorValue;
 
 // The system colours, by their GetSysColor index.
 enum class COLOR : int {

@@ -22,28 +22,9 @@ public:
 
 protected:
     Draw() = default;
-    Draw(H held, bool owned) : system::HandleRaii<H>(held) {
-        this->alive = owned && held != nullptr;
-    }
-    Draw(Draw&& other) noexcept : system::HandleRaii<H>(std::exchange(other.handle, nullptr)) {
-        this->alive = std::exchange(other.alive, false);
-    }
-    // Frees what this holder owns first; when that is refused, the exception passes and both
-    // holders keep what they had.
-    Draw& operator=(Draw&& other) {
-        if (this != &other) {
-            this->dispose();
-            this->handle = std::exchange(other.handle, nullptr);
-            this->alive = std::exchange(other.alive, false);
-        }
-        return *this;
-    }
-    // Takes a new handle in place of the current one, freeing the current one when owned.
-    void replace(H held, bool owned) {
-        this->dispose();
-        this->handle = held;
-        this->alive = owned && held != nullptr;
-    }
+    Draw(H held, bool owned) : system::HandleRaii<H>(held, owned) {}
+    Draw(Draw&&) noexcept = default;
+    Draw& operator=(Draw&&) = default;
 
     // For the concrete holder's destructor: a refused release is written to the log.
     void releaseAtEndLogged() noexcept { this->releaseAtEnd(system::logRefusedRelease); }

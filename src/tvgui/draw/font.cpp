@@ -4,8 +4,8 @@
 #include <cwchar>
 
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "tvgui/draw/screendc.h"
-#include "utility/unicode.h"
 
 namespace tavrin::tvgui {
 
@@ -18,7 +18,7 @@ HFONT createFont(const LOGFONTW& record) {
     HFONT font = CreateFontIndirectW(&record);
     if (font == nullptr) {
         std::wstring_view face(record.lfFaceName, wcsnlen(record.lfFaceName, LF_FACESIZE));
-        throw DrawException("CreateFontIndirect:" + utility::toUtf8(face));
+        throw DrawException("CreateFontIndirect:" + system::toUtf8(face));
     }
     return font;
 }
@@ -182,14 +182,14 @@ void Font::pitchAndFamily(PITCH_FAMILY pitchAndFamily) {
 
 std::string Font::faceName() const {
     const LOGFONTW font = record();
-    return utility::toUtf8(
+    return system::toUtf8(
         std::wstring_view(font.lfFaceName, wcsnlen(font.lfFaceName, LF_FACESIZE)));
 }
 void Font::faceName(std::string_view name) {
     if (!faceNameFits(name)) {
         throw DrawException("SetFaceName:" + std::string(name));
     }
-    const std::wstring wide = utility::toWide(name);
+    const std::wstring wide = system::toWide(name);
     rebuild([&wide](LOGFONTW& record) {
         std::wmemset(record.lfFaceName, L'\0', LF_FACESIZE);
         std::wmemcpy(record.lfFaceName, wide.data(), wide.size());
@@ -197,7 +197,7 @@ void Font::faceName(std::string_view name) {
 }
 
 bool Font::faceNameFits(std::string_view name) {
-    const std::wstring wide = utility::toWide(name);
+    const std::wstring wide = system::toWide(name);
     // A zero inside would cut the name short without a word.
     return wide.size() <= FACE_NAME_LIMIT && wide.find(L'\0') == std::wstring::npos;
 }

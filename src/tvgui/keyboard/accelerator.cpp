@@ -87,20 +87,6 @@ Accelerator::Accelerator(std::span<const ACCELERATOR> entries) {
     alive = true;
 }
 
-Accelerator::Accelerator(Accelerator&& other) noexcept
-    : HandleRaii(std::exchange(other.handle, nullptr)) {
-    alive = std::exchange(other.alive, false);
-}
-
-Accelerator& Accelerator::operator=(Accelerator&& other) {
-    if (this != &other) {
-        dispose();
-        handle = std::exchange(other.handle, nullptr);
-        alive = std::exchange(other.alive, false);
-    }
-    return *this;
-}
-
 Accelerator::~Accelerator() {
     // The table stays with the system until the process ends.
     releaseAtEnd(system::logRefusedRelease);

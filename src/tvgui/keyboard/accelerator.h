@@ -65,8 +65,8 @@ public:
     // KeyBoardException with the system's reason and the entries when the system refuses the
     // table, as it does one of more than 32767 entries.
     explicit Accelerator(std::span<const ACCELERATOR> entries);
-    Accelerator(Accelerator&& other) noexcept;
-    Accelerator& operator=(Accelerator&& other);
+    Accelerator(Accelerator&&) noexcept = default;
+    Accelerator& operator=(Accelerator&&) = default;
     // A table that cannot be destroyed is logged, never thrown from here.
     ~Accelerator() override;
 

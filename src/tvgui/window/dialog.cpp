@@ -1,5 +1,6 @@
 #include "tvgui/window/dialog.h"
 
+#include "system/scopeguard.h"
 #include "tvgui/window/control.h"
 
 namespace tavrin::tvgui {
@@ -72,16 +73,8 @@ void ModalDialog::end(int code) {
 
 int ModalDialog::showModal() {
     enableOwner(false);
-    struct OwnerBack {
-        ModalDialog& dialog;
-        ~OwnerBack() {
-            try {
-                dialog.enableOwner(true);
-            } catch (...) {
-                // The owner's own handlers keep their failures; nothing is lost here.
-            }
-        }
-    } ownerBack{*this};
+    // The owner's own handlers keep their failures: nothing is lost when this one is dropped.
+    const system::ScopeGuard ownerBack([this] { enableOwner(true); });
     if (owner() != nullptr && owner()->exists()) {
         center(CENTER::WINDOW, owner());
     } else {

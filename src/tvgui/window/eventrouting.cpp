@@ -4,8 +4,9 @@
 
 #include <shellapi.h>
 
-#include "file/dropfile.h"
+#include "shell/dropfile.h"
 #include "system/log.h"
+#include "system/scopeguard.h"
 #include "system/tavrinerrors.h"
 #include "tvgui/draw/canvas.h"
 #include "tvgui/window/control.h"
@@ -119,11 +120,6 @@ const ButtonHandlers<HT>& nonClientHandlers(int button) noexcept {
     return *all[button];
 }
 
-// Gives the capture back however the button-release handling ends.
-struct CaptureRelease {
-    ~CaptureRelease() { ReleaseCapture(); }
-};
-
 } // namespace
 
 TvGui* EventRouting::creationObject(const CREATESTRUCTW& creation) noexcept {
@@ -138,16 +134,10 @@ LRESULT EventRouting::create(TvGui& gui, TvGuiEvent& events, HWND hwnd) noexcept
         events.OnCreated();
         return 0;
     } catch (const std::exception& failure) {
-        try {
-            system::WriteLog(
-                [&] { return std::string("WM_CREATE: ") + system::throwableText(failure); });
-        } catch (...) {
-        }
+        system::WriteLog(
+            [&] { return std::string("WM_CREATE: ") + system::throwableText(failure); });
     } catch (...) {
-        try {
-            system::WriteLog([] { return std::string("WM_CREATE: an unknown object was thrown"); });
-        } catch (...) {
-        }
+        system::WriteLog([] { return std::string("WM_CREATE: an unknown object was thrown"); });
     }
     return -1;
 }
@@ -307,7 +297,7 @@ LRESULT EventRouting::dispatch(TvGui& gui, TvGuiEvent& events, HWND hwnd, UINT m
         return 0;
     }
     case WM_DROPFILES: {
-        file::DropFile dropped(reinterpret_cast<HDROP>(wParam), true);
+        shell::DropFile dropped(reinterpret_cast<HDROP>(wParam), true);
         events.OnDropFiles(dropped);
         return 0;
     }
@@ -437,7 +427,8 @@ LRESULT EventRouting::clientButton(TvGui& gui, TvGuiEvent& events, HWND hwnd, UI
         handled = (events.*handlers.down)(key, x, y);
         break;
     case Phase::UP: {
-        CaptureRelease release;
+        // Gives the capture back however the button-release handling ends.
+        const system::ScopeGuard release([] { ReleaseCapture(); });
         if (events.ClickPos == TVGUIPOINT::of(lParam)) {
             (events.*handlers.click)(key, x, y);
         }

@@ -28,11 +28,7 @@ void keepPendingException(std::exception_ptr exception) noexcept {
         pending = std::move(exception);
         return;
     }
-    try {
-        system::WriteLog([&] { return "dropped while another waits: " + describe(exception); });
-    } catch (...) {
-        // Nothing more can be done for a second failure while the first waits.
-    }
+    system::WriteLog([&] { return "dropped while another waits: " + describe(exception); });
 }
 
 void rethrowPendingException() {

@@ -7,10 +7,10 @@
 
 #include "system/systemmessage.h"
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "tvgui/draw/canvas.h"
 #include "tvgui/draw/font.h"
 #include "tvgui/window/stylepair.h"
-#include "utility/unicode.h"
 
 namespace tavrin::tvgui {
 
@@ -120,7 +120,7 @@ void TvGui::unbind() noexcept {
 
 HWND TvGui::create(const GUIINFO& info) {
     HWND parent = info.Owner != nullptr ? info.Owner->hwnd() : GetDesktopWindow();
-    const std::wstring className = utility::toWide(info.ClassName);
+    const std::wstring className = system::toWide(info.ClassName);
     void* creationParameter = info.EventLoop ? static_cast<void*>(this) : nullptr;
     HWND handle =
         CreateWindowExW(info.ExStyle, className.c_str(), className.c_str(), info.Style, info.x,
@@ -184,11 +184,11 @@ std::string TvGui::text() const {
         throw system::TvGuiException("text");
     }
     buffer.resize(static_cast<std::size_t>(copied));
-    return utility::toUtf8(buffer);
+    return system::toUtf8(buffer);
 }
 
 bool TvGui::setText(std::string_view text) {
-    return SetWindowTextW(hwnd_, utility::toWide(text).c_str()) != FALSE;
+    return SetWindowTextW(hwnd_, system::toWide(text).c_str()) != FALSE;
 }
 
 int TvGui::textLength() const {

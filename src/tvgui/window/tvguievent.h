@@ -5,7 +5,7 @@
 #include "tvgui/layout/direction.h"
 #include "tvgui/system/type.h"
 
-namespace tavrin::file {
+namespace tavrin::shell {
 class DropFile;
 }
 
@@ -100,7 +100,7 @@ public:
 
     virtual void OnKeyDown(UINT /*key*/, KEYDATA) {}
     virtual void OnKeyRepeat(UINT /*key*/, KEYDATA) {}
-    virtual void OnDropFiles(file::DropFile&) {}
+    virtual void OnDropFiles(shell::DropFile&) {}
     virtual bool OnPaint(Canvas&, const RECT& /*update*/, bool /*erase*/) { return false; }
     virtual bool OnPrintClient(Canvas&, PRF) { return false; }
     virtual OnEraseBackGroundDg OnEraseBackGround(Canvas&) { return nullptr; }

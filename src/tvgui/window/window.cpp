@@ -1,8 +1,8 @@
 #include "tvgui/window/window.h"
 
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "tvgui/window/stylepair.h"
-#include "utility/unicode.h"
 
 namespace tavrin::tvgui {
 
@@ -18,7 +18,7 @@ std::shared_ptr<TvGui> Window::windowFromHandle(HWND handle) {
 
 std::shared_ptr<TvGui> Window::find(std::string_view className, std::string_view title) {
     return windowFromHandle(
-        FindWindowW(utility::toWide(className).c_str(), utility::toWide(title).c_str()));
+        FindWindowW(system::toWide(className).c_str(), system::toWide(title).c_str()));
 }
 
 TVGUI_STYLE_PAIR(Window, contextHelp, EXSTYLE, WS_EX_CONTEXTHELP)

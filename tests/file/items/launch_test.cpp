@@ -272,7 +272,7 @@ protected:
     std::filesystem::path folder = scratch.root() / L"開く フォルダ";
     std::filesystem::path work = scratch.root() / L"work";
     Item opener = probeItem("opener", "--never");
-    LaunchSettings settings{FOLDER::PROGRAM, &opener};
+    LaunchSettings settings{shell::FOLDER::PROGRAM, &opener};
 
     void SetUp() override {
         std::filesystem::create_directories(folder);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "file/dropfile.h"
+#include "shell/dropfile.h"
 
 namespace tavrin::tvgui::test {
 
@@ -271,7 +271,7 @@ void RecordingWindow::OnMouseHover(MOUSE_KEY key, int x, int y) {
     calls.push_back(call("OnMouseHover", static_cast<int>(key), x, y));
 }
 
-void RecordingWindow::OnDropFiles(file::DropFile& files) {
+void RecordingWindow::OnDropFiles(shell::DropFile& files) {
     calls.push_back("OnDropFiles " + files.file(0));
 }
 

@@ -89,7 +89,7 @@ public:
     void OnEnable(bool enabled) override;
     void OnSetFocus(TvGui* losing) override;
     void OnMouseHover(MOUSE_KEY key, int x, int y) override;
-    void OnDropFiles(file::DropFile& files) override;
+    void OnDropFiles(shell::DropFile& files) override;
     bool OnPrintClient(Canvas& canvas, PRF flags) override;
     void OnDisplayChange(int bitsPerPixel, int width, int height) override;
 

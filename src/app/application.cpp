@@ -1,0 +1,153 @@
+#include "app/application.h"
+
+#include <exception>
+#include <optional>
+#include <utility>
+
+#include "file/items/groupitems.h"
+#include "file/items/launch.h"
+#include "system/folder.h"
+#include "system/log.h"
+#include "system/staticdata.h"
+#include "system/tavrinerrors.h"
+#include "system/unicode.h"
+
+namespace tavrin::app {
+
+namespace {
+
+using system::StaticData;
+using system::WriteLog;
+
+// The setting Folder's value that opens folders with an item of the user's.
+constexpr drevak::Integer FOLDER_PROGRAM = 2;
+
+// The icon size settings: 0 small, 1 large.
+image::ICONSIZE iconSize(drevak::Integer setting) {
+    return setting == 0 ? image::ICONSIZE::SMALL : image::ICONSIZE::LARGE;
+}
+
+constexpr Application::DOCUMENT writeOrder[] = {Application::DOCUMENT::APPLICATION,
+                                                Application::DOCUMENT::ITEMS,
+                                                Application::DOCUMENT::GROUPS};
+
+// Where the start of an item sends folders.
+file::LaunchSettings launchSettings(const file::App& settings, file::Item* folderItem) {
+    return {static_cast<shell::FOLDER>(settings.Folder()), folderItem};
+}
+
+} // namespace
+
+Application::Document::Document(DOCUMENT document, std::string filePath)
+    : kind(document), path(std::move(filePath)), loaded(file::LoadOrNewDocument(path)) {
+    if (!loaded.saveable()) {
+        WriteLog("not loaded, so it will not be saved: %s\r\n%s", path, loaded.failure);
+    }
+}
+
+Application::Application()
+    : appDocument_(DOCUMENT::APPLICATION, StaticData::dataFilePath(StaticData::ApplicationFile())),
+      settings_(appDocument_.loaded.document),
+      groupsDocument_(DOCUMENT::GROUPS, StaticData::dataFilePath(StaticData::GroupsFile())),
+      mainGroups_(groupsDocument_.loaded.document.childOrNew(file::Main::GROUP)),
+      menuGroups_(mainGroups_.menu()),
+      itemsDocument_(DOCUMENT::ITEMS, StaticData::dataFilePath(StaticData::ItemsFile())),
+      itemsNode_(itemsDocument_.loaded.document.childOrNew("Item")) {
+    if (settings_.Folder() == FOLDER_PROGRAM) {
+        try {
+            folderItem_ = std::make_unique<file::Item>(settings_.Program(), itemsNode_);
+        } catch (const std::exception& failure) {
+            WriteLog("folder program not usable, folders open as usual: %s\r\n%s",
+                     settings_.Program(), failure);
+            settings_.Folder(0);
+        }
+    }
+}
+
+std::vector<file::BM_ITEM> Application::groupItems(std::string_view subGroup,
+                                                   std::string_view mainGroup) {
+    if (mainGroup.empty()) {
+        return file::groupDisplayItems(menuGroups_.childNames(subGroup), itemsNode_,
+                                       iconSize(settings_.MenuIcon()), true);
+    }
+    const std::optional<file::Sub> group = mainGroups_.sub(mainGroup);
+    if (!group) {
+        return {};
+    }
+    return file::groupDisplayItems(group->childNames(subGroup), itemsNode_,
+                                   iconSize(settings_.ButtonIcon()), true);
+}
+
+void Application::execute(file::Item& item, const file::OverrideInfo* override) {
+    file::executeItem(item, override, launchSettings(settings_, folderItem_.get()));
+}
+
+void Application::executePath(std::string_view path) {
+    file::executeBarePath(path, launchSettings(settings_, folderItem_.get()));
+}
+
+void Application::selectDefaultGroups() {
+    file::Main::Selection first = mainGroups_.firstSelection();
+    currentGroup_ = std::move(first.group);
+    currentSubGroup_ = std::move(first.subGroup);
+    currentMenuGroup_ = menuGroups_.count() == 0 ? std::string() : menuGroups_.name(0);
+}
+
+const Application::Document& Application::document(DOCUMENT kind) const noexcept {
+    switch (kind) {
+    case DOCUMENT::APPLICATION:
+        return appDocument_;
+    case DOCUMENT::ITEMS:
+        return itemsDocument_;
+    case DOCUMENT::GROUPS:
+        break;
+    }
+    return groupsDocument_;
+}
+
+bool Application::loadedSafely(DOCUMENT kind) const noexcept {
+    return document(kind).loaded.saveable();
+}
+
+std::vector<Application::Unsaved> Application::loadFailures() const {
+    std::vector<Unsaved> failures;
+    for (const DOCUMENT kind : writeOrder) {
+        if (const Document& failed = document(kind); !failed.loaded.saveable()) {
+            failures.push_back({failed.path, failed.loaded.failure});
+        }
+    }
+    return failures;
+}
+
+void Application::write(DOCUMENT kind, const drevak::DvkDocument& content) const {
+    const Document& target = document(kind);
+    if (!target.loaded.saveable()) {
+        throw system::ApplicationDataException("読み込めなかったファイルは上書きしません: " +
+                                               target.path + "\r\n" + target.loaded.failure);
+    }
+    system::createFolder(system::toWide(StaticData::DataFolder()));
+    file::SaveDocument(content, target.path);
+}
+
+std::vector<Application::Unsaved> Application::save() const {
+    std::exception_ptr firstFailure;
+    for (const DOCUMENT kind : writeOrder) {
+        const Document& saved = document(kind);
+        if (!saved.loaded.saveable()) {
+            continue;
+        }
+        try {
+            write(kind, saved.loaded.document);
+        } catch (const std::exception&) {
+            if (!firstFailure) {
+                firstFailure = std::current_exception();
+            }
+        }
+    }
+    if (firstFailure) {
+        std::rethrow_exception(firstFailure);
+    }
+    return loadFailures();
+}
+
+} // namespace tavrin::app

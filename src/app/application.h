@@ -1,0 +1,118 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "etc/drevak/dvkdocument.h"
+#include "file/app.h"
+#include "file/datafile.h"
+#include "file/items/bmitem.h"
+#include "file/items/groups.h"
+#include "file/items/item.h"
+#include "file/items/overrideinfo.h"
+
+namespace tavrin::app {
+
+// Owns the three data documents for the run, loaded from the data folder that
+// StaticData names, and the views built over them.
+class Application {
+public:
+    // The three data documents, in the order they are written.
+    enum class DOCUMENT { APPLICATION, ITEMS, GROUPS };
+
+    // A document whose file could not be loaded: it is never written this run, as writing
+    // would replace the file on disk with the empty document that stands in for it.
+    struct Unsaved {
+        std::string path;
+        std::string failure;
+    };
+
+    Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    drevak::DvkDocument& appDocument() noexcept { return appDocument_.loaded.document; }
+    drevak::DvkDocument& groupsDocument() noexcept { return groupsDocument_.loaded.document; }
+    drevak::DvkDocument& itemsDocument() noexcept { return itemsDocument_.loaded.document; }
+    // The settings over the application document, repaired to defaults where it was damaged.
+    file::App& settings() noexcept { return settings_; }
+    // The main groups under "Group" and the menu launcher's group under "Group/<Menu>", both
+    // created empty when missing.
+    file::Main& mainGroups() noexcept { return mainGroups_; }
+    file::Sub& menuGroups() noexcept { return menuGroups_; }
+    // The items by ID: the items document's "Item" node, created empty when missing.
+    drevak::Drevak& itemsNode() noexcept { return itemsNode_; }
+    // The launchers' records of the items of sub group subGroup of main group mainGroup, with
+    // the button icon size; when mainGroup is empty, of the menu launcher's sub group subGroup,
+    // with the menu icon size. A group that does not exist shows nothing.
+    std::vector<file::BM_ITEM> groupItems(std::string_view subGroup, std::string_view mainGroup);
+    // The item that opens folders when the setting Folder is 2: the item the setting Program
+    // names. Null otherwise; when that item cannot be made, the failure is logged and Folder
+    // is set to 0, so folders open as usual.
+    file::Item* folderItem() noexcept { return folderItem_.get(); }
+
+    // Starts the item with its stored settings, or with those of override where its mask says
+    // (override may be null), and counts the start in the item's own history; folders go
+    // where the setting Folder says. Raises as file::executeItem does.
+    void execute(file::Item& item, const file::OverrideInfo* override);
+    // Starts or opens a bare path (an item's folder, the program folder) as it stands.
+    void executePath(std::string_view path);
+
+    // The group and sub-group whose items the button launcher shows, and the group the menu
+    // launcher shows; empty until the window chooses them, and while there are no groups.
+    // The window's first choice: Main::firstSelection of the main groups, and the first menu
+    // group.
+    void selectDefaultGroups();
+    const std::string& currentGroup() const noexcept { return currentGroup_; }
+    void currentGroup(std::string name) { currentGroup_ = std::move(name); }
+    const std::string& currentSubGroup() const noexcept { return currentSubGroup_; }
+    void currentSubGroup(std::string name) { currentSubGroup_ = std::move(name); }
+    const std::string& currentMenuGroup() const noexcept { return currentMenuGroup_; }
+    void currentMenuGroup(std::string name) { currentMenuGroup_ = std::move(name); }
+
+    // Whether the document's file was loaded (or was missing) so that writing it loses
+    // nothing.
+    bool loadedSafely(DOCUMENT document) const noexcept;
+    // The documents whose load failed, in the order they are written; empty after a clean
+    // load.
+    std::vector<Unsaved> loadFailures() const;
+
+    // Writes content as the file of the document (the data folder created when missing).
+    // Raises ApplicationDataException naming the file and its load failure, writing nothing,
+    // when the document did not load safely; raises as SaveDocument does when the write fails.
+    void write(DOCUMENT document, const drevak::DvkDocument& content) const;
+
+    // Writes each document as it is now, in the order application, items, groups, leaving
+    // out those whose load failed (returned). When a write fails the others are still written
+    // and the first failure is raised afterwards.
+    std::vector<Unsaved> save() const;
+
+private:
+    struct Document {
+        DOCUMENT kind;
+        Document(DOCUMENT document, std::string filePath);
+
+        std::string path;
+        file::LoadedDocument loaded;
+    };
+
+    Document appDocument_;
+    // Built before the other documents are read: a repair it logs comes first.
+    file::App settings_;
+    Document groupsDocument_;
+    file::Main mainGroups_;
+    file::Sub menuGroups_;
+    Document itemsDocument_;
+    drevak::Drevak& itemsNode_;
+
+    const Document& document(DOCUMENT kind) const noexcept;
+    std::unique_ptr<file::Item> folderItem_;
+    std::string currentGroup_;
+    std::string currentSubGroup_;
+    std::string currentMenuGroup_;
+};
+
+} // namespace tavrin::app

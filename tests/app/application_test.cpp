@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "../file/app_defaults.h"
+#include "../file/items/iconwidth.h"
+#include "app/application.h"
+#include "app/staticconfig.h"
+#include "file/rawfile.h"
+#include "system/tavrinerrors.h"
+#include "system/unicode.h"
+#include "system/win32.h"
+#include "testfiles.h"
+
+namespace tavrin::app {
+namespace {
+
+using system::StaticData;
+
+using file::fixture::defaultSettingsText;
+using file::fixture::defaultSettingsWith;
+using file::fixture::iconWidth;
+using systemtest::byteOrderMark;
+using systemtest::readBytes;
+using systemtest::TempFolder;
+using systemtest::writeBytes;
+
+// A first run's groups: the empty main-group list and the menu launcher's empty list under it.
+const std::string firstRunGroups = std::string(byteOrderMark) + "Group$\r\nGroup/<Menu>$\r\n";
+
+// Points the data files at a folder of the test's own.
+class ApplicationTest : public testing::Test {
+protected:
+    ApplicationTest() : data(temp.path() / L"ユーザー" / L"data") {
+        StaticData::Values values = readStaticConfiguration(drevak::DvkDocument(), temp.text());
+        values.DataFolder = systemtest::utf8(data);
+        StaticData::initialize(values);
+    }
+
+    // Opens a file so that nobody else may read or write it until the handle is closed.
+    static HANDLE lock(const std::filesystem::path& path) {
+        const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        EXPECT_NE(handle, INVALID_HANDLE_VALUE);
+        return handle;
+    }
+
+    static void add(drevak::DvkDocument& document, std::string line) {
+        const std::vector<std::string> lines{std::move(line)};
+        ASSERT_TRUE(document.Load(false, lines).empty());
+    }
+
+    TempFolder temp;
+    std::filesystem::path data;
+};
+
+TEST_F(ApplicationTest, FirstRunCreatesTheDataFolderAndWritesTheDefaultSettings) {
+    Application application;
+    EXPECT_EQ(application.settings().Position(), file::App::POSITION::FLOAT);
+    EXPECT_EQ(application.mainGroups().count(), 0u);
+    EXPECT_EQ(application.menuGroups().count(), 0u);
+    EXPECT_EQ(application.itemsNode().ChildCount(), 0u);
+    EXPECT_EQ(application.currentGroup(), "");
+    EXPECT_EQ(application.currentSubGroup(), "");
+    EXPECT_EQ(application.currentMenuGroup(), "");
+    application.selectDefaultGroups();
+    EXPECT_EQ(application.currentGroup(), "");
+    EXPECT_EQ(application.currentMenuGroup(), "");
+    EXPECT_TRUE(application.save().empty());
+    EXPECT_EQ(readBytes(data / L"app.dvk"), byteOrderMark + std::string(defaultSettingsText));
+    EXPECT_EQ(readBytes(data / L"items.dvk"), byteOrderMark);
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), firstRunGroups);
+}
+
+TEST_F(ApplicationTest, LoadsEachDocumentFromItsFileAndWritesChangesBackSorted) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "Window:4\n");
+    writeBytes(data / L"groups.dvk", "Group$メイン\r\n");
+    writeBytes(data / L"items.dvk", std::string(byteOrderMark) + "Item/b\\x\r\nItem/a\\y");
+
+    Application application;
+    EXPECT_EQ(&application.settings().node(file::App::ITEM::WINDOW),
+              &application.appDocument().GetChild("Window"));
+    EXPECT_EQ(application.groupsDocument().GetChild("Group").GetStrings().at(0), "メイン");
+    EXPECT_EQ(application.itemsDocument().GetChild("Item/a").GetString(), "y");
+    application.settings().Position(file::App::POSITION::TOP);
+    application.save();
+
+    EXPECT_EQ(readBytes(data / L"app.dvk"),
+              byteOrderMark + defaultSettingsWith({{"Window:4", "Window:1"}}));
+    EXPECT_EQ(readBytes(data / L"items.dvk"),
+              std::string(byteOrderMark) + "Item/a\\y\r\nItem/b\\x\r\n");
+}
+
+// Empty lists are written as lines that the next load drops: the groups stay listed, empty.
+TEST_F(ApplicationTest, GroupsWithEmptyListsFromTheLastRunLoadAsEmptyGroups) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"groups.dvk", std::string(byteOrderMark) + "Group$空\tWork\r\n"
+                                                                  "Group/<Menu>$Nothing\r\n"
+                                                                  "Group/<Menu>/Nothing$\r\n"
+                                                                  "Group/空$\r\n"
+                                                                  "Group/Work$Blank\tTools\r\n"
+                                                                  "Group/Work/Blank$\r\n"
+                                                                  "Group/Work/Tools$edit\r\n");
+    Application application;
+    EXPECT_EQ(&application.menuGroups().parent(), &application.mainGroups());
+    EXPECT_EQ(application.mainGroups().names(), (std::vector<std::string>{"空", "Work"}));
+    const std::optional<file::Sub> empty = application.mainGroups().sub("空");
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_EQ(empty->count(), 0u);
+    const std::optional<file::Sub> work = application.mainGroups().sub("Work");
+    ASSERT_TRUE(work.has_value());
+    EXPECT_FALSE(work->hasItems("Blank"));
+    EXPECT_EQ(work->childNames("Tools"), std::vector<std::string>{"edit"});
+    EXPECT_EQ(application.menuGroups().childCount("Nothing"), 0u);
+
+    application.selectDefaultGroups();
+    EXPECT_EQ(application.currentGroup(), "Work");
+    EXPECT_EQ(application.currentSubGroup(), "Blank");
+    EXPECT_EQ(application.currentMenuGroup(), "Nothing");
+}
+
+// ID and caption of each record, and the width of each icon.
+std::vector<std::string> shown(const std::vector<file::BM_ITEM>& records) {
+    std::vector<std::string> texts;
+    for (const file::BM_ITEM& record : records) {
+        texts.push_back(record.item->id() + "=" + record.caption);
+    }
+    return texts;
+}
+
+// A text as a string value line holds it.
+std::string escaped(const std::string& text) {
+    std::string line;
+    for (const char c : text) {
+        line += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    }
+    return line;
+}
+
+// Groups as a save writes them: the empty group and the empty sub group have no lines that
+// load, a list names an item that is gone, and a link is listed beside the item it links to.
+TEST_F(ApplicationTest, GroupItemsShowTheListedItemsInOrderWithTheirGroupsIconSize) {
+    const std::filesystem::path memo = temp.path() / L"メモ.txt";
+    writeBytes(memo, "text");
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "Launcher/Button/Icon:1\r\nLauncher/Menu/Icon:0\r\n");
+    writeBytes(data / L"groups.dvk", "Group$Work\t空\r\n"
+                                     "Group/<Menu>$Daily\r\n"
+                                     "Group/<Menu>/Daily$web\tedit\r\n"
+                                     "Group/空$\r\n"
+                                     "Group/Work$Tools\tBlank\r\n"
+                                     "Group/Work/Blank$\r\n"
+                                     "Group/Work/Tools$edit\tgone\tlink\tweb\r\n");
+    writeBytes(data / L"items.dvk", "Item/edit\\Editor\r\n"
+                                    "Item/edit/Address\\" +
+                                        escaped(systemtest::utf8(memo)) +
+                                        "\r\n"
+                                        "Item/link/Type:3\r\n"
+                                        "Item/link/Address\\edit\r\n"
+                                        "Item/web/Type:1\r\n"
+                                        "Item/web/Address\\http://example.com/\r\n");
+    Application application;
+
+    const std::vector<file::BM_ITEM> tools = application.groupItems("Tools", "Work");
+    EXPECT_EQ(shown(tools), (std::vector<std::string>{"edit=Editor", "link=Editor", "web=web"}));
+    ASSERT_EQ(tools.size(), 3u);
+    EXPECT_EQ(tools[1].item->fileAddress(), systemtest::utf8(memo));
+    EXPECT_EQ(iconWidth(tools[0].icon), 32);
+    EXPECT_EQ(iconWidth(tools[1].icon), 32);
+
+    const std::vector<file::BM_ITEM> daily = application.groupItems("Daily", "");
+    EXPECT_EQ(shown(daily), (std::vector<std::string>{"web=web", "edit=Editor"}));
+    ASSERT_EQ(daily.size(), 2u);
+    EXPECT_EQ(iconWidth(daily[1].icon), 16);
+
+    EXPECT_TRUE(application.groupItems("Blank", "Work").empty());
+    EXPECT_TRUE(application.groupItems("Anything", "空").empty());
+    EXPECT_TRUE(application.groupItems("Tools", "No such group").empty());
+    EXPECT_TRUE(application.groupItems("No such group", "").empty());
+}
+
+TEST_F(ApplicationTest, FolderProgramIsTheItemThatTheSettingNames) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "Folder:2\r\nFolder/Program\\tools/開く\r\n");
+    writeBytes(data / L"items.dvk", "Item/tools/開く\\Opener\r\nItem/other\\x\r\n");
+    Application application;
+    ASSERT_NE(application.folderItem(), nullptr);
+    EXPECT_EQ(application.folderItem()->id(), "tools/開く");
+    EXPECT_EQ(application.folderItem()->name(), "Opener");
+    EXPECT_EQ(application.settings().Folder(), 2);
+}
+
+TEST_F(ApplicationTest, FolderProgramThatIsNoItemTurnsTheFolderProgramOff) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"items.dvk", "Item/a b\\x\r\n");
+    for (const char* program : {"missing", "a b", ""}) {
+        writeBytes(data / L"app.dvk", "Folder:2\r\nFolder/Program\\" + std::string(program));
+        Application application;
+        EXPECT_EQ(application.folderItem(), nullptr) << program;
+        EXPECT_EQ(application.settings().Folder(), 0) << program;
+        EXPECT_EQ(application.settings().Program(), program);
+    }
+    writeBytes(data / L"app.dvk", "Folder:1\r\nFolder/Program\\a b");
+    Application application;
+    EXPECT_EQ(application.folderItem(), nullptr);
+    EXPECT_EQ(application.settings().Folder(), 1);
+}
+
+TEST_F(ApplicationTest, DocumentThatCouldNotBeLoadedIsNeverWrittenOver) {
+    std::filesystem::create_directories(data / L"app.dvk");
+    writeBytes(data / L"items.dvk", "Item/a:1\r\n");
+    const HANDLE locked = lock(data / L"items.dvk");
+    Application application;
+    CloseHandle(locked);
+
+    using DOCUMENT = Application::DOCUMENT;
+    EXPECT_FALSE(application.loadedSafely(DOCUMENT::APPLICATION));
+    EXPECT_FALSE(application.loadedSafely(DOCUMENT::ITEMS));
+    EXPECT_TRUE(application.loadedSafely(DOCUMENT::GROUPS));
+    // A writer with its own copy, as the settings dialog has, is refused all the same.
+    EXPECT_THROW(application.write(DOCUMENT::ITEMS, application.itemsDocument()),
+                 system::ApplicationDataException);
+    const std::vector<Application::Unsaved> unsaved = application.save();
+    EXPECT_EQ(application.loadFailures().size(), 2u);
+    ASSERT_EQ(unsaved.size(), 2u);
+    EXPECT_EQ(unsaved[0].path, systemtest::utf8(data / L"app.dvk"));
+    EXPECT_EQ(unsaved[1].path, systemtest::utf8(data / L"items.dvk"));
+    EXPECT_FALSE(unsaved[0].failure.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(data / L"app.dvk"));
+    EXPECT_EQ(readBytes(data / L"items.dvk"), "Item/a:1\r\n");
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), firstRunGroups);
+}
+
+TEST_F(ApplicationTest, FailedWriteStillLetsTheOtherDocumentsBeWritten) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"items.dvk", "Item/a:1\r\n");
+    Application application;
+    add(application.appDocument(), "Window:2");
+    const HANDLE locked = lock(data / L"items.dvk");
+    EXPECT_THROW(application.save(), file::FileError);
+    CloseHandle(locked);
+
+    EXPECT_EQ(readBytes(data / L"app.dvk"),
+              byteOrderMark + defaultSettingsWith({{"Window:4", "Window:2"}}));
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), firstRunGroups);
+    EXPECT_EQ(readBytes(data / L"items.dvk"), "Item/a:1\r\n");
+}
+
+} // namespace
+} // namespace tavrin::app

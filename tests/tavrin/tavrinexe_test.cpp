@@ -1,0 +1,350 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "../file/app_defaults.h"
+#include "logfiles.h"
+#include "system/unicode.h"
+#include "system/win32.h"
+#include "testfiles.h"
+
+namespace tavrin::systemtest {
+namespace {
+
+// The build hands over the program's Linux path; Wine shows the Linux root as drive Z:.
+std::wstring builtProgram() {
+    std::wstring path = system::toWide(TAVRIN_EXE);
+    if (path.starts_with(L"/")) {
+        std::replace(path.begin(), path.end(), L'/', L'\\');
+        path = L"Z:" + path;
+    }
+    return path;
+}
+
+// A copy of tavrin.exe alone in an empty folder, as a user would unpack it.
+class TavrinExeTest : public testing::Test {
+protected:
+    TavrinExeTest()
+        : program(temp.path() / L"tavrin.exe"),
+          data(temp.path() / L"data" / environment(L"USERNAME")) {
+        EXPECT_TRUE(CopyFileW(builtProgram().c_str(), program.c_str(), TRUE));
+    }
+
+    // Runs the program with the arguments to its end and returns its exit code. Message
+    // boxes it shows are answered with OK and their texts kept in shown; a run that does not
+    // end is killed.
+    DWORD run(std::wstring_view arguments = {}) {
+        std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::wstring(arguments);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                            nullptr, temp.path().c_str(), &startup, &process)) {
+            ADD_FAILURE() << "cannot start tavrin.exe: " << GetLastError();
+            return ~DWORD(0);
+        }
+        CloseHandle(process.hThread);
+        std::set<HWND> answered;
+        const ULONGLONG deadline = GetTickCount64() + 60000;
+        while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT &&
+               GetTickCount64() < deadline) {
+            answerMessageBoxes(process.dwProcessId, answered);
+        }
+        DWORD exitCode = ~DWORD(0);
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) {
+            GetExitCodeProcess(process.hProcess, &exitCode);
+        } else {
+            ADD_FAILURE() << "tavrin.exe did not end";
+            TerminateProcess(process.hProcess, 1);
+            WaitForSingleObject(process.hProcess, INFINITE);
+        }
+        CloseHandle(process.hProcess);
+        return exitCode;
+    }
+
+    // The log files written into "<TAVRIN>\log\"; none when the folder does not exist.
+    std::vector<std::filesystem::path> logFiles() const {
+        return std::filesystem::exists(temp.path() / L"log") ? filesIn(temp.path() / L"log")
+                                                             : std::vector<std::filesystem::path>{};
+    }
+
+    TempFolder temp;
+    std::filesystem::path program;
+    std::filesystem::path data;
+    std::vector<std::string> shown;
+
+private:
+    void answerMessageBoxes(DWORD processId, std::set<HWND>& answered) {
+        struct Search {
+            DWORD processId;
+            std::vector<HWND> boxes;
+        } search{processId, {}};
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto& search = *reinterpret_cast<Search*>(data);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                wchar_t className[16]{};
+                GetClassNameW(window, className, 16);
+                if (owner == search.processId && std::wstring_view(className) == L"#32770" &&
+                    IsWindowVisible(window)) {
+                    search.boxes.push_back(window);
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        for (const HWND box : search.boxes) {
+            if (!answered.insert(box).second) {
+                continue;
+            }
+            // The message text of a message box is its control 0xFFFF.
+            wchar_t text[4096]{};
+            GetDlgItemTextW(box, 0xFFFF, text, 4096);
+            shown.push_back(system::toUtf8(text));
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    }
+};
+
+const std::string logOn = std::string(byteOrderMark) + "setting/log:1\r\n";
+
+// The messages of the one log file, which must be named by the mask.
+std::vector<LogEntry> onlyLogEntries(const std::vector<std::filesystem::path>& files) {
+    if (files.size() != 1) {
+        ADD_FAILURE() << files.size() << " log files";
+        return {};
+    }
+    EXPECT_TRUE(std::regex_match(utf8(files.front().filename()), std::regex(logFileNamePattern)))
+        << utf8(files.front().filename());
+    const std::string log = readBytes(files.front());
+    EXPECT_TRUE(log.starts_with("<")) << "no byte-order mark in a log";
+    return logEntries(log);
+}
+
+TEST_F(TavrinExeTest, FirstRunWritesTheDataFilesAndASecondRunReadsThemBack) {
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(readBytes(data / L"app.dvk").starts_with(byteOrderMark));
+    EXPECT_EQ(readBytes(data / L"items.dvk"), byteOrderMark);
+    const std::string groups = readBytes(data / L"groups.dvk");
+    EXPECT_EQ(groups, byteOrderMark + std::string("Group$\r\nGroup/<Menu>$\r\n"));
+
+    writeBytes(data / L"items.dvk",
+               readBytes(data / L"items.dvk") + "TavrinTest/b:2\r\nTavrinTest/a\\手で足した\n");
+    ASSERT_EQ(run(), 0u);
+    const std::string items = readBytes(data / L"items.dvk");
+    EXPECT_TRUE(items.starts_with(byteOrderMark));
+    const std::size_t first = items.find("TavrinTest/a\\手で足した\r\n");
+    const std::size_t second = items.find("TavrinTest/b:2\r\n");
+    ASSERT_NE(first, std::string::npos) << items;
+    ASSERT_NE(second, std::string::npos) << items;
+    EXPECT_LT(first, second);
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), groups);
+}
+
+// A save writes an empty group as a line that the next load drops.
+TEST_F(TavrinExeTest, EmptyGroupsWrittenByTheLastRunDoNotStopTheNextStart) {
+    std::filesystem::create_directories(data);
+    const std::string groups = std::string(byteOrderMark) + "Group$空\r\n"
+                                                            "Group/<Menu>$Nothing\r\n"
+                                                            "Group/<Menu>/Nothing$\r\n"
+                                                            "Group/空$\r\n";
+    writeBytes(data / L"groups.dvk", groups);
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), std::string(byteOrderMark) +
+                                                   "Group$空\r\n"
+                                                   "Group/<Menu>$Nothing\r\n");
+}
+
+TEST_F(TavrinExeTest, FirstRunWritesTheDefaultSettingsThatASecondRunLeavesByteForByte) {
+    ASSERT_EQ(run(), 0u);
+    const std::string written = readBytes(data / L"app.dvk");
+    EXPECT_EQ(written, byteOrderMark + std::string(file::fixture::defaultSettingsText));
+    ASSERT_EQ(run(), 0u);
+    EXPECT_EQ(readBytes(data / L"app.dvk"), written);
+}
+
+TEST_F(TavrinExeTest, DamagedSettingsStartNormallyAndAreWrittenBackRepaired) {
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "no type character here\n"
+                                  ";a comment before an empty line\n"
+                                  "\n"
+                                  "Window:9\n"
+                                  "Window/Left:10\n"
+                                  "Window/Top\\wide\n"
+                                  "Window/Float/Pos=5\n"
+                                  "Window/Float/Size=10\t300\n"
+                                  "Folder:3\n"
+                                  "Folder/Program:1\n"
+                                  "Launcher/History:many\n"
+                                  "Launcher/Button/Text:0\n"
+                                  "Launcher/Button/List:1\n"
+                                  "Launcher/Command/Keys=1\n"
+                                  "Launcher/Command/Font/Size:6\n"
+                                  "Launcher/Command/Color/ID!123456\n"
+                                  "Launcher/Command/Color/Tag!ABCDEF\t*\n"
+                                  "Launcher/Command/Timer=1\t2\t\t3\n"
+                                  "Execute/Dialog:0\n"
+                                  "//:1\n");
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(readBytes(data / L"app.dvk"),
+              byteOrderMark +
+                  file::fixture::defaultSettingsWith(
+                      {{"Execute/Dialog:1", "Execute/Dialog:0"},
+                       {"Launcher/Command/Color/Tag!*\t*", "Launcher/Command/Color/Tag!ABCDEF\t*"},
+                       {"Window/Float/Size=16\t16", "Window/Float/Size=16\t300"}}));
+
+    const std::vector<LogEntry> entries = onlyLogEntries(logFiles());
+    const auto conflict = std::find_if(entries.begin(), entries.end(), [](const LogEntry& entry) {
+        return entry.message == "ボタン型テキスト表示設定が不正";
+    });
+    ASSERT_NE(conflict, entries.end());
+    EXPECT_EQ(conflict->file, "src/file/app.cpp");
+    EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
+                            [](const LogEntry& entry) {
+                                return entry.message.find("ボタン型") != std::string::npos;
+                            }),
+              1);
+}
+
+TEST_F(TavrinExeTest, FolderProgramNamingNoItemIsLoggedAndTurnedOff) {
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "Folder:2\r\nFolder/Program\\どこにもない\r\n");
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(readBytes(data / L"app.dvk"),
+              byteOrderMark + file::fixture::defaultSettingsWith(
+                                  {{"Folder/Program\\\\e", "Folder/Program\\どこにもない"}}));
+
+    const std::vector<LogEntry> entries = onlyLogEntries(logFiles());
+    const auto logged = std::find_if(entries.begin(), entries.end(), [](const LogEntry& entry) {
+        return entry.message.starts_with("folder program not usable");
+    });
+    ASSERT_NE(logged, entries.end());
+    EXPECT_NE(logged->message.find("どこにもない\r\n"), std::string::npos) << logged->message;
+    EXPECT_EQ(logged->file, "src/app/application.cpp");
+}
+
+TEST_F(TavrinExeTest, LockedDataFileIsLeftAloneWhileTheOthersAreWritten) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"groups.dvk", "Group$a\r\n");
+    const HANDLE locked = CreateFileW((data / L"groups.dvk").c_str(), GENERIC_READ, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    const DWORD exitCode = run();
+    CloseHandle(locked);
+
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), "Group$a\r\n");
+    EXPECT_TRUE(readBytes(data / L"app.dvk").starts_with(byteOrderMark));
+    EXPECT_TRUE(readBytes(data / L"items.dvk").starts_with(byteOrderMark));
+}
+
+TEST_F(TavrinExeTest, StaticConfigurationBesideTheProgramMovesTheDataFolder) {
+    writeBytes(temp.path() / L"static.dvk", "folder/data\\<TAVRIN>\\\\個人\r\n"
+                                            "file/data/items\\もの.dvk\r\n");
+    ASSERT_EQ(run(), 0u);
+    EXPECT_EQ(readBytes(temp.path() / L"個人" / L"もの.dvk"), byteOrderMark);
+    EXPECT_EQ(readBytes(temp.path() / L"個人" / L"app.dvk"),
+              byteOrderMark + std::string(file::fixture::defaultSettingsText));
+    EXPECT_FALSE(std::filesystem::exists(temp.path() / L"data"));
+}
+
+TEST_F(TavrinExeTest, LogSwitchedOnWritesOneFileFromStartToEnd) {
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    ASSERT_EQ(run(L"\"二 語\" x"), 0u);
+    EXPECT_TRUE(shown.empty());
+    const std::vector<LogEntry> entries = onlyLogEntries(logFiles());
+    ASSERT_EQ(entries.size(), 3u);
+
+    const std::string& start = entries[0].message;
+    ASSERT_TRUE(start.starts_with("Log Start.\r\n")) << start;
+    std::vector<std::string> report;
+    for (std::size_t at = 12, end; at <= start.size(); at = end + 2) {
+        end = std::min(start.find("\r\n", at), start.size());
+        report.push_back(start.substr(at, end - at));
+    }
+    ASSERT_EQ(report.size(), 46u) << start;
+    EXPECT_EQ(report[0], "[OS]");
+    EXPECT_EQ(report[6], "[MEMORY]");
+    EXPECT_EQ(report[13], "[CPU]");
+    EXPECT_EQ(report[36], "[COMPILER]");
+    EXPECT_EQ(report[40], "[COMPILE]");
+    EXPECT_TRUE(report[1].starts_with("Window: ")) << report[1];
+    EXPECT_TRUE(std::regex_match(report[45], std::regex("CoverageVersion: (true|false)")));
+
+    EXPECT_EQ(entries[1].message, "args -> [\"" + utf8(program) + "\", \"二 語\", \"x\"]");
+    EXPECT_EQ(entries[1].file, "src/tavrin/main.cpp");
+    EXPECT_EQ(entries[2].message, "Log End.");
+    EXPECT_TRUE(readBytes(data / L"app.dvk").starts_with(byteOrderMark));
+}
+
+TEST_F(TavrinExeTest, LogSwitchedOffMakesNoFolderAndNoFile) {
+    ASSERT_EQ(run(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(temp.path() / L"log"));
+    writeBytes(temp.path() / L"static.dvk", std::string(byteOrderMark) + "setting/log:0\r\n");
+    ASSERT_EQ(run(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(temp.path() / L"log"));
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(TavrinExeTest, DataFileKeptFromBeingSavedIsLoggedAtLoadAndAtSave) {
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"groups.dvk", "Group$a\r\n");
+    const HANDLE locked = CreateFileW((data / L"groups.dvk").c_str(), GENERIC_READ, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    const DWORD exitCode = run();
+    CloseHandle(locked);
+    EXPECT_EQ(exitCode, 0u);
+
+    const std::vector<std::string> messages = logMessages(onlyLogEntries(logFiles()));
+    ASSERT_EQ(messages.size(), 5u);
+    const std::string groups = utf8(data / L"groups.dvk");
+    const std::string notLoaded = "not loaded, so it will not be saved: " + groups + "\r\n";
+    EXPECT_TRUE(messages[1].starts_with(notLoaded)) << messages[1];
+    EXPECT_GT(messages[1].size(), notLoaded.size()) << "no reason given";
+    EXPECT_TRUE(messages[2].starts_with("args -> ")) << messages[2];
+    EXPECT_TRUE(messages[3].starts_with("not saved: " + groups + "\r\n")) << messages[3];
+    EXPECT_EQ(messages[4], "Log End.");
+}
+
+TEST_F(TavrinExeTest, LogFolderThatCannotBeMadeIsShownAndTheLauncherStartsAnyway) {
+    writeBytes(temp.path() / L"blocker", "a file, not a folder");
+    writeBytes(temp.path() / L"static.dvk", logOn + "folder/log\\<TAVRIN>\\\\blocker\\\\log\r\n");
+    ASSERT_EQ(run(), 0u);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find("ログを開始できません"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find(utf8(temp.path() / L"blocker")), std::string::npos) << shown[0];
+    EXPECT_EQ(readBytes(temp.path() / L"blocker"), "a file, not a folder");
+    EXPECT_TRUE(readBytes(data / L"app.dvk").starts_with(byteOrderMark));
+}
+
+TEST(TavrinExe, CarriesTheApplicationManifest) {
+    const HMODULE image = LoadLibraryExW(builtProgram().c_str(), nullptr,
+                                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(image, nullptr);
+    const HRSRC found = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(image, found))),
+                               SizeofResource(image, found));
+    FreeLibrary(image);
+    for (const char* wanted :
+         {"level=\"asInvoker\"", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", ">PerMonitorV2<",
+          ">true/pm<", "Microsoft.Windows.Common-Controls"}) {
+        EXPECT_NE(manifest.find(wanted), std::string::npos) << wanted;
+    }
+}
+
+} // namespace
+} // namespace tavrin::systemtest

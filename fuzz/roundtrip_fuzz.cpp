@@ -9,21 +9,26 @@
 #include "etc/drevak/drevakexception.h"
 #include "etc/drevak/dvkdocument.h"
 #include "file/datafile.h"
+#include "file/rawfile.h"
 
 namespace {
 
-// The one error reading may raise: a file without lines.
+// The errors reading may raise: bytes that are no text, and a file without lines.
 constexpr std::string_view NO_LINES = "いやいや、むりむり";
+constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
 
-std::string firstText(std::string_view bytes, bool& hasLines) {
+std::string firstText(std::string_view bytes, bool& readable) {
     try {
-        hasLines = true;
-        return tavrin::file::parseDocumentFile(bytes).toString();
+        readable = true;
+        return tavrin::file::parseDocumentFile(bytes, "fuzz.dvk").toString();
+    } catch (const tavrin::file::FileError&) {
+        readable = false;
+        return {};
     } catch (const drevak::DrevakException& e) {
         if (e.text() != NO_LINES) {
             throw;
         }
-        hasLines = false;
+        readable = false;
         return {};
     }
 }
@@ -32,12 +37,16 @@ std::string firstText(std::string_view bytes, bool& hasLines) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    bool hasLines = false;
-    const std::string first = firstText(bytes, hasLines);
-    if (!hasLines || first.empty()) {
+    bool readable = false;
+    const std::string first = firstText(bytes, readable);
+    if (!readable || first.empty()) {
         return 0; // an empty document has no text to read back
     }
-    const std::vector<std::string_view> lines = tavrin::file::splitLines(first);
+    // The saved bytes (the mark, then the text) must read back as text, or the next load
+    // would refuse them.
+    const std::string text =
+        tavrin::file::documentText(std::string(BYTE_ORDER_MARK) + first, "fuzz.dvk");
+    const std::vector<std::string_view> lines = tavrin::file::splitLines(text);
     const drevak::DvkDocument second{std::span<const std::string_view>(lines)};
     if (second.toString() != first) {
         __builtin_trap();

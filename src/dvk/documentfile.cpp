@@ -11,7 +11,6 @@ namespace dvk {
 
 namespace {
 
-constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
 // Long enough to recognise a line, short enough that a megabyte line stays readable.
 constexpr std::size_t SHOWN_LINE_BYTES = 160;
 
@@ -35,11 +34,7 @@ std::string_view shortened(std::string_view line, bool& cut) {
 } // namespace
 
 DocumentFile readDocumentFile(const std::string& path) {
-    const std::string bytes = tavrin::file::readFile(path);
-    std::string_view text = bytes;
-    if (text.starts_with(BYTE_ORDER_MARK)) {
-        text.remove_prefix(BYTE_ORDER_MARK.size());
-    }
+    const std::string text = tavrin::file::documentText(tavrin::file::readFile(path), path);
     const std::vector<std::string_view> lines = tavrin::file::splitLines(text);
 
     DocumentFile file;

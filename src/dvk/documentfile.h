@@ -23,7 +23,8 @@ struct DocumentFile {
 };
 
 // Reads a data file as the application does. A file without lines is an empty
-// document, as the application takes it. Raises FileError when it cannot be read.
+// document, as the application takes it. Raises FileError when it cannot be read or holds
+// no text; UTF-16 with its byte-order mark is text, decoded.
 DocumentFile readDocumentFile(const std::string& path);
 
 // One report line: "path:line: reason: line", the line shortened when very long.

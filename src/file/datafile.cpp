@@ -2,9 +2,12 @@
 
 #include <exception>
 #include <span>
+#include <string>
+#include <utility>
 
 #include "etc/drevak/drevakexception.h"
 #include "file/rawfile.h"
+#include "file/textencoding.h"
 
 namespace tavrin::file {
 namespace {
@@ -41,16 +44,26 @@ std::string documentFileBytes(const drevak::DvkDocument& document) {
     return bytes;
 }
 
-drevak::DvkDocument parseDocumentFile(std::string_view bytes) {
-    if (bytes.starts_with(byteOrderMark)) {
-        bytes.remove_prefix(byteOrderMark.size());
+std::string documentText(std::string_view bytes, const std::string& path) {
+    DecodedText decoded = decodeText(bytes);
+    if (const auto& fault = decoded.fault) {
+        // No system call failed: the system code stays 0.
+        throw FileError("cannot read \"" + path + "\" as text: line " +
+                            std::to_string(fault->line) + ", byte offset " +
+                            std::to_string(fault->offset) + ": " + std::string(fault->reason),
+                        path, 0);
     }
-    const std::vector<std::string_view> lines = splitLines(bytes);
+    return std::move(decoded.text);
+}
+
+drevak::DvkDocument parseDocumentFile(std::string_view bytes, const std::string& path) {
+    const std::string text = documentText(bytes, path);
+    const std::vector<std::string_view> lines = splitLines(text);
     return drevak::DvkDocument(std::span<const std::string_view>(lines));
 }
 
 drevak::DvkDocument LoadDocument(const std::string& path) {
-    return parseDocumentFile(readFile(path));
+    return parseDocumentFile(readFile(path), path);
 }
 
 LoadedDocument LoadOrNewDocument(const std::string& path) {

@@ -16,16 +16,24 @@ std::vector<std::string_view> splitLines(std::string_view text);
 // of the document text followed by CR LF.
 std::string documentFileBytes(const drevak::DvkDocument& document);
 
-// Builds a document from a file's bytes: an optional byte-order mark, then lines.
-// Raises "いやいや、むりむり" (DrevakException) when there are no lines.
-drevak::DvkDocument parseDocumentFile(std::string_view bytes);
+// A data file's text: UTF-8 without the byte-order mark, UTF-16 decoded (textencoding.h).
+// Bytes that are no text raise FileError naming the path, the line, the byte offset and the
+// reason, since a document read from them would be saved back corrupted.
+std::string documentText(std::string_view bytes, const std::string& path);
 
-// Raises FileError when the file cannot be read, DrevakException when it has no lines.
+// Builds a document from the bytes of the file at path (named in errors): its text, then
+// lines. Raises FileError for bytes that are no text and "いやいや、むりむり"
+// (DrevakException) when there are no lines.
+drevak::DvkDocument parseDocumentFile(std::string_view bytes, const std::string& path);
+
+// Raises FileError when the file cannot be read or is no text, DrevakException when it has
+// no lines.
 drevak::DvkDocument LoadDocument(const std::string& path);
 
 // A document loaded for the application. Only a missing file or a file without lines
 // gives a new empty document that may be saved; any other failure keeps the empty
-// document from being saved, so a locked or unreadable file is never overwritten.
+// document from being saved, so a locked, unreadable or undecodable file is never
+// overwritten.
 struct LoadedDocument {
     drevak::DvkDocument document;
     std::string failure; // empty when the document may be saved

@@ -7,6 +7,7 @@
 namespace tavrin::file {
 
 // A file-system failure: what() names the operation, the path and the system's reason.
+// A file that was read but holds no text raises it too, with system code 0.
 class FileError : public std::runtime_error {
 public:
     FileError(const std::string& message, std::string path, int systemCode);

@@ -58,6 +58,16 @@ TEST_F(Check, GoesOnAfterAFileThatCannotBeRead) {
     EXPECT_THAT(linesOf(result.out), ElementsAre(good + ": ok", StartsWith(bad + ":2: ")));
 }
 
+TEST_F(Check, NamesWhereAFileStopsBeingTextAndGoesOn) {
+    const std::string bad = write("bad.dvk", "A:1\r\nB\\\xC0\xAF\r\n");
+    const std::string good = write("good.dvk", "A:1\n");
+    const Outcome result = run({"check", bad, good});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(result.err, HasSubstr(bad));
+    EXPECT_THAT(result.err, HasSubstr("line 2, byte offset 7: invalid UTF-8 (overlong form)"));
+    EXPECT_THAT(linesOf(result.out), ElementsAre(good + ": ok"));
+}
+
 TEST_F(Check, LongLinesAreShortenedOnACharacterBoundary) {
     std::string kana;
     for (int i = 0; i < 1000; ++i) {

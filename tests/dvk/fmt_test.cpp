@@ -70,6 +70,15 @@ TEST_F(Fmt, FileWithoutLinesIsAnEmptyDocument) {
     EXPECT_EQ(formatted(BOM), BOM);
 }
 
+TEST_F(Fmt, FileThatIsNoTextIsRefusedWithoutOutputAndLeftAlone) {
+    const std::string original = std::string(BOM) + "A:1\r\nName\\\xED\xA0\x80\r\n";
+    const Outcome result = run({"fmt", write("in.dvk", original)});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(result.out, IsEmpty());
+    EXPECT_THAT(result.err, HasSubstr("in.dvk\" as text: line 2, byte offset 13"));
+    EXPECT_EQ(bytesOf("in.dvk"), original);
+}
+
 TEST_F(Fmt, MissingFileFailsWithoutOutput) {
     const Outcome result = run({"fmt", path("missing.dvk")});
     EXPECT_EQ(result.exitCode, 1);

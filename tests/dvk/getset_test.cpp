@@ -113,6 +113,15 @@ TEST_F(GetSet, SetRefusesAFileThatSavingWouldShorten) {
     EXPECT_EQ(bytesOf("damaged.dvk"), original);
 }
 
+TEST_F(GetSet, SetRefusesAFileThatIsNoText) {
+    const std::string original = "A:1\nB\\\xE3\x81\n";
+    const std::string file = write("damaged.dvk", original);
+    const Outcome result = run({"set", file, "A", ":2"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(result.err, HasSubstr("line 2, byte offset 6"));
+    EXPECT_EQ(bytesOf("damaged.dvk"), original);
+}
+
 TEST_F(GetSet, SetOnAPathThatIsNoFileFailsWithoutWriting) {
     std::filesystem::create_directory(nativePath("folder"));
     EXPECT_EQ(run({"set", path("folder"), "A", ":1"}).exitCode, 1);

@@ -226,7 +226,7 @@ TEST(AppBuildTest, ARepairedDocumentIsRepairedNoFurther) {
     const App second(document);
     EXPECT_EQ(document.toString(), text);
 
-    drevak::DvkDocument reloaded = parseDocumentFile(documentFileBytes(document));
+    drevak::DvkDocument reloaded = parseDocumentFile(documentFileBytes(document), "app.dvk");
     const App third(reloaded);
     EXPECT_EQ(documentFileBytes(reloaded), documentFileBytes(document));
 }

@@ -22,7 +22,7 @@ drevak::DvkDocument documentOf(const std::vector<std::string>& lines) {
 
 std::string noLinesTextOf(std::string_view bytes) {
     try {
-        parseDocumentFile(bytes);
+        parseDocumentFile(bytes, "app.dvk");
     } catch (const drevak::DrevakException& error) {
         return error.text();
     }
@@ -69,22 +69,26 @@ TEST(ParseDocumentFileTest, MarkAndLineEndsDoNotChangeTheDocument) {
     const std::string expected =
         documentOf({";head", "", "A:1", "Name\\設定", "List$a\tb"}).toString();
 
-    EXPECT_EQ(parseDocumentFile(bom + ";head\r\n\r\nA:1\r\nName\\設定\r\nList$a\tb\r\n").toString(),
+    EXPECT_EQ(parseDocumentFile(bom + ";head\r\n\r\nA:1\r\nName\\設定\r\nList$a\tb\r\n", "app.dvk")
+                  .toString(),
               expected);
-    EXPECT_EQ(parseDocumentFile(";head\n\nA:1\nName\\設定\nList$a\tb\n").toString(), expected);
-    EXPECT_EQ(parseDocumentFile(";head\r\rA:1\rName\\設定\rList$a\tb\r").toString(), expected);
-    EXPECT_EQ(parseDocumentFile(bom + ";head\n\nA:1\r\nName\\設定\rList$a\tb").toString(),
+    EXPECT_EQ(parseDocumentFile(";head\n\nA:1\nName\\設定\nList$a\tb\n", "app.dvk").toString(),
               expected);
+    EXPECT_EQ(parseDocumentFile(";head\r\rA:1\rName\\設定\rList$a\tb\r", "app.dvk").toString(),
+              expected);
+    EXPECT_EQ(
+        parseDocumentFile(bom + ";head\n\nA:1\r\nName\\設定\rList$a\tb", "app.dvk").toString(),
+        expected);
 }
 
 TEST(ParseDocumentFileTest, LastLineWithoutEndIsRead) {
-    const auto document = parseDocumentFile("A:1\r\nName\\x");
+    const auto document = parseDocumentFile("A:1\r\nName\\x", "app.dvk");
     EXPECT_EQ(document.GetChild("Name").GetString(), "x");
 }
 
 TEST(ParseDocumentFileTest, OnlyOneLeadingMarkIsTakenAway) {
     // A second mark belongs to the first line, which then names no node "A".
-    const auto document = parseDocumentFile(bom + bom + "A:1\r\nB:2\r\n");
+    const auto document = parseDocumentFile(bom + bom + "A:1\r\nB:2\r\n", "app.dvk");
     EXPECT_FALSE(document.HaveChild("A"));
     EXPECT_EQ(document.GetChild("B").GetInteger(), 2);
 }

@@ -17,6 +17,7 @@ namespace {
 using fixture::bytesOf;
 using fixture::fromUtf8;
 using fixture::ScratchFolder;
+using fixture::utf16Bytes;
 using fixture::utf8;
 using fixture::writeBytes;
 using ::testing::ElementsAre;
@@ -112,6 +113,40 @@ TEST_F(LoadSaveTest, FailedSaveRaisesAndLeavesEverythingAsItWas) {
     EXPECT_THAT(folder.names(), ElementsAre("app.dvk", "items.dvk"));
     EXPECT_THAT(folder.names("app.dvk"), IsEmpty());
     EXPECT_EQ(bytesOf(folder.root() / "items.dvk"), "old");
+}
+
+TEST_F(LoadSaveTest, Utf16FileFromAnEditorIsSavedBackAsTheSameItemsInUtf8) {
+    writeBytes(fromUtf8(path), utf16Bytes(u"Item/メモ帳\\メモ帳\r\nItem/メモ帳/Tags$文書\t編集\r\n"
+                                          u"Item/絵🎨\\ペイント\r\n",
+                                          false));
+    const std::string sameInUtf8 =
+        "Item/メモ帳\\メモ帳\r\nItem/メモ帳/Tags$文書\t編集\r\nItem/絵🎨\\ペイント\r\n";
+
+    const LoadedDocument loaded = LoadOrNewDocument(path);
+    ASSERT_TRUE(loaded.saveable()) << loaded.failure;
+    SaveDocument(loaded.document, path);
+
+    const std::string bytes = bytesOf(fromUtf8(path));
+    EXPECT_TRUE(bytes.starts_with(bom));
+    EXPECT_EQ(bytes, documentFileBytes(parseDocumentFile(sameInUtf8, path)));
+    const drevak::DvkDocument reloaded = LoadDocument(path);
+    EXPECT_EQ(reloaded.GetChild("Item/絵🎨").GetString(), "ペイント");
+    EXPECT_EQ(reloaded.GetChild("Item/メモ帳").GetString(), "メモ帳");
+}
+
+TEST_F(LoadSaveTest, FileThatIsNoTextIsRefusedWithWhereAndWhyAndLeftAlone) {
+    const std::string original = bom + "Item/edit\\Editor\r\nItem/edit/Memo\\\xE3\x81\r\nA:1\r\n";
+    writeBytes(fromUtf8(path), original);
+
+    const LoadedDocument loaded = LoadOrNewDocument(path);
+
+    EXPECT_FALSE(loaded.saveable());
+    EXPECT_THAT(loaded.failure, HasSubstr(path));
+    EXPECT_THAT(loaded.failure, HasSubstr("line 2, byte offset 36: invalid UTF-8"));
+    EXPECT_EQ(loaded.document.ChildCount(), 0u);
+    EXPECT_THROW(LoadDocument(path), FileError);
+    EXPECT_EQ(bytesOf(fromUtf8(path)), original);
+    EXPECT_THAT(folder.names(), ElementsAre("app.dvk"));
 }
 
 TEST_F(LoadSaveTest, JapaneseFileName) {

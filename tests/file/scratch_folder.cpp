@@ -64,4 +64,14 @@ void writeBytes(const std::filesystem::path& path, std::string_view bytes) {
     }
 }
 
+std::string utf16Bytes(std::u16string_view text, bool bigEndian) {
+    std::string bytes;
+    for (const char16_t unit : std::u16string(1, u'\uFEFF') + std::u16string(text)) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
 } // namespace tavrin::file::fixture

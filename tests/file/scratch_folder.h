@@ -34,4 +34,7 @@ private:
 std::string bytesOf(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
 
+// Text as an editor saves it in UTF-16: the byte-order mark, then each unit's two bytes.
+std::string utf16Bytes(std::u16string_view text, bool bigEndian);
+
 } // namespace tavrin::file::fixture

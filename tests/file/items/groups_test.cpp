@@ -34,7 +34,7 @@ drevak::DvkDocument documentOf(std::vector<std::string_view> lines) {
 
 // Saves and loads the document as the application does between two runs.
 drevak::DvkDocument reloaded(const drevak::DvkDocument& document) {
-    return parseDocumentFile(documentFileBytes(document));
+    return parseDocumentFile(documentFileBytes(document), "groups.dvk");
 }
 
 TEST(GroupsTest, EmptyDocumentGainsTheEmptyGroupAndMenuListsAndKeepsThemAcrossRuns) {
@@ -46,7 +46,7 @@ TEST(GroupsTest, EmptyDocumentGainsTheEmptyGroupAndMenuListsAndKeepsThemAcrossRu
     EXPECT_EQ(written, bom + "Group$\r\nGroup/<Menu>$\r\n");
 
     // The reader drops both lines: the views make them again, and the file stays the same.
-    drevak::DvkDocument second = parseDocumentFile(written);
+    drevak::DvkDocument second = parseDocumentFile(written, "groups.dvk");
     const Views again(second);
     EXPECT_EQ(again.main.count(), 0u);
     EXPECT_EQ(documentFileBytes(second), written);

@@ -1,18 +1,36 @@
 #include "file/items/groupitems.h"
 
-#include "etc/drevak/convert.h"
+#include "etc/drevak/drevakexception.h"
+#include "system/log.h"
+#include "system/tavrinerrors.h"
+#include "utility/convert.h"
 
 namespace tavrin::file {
+namespace {
+
+BM_ITEM unusableRecord(const Item& item, image::ICONSIZE size, bool withIcon,
+                       const std::exception& reason) {
+    system::WriteLog("item shown as not usable: %s\r\n%s", item.id(), reason);
+    return BM_ITEM::unusable(item, size, withIcon);
+}
+
+} // namespace
 
 std::vector<BM_ITEM> groupDisplayItems(const std::vector<std::string>& ids, drevak::Drevak& items,
                                        image::ICONSIZE size, bool withIcon) {
     std::vector<BM_ITEM> shown;
     for (const std::string& id : ids) {
-        // A text that is no address cannot name an item, any more than a missing one does.
-        if (!drevak::Convert::isAddress(id) || !items.HaveChild(id)) {
+        if (!utility::isItemId(id) || !items.HaveChild(id)) {
             continue;
         }
-        shown.emplace_back(Item(id, items), size, withIcon);
+        const Item item(id, items);
+        try {
+            shown.emplace_back(item, size, withIcon);
+        } catch (const system::TavrinException& reason) {
+            shown.push_back(unusableRecord(item, size, withIcon, reason));
+        } catch (const drevak::DrevakException& reason) {
+            shown.push_back(unusableRecord(item, size, withIcon, reason));
+        }
     }
     return shown;
 }

@@ -32,16 +32,15 @@ std::string parentOf(const std::string& path) {
 
 enum class FOUND { NOTHING, FILE, FOLDER };
 
+// What the item functions can use at a path. A path the system cannot tell about (access
+// denied, a failed logon, a share out of reach) is as useless to them as a missing one.
 FOUND found(const std::string& path) {
     if (path.empty()) {
         return FOUND::NOTHING;
     }
     try {
         return isFolder(toWide(path)) ? FOUND::FOLDER : FOUND::FILE;
-    } catch (const system::TavrinFileException& failure) {
-        if (failure.Code() != system::CODE::FILE_FOUND) {
-            throw;
-        }
+    } catch (const system::TavrinFileException&) {
         return FOUND::NOTHING;
     }
 }
@@ -125,18 +124,8 @@ bool isUsable(const Item& item) {
     return isUsable(*followLinks(item));
 }
 
-image::Icon itemIcon(ICONSIZE size, const Item& item) {
-    if (item.type() == TYPE::LINK) {
-        return itemIcon(size, *followLinks(item));
-    }
-    std::string file = expandEnvironment(item.iconAddress());
-    if (!exists(file)) {
-        file = item.type() == TYPE::NORMAL ? expandEnvironment(item.fileAddress()) : "";
-    }
-    if (exists(file)) {
-        return image::GetFileIcon(size, toWide(file), item.iconIndex());
-    }
-    switch (item.type()) {
+image::Icon kindIcon(ICONSIZE size, TYPE type) {
+    switch (type) {
     case TYPE::URI:
         return image::GetSystemIcon(size, SYSICON::URI);
     case TYPE::MULTI:
@@ -146,6 +135,25 @@ image::Icon itemIcon(ICONSIZE size, const Item& item) {
         break;
     }
     return image::GetSystemIcon(size, SYSICON::EXCLAMATION);
+}
+
+image::Icon itemIcon(ICONSIZE size, const Item& item) {
+    if (item.type() == TYPE::LINK) {
+        return itemIcon(size, *followLinks(item));
+    }
+    std::string file = expandEnvironment(item.iconAddress());
+    if (!exists(file)) {
+        file = item.type() == TYPE::NORMAL ? expandEnvironment(item.fileAddress()) : "";
+    }
+    if (exists(file)) {
+        try {
+            return image::GetFileIcon(size, toWide(file), item.iconIndex());
+        } catch (const system::TavrinException&) {
+            // The shell may refuse a file it can see, or the file may have gone since: the
+            // item can still be started, so only its picture falls back.
+        }
+    }
+    return kindIcon(size, item.type());
 }
 
 } // namespace tavrin::file

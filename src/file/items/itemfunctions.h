@@ -6,7 +6,9 @@
 #include "image/icon.h"
 
 // What the launchers and dialogs derive from an item's settings. Links are followed to the
-// item they end in (see followLinks), so their loops raise ItemException naming the item.
+// item they end in (see followLinks), so their loops raise ItemException naming the item and
+// a link to nothing raises as LinkItem does; what the file system fails to answer never
+// raises here.
 namespace tavrin::file {
 
 // The folder an item starts in, with a trailing backslash unless empty. The stored work
@@ -15,16 +17,21 @@ namespace tavrin::file {
 std::string workFolderOf(const Item& item);
 
 // The folder an item lives in, for opening it; empty when there is none. Asks the file
-// system: a path that does not exist falls back as the rules below say.
+// system: a path that does not exist, or that the system cannot reach, falls back as the
+// rules below say.
 std::string itemFolder(const Item& item);
 
 // Whether the item has something to start: a path item when its path, environment variables
-// expanded, exists; an address always; a multi-item when it lists any item.
+// expanded, exists and can be reached; an address always; a multi-item when it lists any item.
 bool isUsable(const Item& item);
 
 // The icon shown for the item: that of its icon file when that exists, else, for a path item,
-// that of its file when that exists; otherwise the stock warning icon for a path item and the
-// launcher's own icon for an address or a multi-item. Environment variables are expanded.
+// that of its file when that exists; otherwise, or when the shell gives no icon for the file,
+// the icon of its kind. Environment variables are expanded.
 image::Icon itemIcon(image::ICONSIZE size, const Item& item);
+
+// The icon of an item of the kind without a file to show: the launcher's own for an address
+// or a multi-item, the stock warning icon for a path item or a link that leads nowhere.
+image::Icon kindIcon(image::ICONSIZE size, Item::TYPE type);
 
 } // namespace tavrin::file

@@ -37,10 +37,11 @@ std::string quoted(std::string_view path) {
 
 class Dispatch {
 public:
-    // inFolderProgram: this is the folder program's start on behalf of a folder, which must
-    // not hand its own folders back to the folder program, or it would never end.
-    Dispatch(const LaunchSettings& settings, bool inFolderProgram)
-        : settings_(settings), inFolderProgram_(inFolderProgram) {}
+    // folderAsked: the folder this start hands to the folder program, or null for any other
+    // start. The folder program is handed one folder once: a folder it meets in its own start
+    // (its own address, or a member's) stands for the folder asked for, which is opened.
+    Dispatch(const LaunchSettings& settings, const std::string* folderAsked)
+        : settings_(settings), folderAsked_(folderAsked) {}
 
     void start(const Item& item, const OverrideInfo* override) {
         switch (item.type()) {
@@ -84,13 +85,16 @@ private:
                         settings_.folder == FOLDER::EXPLORE);
             return;
         }
-        if (settings_.folder == FOLDER::PROGRAM && settings_.folderProgram != nullptr &&
-            !inFolderProgram_) {
+        if (folderAsked_ != nullptr) {
+            ExecuteFolder(FOLDER::OPEN, *folderAsked_, show);
+            return;
+        }
+        if (settings_.folder == FOLDER::PROGRAM && settings_.folderProgram != nullptr) {
             checkItemLoops(*settings_.folderProgram);
             const OverrideInfo folderOverride{OverrideInfo::WORK_FOLDER | OverrideInfo::OPTION |
                                                   OverrideInfo::SHOW,
                                               workFolder, quoted(path), show};
-            Dispatch(settings_, true).start(*settings_.folderProgram, &folderOverride);
+            Dispatch(settings_, &path).start(*settings_.folderProgram, &folderOverride);
             return;
         }
         const FOLDER mode = settings_.folder == FOLDER::EXPLORE ? FOLDER::EXPLORE : FOLDER::OPEN;
@@ -98,15 +102,15 @@ private:
     }
 
     const LaunchSettings& settings_;
-    const bool inFolderProgram_;
+    const std::string* const folderAsked_;
 };
 
-} // namespace
-
-void executeItem(Item& item, const OverrideInfo* override, const LaunchSettings& settings) {
+// executeItem, for the folder program too when it is handed folderAsked.
+void startItem(Item& item, const OverrideInfo* override, const LaunchSettings& settings,
+               const std::string* folderAsked) {
     try {
         checkItemLoops(item);
-        Dispatch(settings, false).start(item, override);
+        Dispatch(settings, folderAsked).start(item, override);
         item.setLastUsed(ItemDateTime());
         item.setUseCount(item.useCount() + 1);
     } catch (const std::exception& failure) {
@@ -115,12 +119,19 @@ void executeItem(Item& item, const OverrideInfo* override, const LaunchSettings&
     }
 }
 
+} // namespace
+
+void executeItem(Item& item, const OverrideInfo* override, const LaunchSettings& settings) {
+    startItem(item, override, settings, nullptr);
+}
+
 void executeBarePath(std::string_view path, const LaunchSettings& settings) {
     if (isExistingFolder(path)) {
         if (settings.folder == FOLDER::PROGRAM && settings.folderProgram != nullptr) {
             const OverrideInfo override{OverrideInfo::OPTION | OverrideInfo::SHOW, "", quoted(path),
                                         SW_SHOWNORMAL};
-            executeItem(*settings.folderProgram, &override, settings);
+            const std::string folder(path);
+            startItem(*settings.folderProgram, &override, settings, &folder);
             return;
         }
         ExecuteFolder(settings.folder == FOLDER::EXPLORE ? FOLDER::EXPLORE : FOLDER::OPEN, path,

@@ -22,14 +22,15 @@ struct LaunchSettings {
 // order up to the first failure, a link as its target with the link's own settings. Then
 // records the start on the item itself (the link for a link, the multi-item, not its
 // members). Loops among links and multi-items are refused before anything starts, the
-// folder program's included. A folder goes to the folder program, but not from within the
-// folder program's own start: a folder there is opened, so a folder program that is (or
-// lists) a folder ends. Raises TavrinException "アイテム(id)実行例外" (NONE) with the
-// failure as its cause; the history is then left alone.
+// folder program's included. A folder goes to the folder program once: should the folder
+// program's own start meet a folder (it is, or lists, a folder), the folder asked for is
+// opened with the verb "open" instead. Raises TavrinException "アイテム(id)実行例外" (NONE) with
+// the failure as its cause; the history is then left alone.
 void executeItem(Item& item, const OverrideInfo* override, const LaunchSettings& settings);
 
 // Starts or opens a bare path as it stands: a folder the way settings say (the folder
-// program's history counts the start), anything else through ExecuteFile.
+// program's history counts the start, and the folder goes to it once, as for an item),
+// anything else through ExecuteFile.
 void executeBarePath(std::string_view path, const LaunchSettings& settings);
 
 } // namespace tavrin::file

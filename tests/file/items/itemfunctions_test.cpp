@@ -14,6 +14,8 @@
 namespace tavrin::file {
 namespace {
 
+using image::ICONSIZE;
+using image::SYSICON;
 using ::testing::HasSubstr;
 
 class ItemFunctionsTest : public ::testing::Test {
@@ -91,6 +93,27 @@ TEST_F(ItemFunctionsTest, LinkLoopsAreRefusedNamingTheItem) {
 TEST_F(ItemFunctionsTest, APathItemLivesInItsFilesFolderWhetherOrNotItExists) {
     EXPECT_EQ(itemFolder(item("app", Item::TYPE::NORMAL, "C:\\nowhere\\app.exe")), "C:\\nowhere\\");
     EXPECT_EQ(itemFolder(item("bare", Item::TYPE::NORMAL, "app.exe")), "");
+}
+
+TEST_F(ItemFunctionsTest, PathsTheSystemCannotReachAreTakenAsMissing) {
+    // Wine answers for a share out of reach with an error other than "not found", as Windows
+    // does for a denied access or a failed logon.
+    const std::string share = "\\\\nonexistent-host\\share";
+    Item app = item("app", Item::TYPE::NORMAL, share + "\\x.exe");
+    app.setIconAddress(share + "\\x.ico");
+    EXPECT_FALSE(isUsable(app));
+    EXPECT_EQ(itemIcon(ICONSIZE::SMALL, app).get(),
+              image::GetSystemIcon(ICONSIZE::SMALL, SYSICON::EXCLAMATION).get());
+    Item uri = item("uri", Item::TYPE::URI, "\"" + share + "\\x.exe\" -a");
+    uri.setWorkFolder(share);
+    uri.setIconAddress(share + "\\x.ico");
+    EXPECT_EQ(itemFolder(uri), "");
+    EXPECT_EQ(itemIcon(ICONSIZE::SMALL, uri).get(),
+              image::GetSystemIcon(ICONSIZE::SMALL, SYSICON::URI).get());
+    EXPECT_EQ(itemFolder(link("link", "uri")), "");
+    Item multi = item("multi", Item::TYPE::MULTI, "app");
+    multi.setWorkFolder(share);
+    EXPECT_EQ(itemFolder(multi), "");
 }
 
 class ItemFolderTest : public ItemFunctionsTest {

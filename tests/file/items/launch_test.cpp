@@ -20,6 +20,7 @@ namespace {
 using namespace std::chrono_literals;
 using system::CODE;
 using system::TavrinException;
+using ::testing::ElementsAre;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using TYPE = Item::TYPE;
@@ -294,24 +295,30 @@ TEST_F(FolderProgramTest, AFolderItemGoesToTheFolderProgramQuoted) {
     EXPECT_EQ(opener.useCount(), 0);
 }
 
-TEST_F(FolderProgramTest, AFolderProgramThatIsAFolderIsRedirectedOnceThenOpened) {
+TEST_F(FolderProgramTest, AFolderProgramThatIsAFolderIsHandedTheFolderOnceWhichItOpens) {
     opener.setFileAddress(path(work));
     Item place = item("place", TYPE::NORMAL, {path(folder)});
     const fixture::ExplorerWindows windows;
     executeItem(place, nullptr, settings);
-    EXPECT_EQ(windows.closeNew(), 1u);
+    EXPECT_THAT(windows.closeNewTitles(), ElementsAre("開く フォルダ"));
     EXPECT_EQ(place.useCount(), 1);
+    EXPECT_EQ(opener.useCount(), 0);
+
+    const fixture::ExplorerWindows again;
+    executeBarePath(path(folder), settings);
+    EXPECT_THAT(again.closeNewTitles(), ElementsAre("開く フォルダ"));
+    EXPECT_EQ(opener.useCount(), 1);
     EXPECT_TRUE(records.wait(0).empty());
 }
 
-TEST_F(FolderProgramTest, AFolderProgramListingAFolderIsRedirectedOnceThenOpensIt) {
+TEST_F(FolderProgramTest, AFolderProgramListingAFolderIsHandedTheFolderOnceWhichItOpens) {
     item("inner", TYPE::NORMAL, {path(work)});
     Item lister = item("lister", TYPE::MULTI, {"inner"});
     settings.folderProgram = &lister;
     Item place = item("place", TYPE::NORMAL, {path(folder)});
     const fixture::ExplorerWindows windows;
     executeItem(place, nullptr, settings);
-    EXPECT_EQ(windows.closeNew(), 1u);
+    EXPECT_THAT(windows.closeNewTitles(), ElementsAre("開く フォルダ"));
     EXPECT_EQ(lister.useCount(), 0);
 }
 

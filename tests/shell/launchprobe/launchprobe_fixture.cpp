@@ -115,7 +115,7 @@ std::vector<ProbeRecord> ProbeRecords::wait(std::size_t count) const {
 
 ExplorerWindows::ExplorerWindows() : before_(visibleExplorerWindows()) {}
 
-std::size_t ExplorerWindows::closeNew() const {
+std::vector<std::string> ExplorerWindows::closeNewTitles() const {
     const auto deadline = std::chrono::steady_clock::now() + START_TIMEOUT;
     std::set<HWND> appeared;
     while (appeared.empty() && std::chrono::steady_clock::now() < deadline) {
@@ -126,10 +126,14 @@ std::size_t ExplorerWindows::closeNew() const {
             }
         }
     }
+    std::vector<std::string> titles;
     for (const HWND window : appeared) {
+        wchar_t title[MAX_PATH] = {};
+        GetWindowTextW(window, title, MAX_PATH);
+        titles.push_back(utf8(title));
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
-    return appeared.size();
+    return titles;
 }
 
 } // namespace tavrin::file::fixture

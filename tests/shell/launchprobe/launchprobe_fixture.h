@@ -52,7 +52,9 @@ class ExplorerWindows {
 public:
     ExplorerWindows();
     // Waits up to a few seconds for new explorer windows, closes them and tells how many.
-    std::size_t closeNew() const;
+    std::size_t closeNew() const { return closeNewTitles().size(); }
+    // The same, telling their titles: the name of the folder each shows.
+    std::vector<std::string> closeNewTitles() const;
 
 private:
     std::set<HWND> before_;

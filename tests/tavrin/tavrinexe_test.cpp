@@ -319,6 +319,33 @@ TEST_F(TavrinExeTest, DataFileKeptFromBeingSavedIsLoggedAtLoadAndAtSave) {
     EXPECT_EQ(messages[4], "Log End.");
 }
 
+// An editor's UTF-16 file is read and written back as UTF-8; bytes that are no text are
+// never rewritten, and the user is told before anything else, with the log off.
+TEST_F(TavrinExeTest, UnicodeFilesLoadAndFilesThatAreNoTextAreKeptAndShown) {
+    std::filesystem::create_directories(data);
+    const std::string items = "Item/メモ帳\\C:\\メモ.exe\r\nItem/メモ帳/Type:0\r\n";
+    std::wstring wide = system::toWide(items);
+    std::string utf16 = "\xFF\xFE";
+    for (const wchar_t unit : wide) {
+        utf16 += static_cast<char>(unit & 0xFF);
+        utf16 += static_cast<char>(unit >> 8);
+    }
+    writeBytes(data / L"items.dvk", utf16);
+    const std::string notText = "Group$a\r\nGroup/a$\xC3\x28\r\n";
+    writeBytes(data / L"groups.dvk", notText);
+
+    ASSERT_EQ(run(), 0u);
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), notText);
+    const std::string saved = readBytes(data / L"items.dvk");
+    EXPECT_TRUE(saved.starts_with(byteOrderMark)) << saved;
+    EXPECT_NE(saved.find("Item/メモ帳\\C:\\メモ.exe\r\n"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find('\0'), std::string::npos);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find(utf8(data / L"groups.dvk")), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find("line 2"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find("保存されません"), std::string::npos) << shown[0];
+}
+
 TEST_F(TavrinExeTest, LogFolderThatCannotBeMadeIsShownAndTheLauncherStartsAnyway) {
     writeBytes(temp.path() / L"blocker", "a file, not a folder");
     writeBytes(temp.path() / L"static.dvk", logOn + "folder/log\\<TAVRIN>\\\\blocker\\\\log\r\n");

@@ -143,18 +143,21 @@ std::string escaped(const std::string& text) {
 
 // Groups as a save writes them: the empty group and the empty sub group have no lines that
 // load, a list names an item that is gone, and a link is listed beside the item it links to.
+// A link to a deleted item, a loop of links and a share out of reach are shown as not usable
+// among the others: one broken item must not keep the launcher from showing the rest.
 TEST_F(ApplicationTest, GroupItemsShowTheListedItemsInOrderWithTheirGroupsIconSize) {
     const std::filesystem::path memo = temp.path() / L"メモ.txt";
     writeBytes(memo, "text");
     std::filesystem::create_directories(data);
     writeBytes(data / L"app.dvk", "Launcher/Button/Icon:1\r\nLauncher/Menu/Icon:0\r\n");
-    writeBytes(data / L"groups.dvk", "Group$Work\t空\r\n"
-                                     "Group/<Menu>$Daily\r\n"
-                                     "Group/<Menu>/Daily$web\tedit\r\n"
-                                     "Group/空$\r\n"
-                                     "Group/Work$Tools\tBlank\r\n"
-                                     "Group/Work/Blank$\r\n"
-                                     "Group/Work/Tools$edit\tgone\tlink\tweb\r\n");
+    writeBytes(data / L"groups.dvk",
+               "Group$Work\t空\r\n"
+               "Group/<Menu>$Daily\r\n"
+               "Group/<Menu>/Daily$web\tedit\r\n"
+               "Group/空$\r\n"
+               "Group/Work$Tools\tBlank\r\n"
+               "Group/Work/Blank$\r\n"
+               "Group/Work/Tools$edit\tgone\tlink\tdead\tloop\tshare\tweb\r\n");
     writeBytes(data / L"items.dvk", "Item/edit\\Editor\r\n"
                                     "Item/edit/Address\\" +
                                         escaped(systemtest::utf8(memo)) +
@@ -162,12 +165,26 @@ TEST_F(ApplicationTest, GroupItemsShowTheListedItemsInOrderWithTheirGroupsIconSi
                                         "Item/link/Type:3\r\n"
                                         "Item/link/Address\\edit\r\n"
                                         "Item/web/Type:1\r\n"
-                                        "Item/web/Address\\http://example.com/\r\n");
+                                        "Item/web/Address\\http://example.com/\r\n"
+                                        "Item/dead/Type:3\r\n"
+                                        "Item/dead/Address\\deleted\r\n"
+                                        "Item/loop/Type:3\r\n"
+                                        "Item/loop/Address\\loop2\r\n"
+                                        "Item/loop2/Type:3\r\n"
+                                        "Item/loop2/Address\\loop\r\n"
+                                        "Item/share/Address\\" +
+                                        escaped("\\\\nonexistent-host\\share\\x.exe") + "\r\n");
     Application application;
 
     const std::vector<file::BM_ITEM> tools = application.groupItems("Tools", "Work");
-    EXPECT_EQ(shown(tools), (std::vector<std::string>{"edit=Editor", "link=Editor", "web=web"}));
-    ASSERT_EQ(tools.size(), 3u);
+    EXPECT_EQ(shown(tools), (std::vector<std::string>{"edit=Editor", "link=Editor", "dead=dead",
+                                                      "loop=loop", "share=share", "web=web"}));
+    ASSERT_EQ(tools.size(), 6u);
+    std::vector<bool> usable;
+    for (const file::BM_ITEM& record : tools) {
+        usable.push_back(record.usable);
+    }
+    EXPECT_EQ(usable, (std::vector<bool>{true, true, false, false, false, true}));
     EXPECT_EQ(tools[1].item->fileAddress(), systemtest::utf8(memo));
     EXPECT_EQ(iconWidth(tools[0].icon), 32);
     EXPECT_EQ(iconWidth(tools[1].icon), 32);

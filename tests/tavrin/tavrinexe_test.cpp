@@ -323,7 +323,7 @@ TEST_F(TavrinExeTest, DataFileKeptFromBeingSavedIsLoggedAtLoadAndAtSave) {
 // never rewritten, and the user is told before anything else, with the log off.
 TEST_F(TavrinExeTest, UnicodeFilesLoadAndFilesThatAreNoTextAreKeptAndShown) {
     std::filesystem::create_directories(data);
-    const std::string items = "Item/メモ帳\\C:\\メモ.exe\r\nItem/メモ帳/Type:0\r\n";
+    const std::string items = "Item/メモ帳\\メモ\r\nItem/メモ帳/Address\\notepad.exe\r\n";
     std::wstring wide = system::toWide(items);
     std::string utf16 = "\xFF\xFE";
     for (const wchar_t unit : wide) {
@@ -338,12 +338,34 @@ TEST_F(TavrinExeTest, UnicodeFilesLoadAndFilesThatAreNoTextAreKeptAndShown) {
     EXPECT_EQ(readBytes(data / L"groups.dvk"), notText);
     const std::string saved = readBytes(data / L"items.dvk");
     EXPECT_TRUE(saved.starts_with(byteOrderMark)) << saved;
-    EXPECT_NE(saved.find("Item/メモ帳\\C:\\メモ.exe\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Item/メモ帳\\メモ\r\nItem/メモ帳/Address\\notepad.exe\r\n"),
+              std::string::npos)
+        << saved;
     EXPECT_EQ(saved.find('\0'), std::string::npos);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].find(utf8(data / L"groups.dvk")), std::string::npos) << shown[0];
     EXPECT_NE(shown[0].find("line 2"), std::string::npos) << shown[0];
     EXPECT_NE(shown[0].find("保存されません"), std::string::npos) << shown[0];
+}
+
+TEST_F(TavrinExeTest, BrokenItemsInTheShownGroupDoNotStopTheStartAndAreKept) {
+    std::filesystem::create_directories(data);
+    const std::string items = std::string(byteOrderMark) +
+                              "Item/dead/Address\\deleted\r\n"
+                              "Item/dead/Type:3\r\n"
+                              "Item/loop/Address\\loop2\r\n"
+                              "Item/loop/Type:3\r\n"
+                              "Item/loop2/Address\\loop\r\n"
+                              "Item/loop2/Type:3\r\n"
+                              "Item/share/Address\\\\\\\\nonexistent-host\\\\share\\\\x.exe\r\n";
+    writeBytes(data / L"items.dvk", items);
+    writeBytes(data / L"groups.dvk", "Group$Work\r\nGroup/Work$Tools\r\n"
+                                     "Group/Work/Tools$dead\tloop\tshare\r\n");
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(readBytes(data / L"items.dvk").starts_with(byteOrderMark));
+    EXPECT_NE(readBytes(data / L"items.dvk").find("Item/loop2/Address\\loop\r\n"),
+              std::string::npos);
 }
 
 TEST_F(TavrinExeTest, LogFolderThatCannotBeMadeIsShownAndTheLauncherStartsAnyway) {

@@ -7,12 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "itemdocument.h"
-#include "scratchlog.h"
+#include "logfiles.h"
 
 namespace tavrin::file::items {
 namespace {
 
-using ::testing::HasSubstr;
+using ::testing::Contains;
+using ::testing::StartsWith;
 using KEY = ItemList::Tree::KEY;
 
 // The IDs of the items a tree finds for the text, in the list's order.
@@ -43,9 +44,10 @@ TEST(DocumentItemListTest, FindsTheDocumentsItemsByIdNameAndTagLeavingOutWhatIsN
     drevak::Drevak& items = document.GetChild("Item");
     items.childOrNew("a b") = std::string("no ID");
 
-    fixture::ScratchLog log;
+    systemtest::TestLog log;
     const ItemList list = documentItemList(items);
-    EXPECT_THAT(log.end(), HasSubstr("item left out of the list: a b\r\n"));
+    EXPECT_THAT(systemtest::logMessages(log.end()),
+                Contains(StartsWith("item left out of the list: a b\r\n")));
 
     // The list is a copy: what becomes of the document later does not change it.
     items.RemoveChild("edit");

@@ -1,5 +1,6 @@
 #include "file/items/groupitems.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,8 +10,8 @@
 #include "etc/drevak/convert.h"
 #include "etc/drevak/dvkdocument.h"
 #include "iconwidth.h"
+#include "logfiles.h"
 #include "scratch_folder.h"
-#include "scratchlog.h"
 
 namespace tavrin::file {
 namespace {
@@ -114,9 +115,9 @@ TEST_F(GroupItemsTest, ItemsThatCannotBeShownAreListedAsNotUsableAndTheRestAsUsu
         ids.push_back(row.id);
     }
 
-    fixture::ScratchLog log;
+    systemtest::TestLog log;
     const std::vector<BM_ITEM> shown = groupDisplayItems(ids, items, ICONSIZE::SMALL, true);
-    const std::string logged = log.end();
+    const std::vector<std::string> logged = systemtest::logMessages(log.end());
 
     ASSERT_EQ(shown.size(), rows.size());
     for (std::size_t index = 0; index < rows.size(); ++index) {
@@ -131,10 +132,12 @@ TEST_F(GroupItemsTest, ItemsThatCannotBeShownAreListedAsNotUsableAndTheRestAsUsu
         } else {
             EXPECT_TRUE(record.icon.owns()) << row.id;
         }
-        const std::size_t entry = logged.find("item shown as not usable: " + row.id + "\r\n");
-        EXPECT_EQ(entry != std::string::npos, !row.logged.empty()) << row.id;
-        if (entry != std::string::npos) {
-            EXPECT_NE(logged.find(row.logged, entry), std::string::npos) << row.id;
+        const auto entry = std::find_if(logged.begin(), logged.end(), [&row](const auto& message) {
+            return message.starts_with("item shown as not usable: " + row.id + "\r\n");
+        });
+        EXPECT_EQ(entry != logged.end(), !row.logged.empty()) << row.id;
+        if (entry != logged.end()) {
+            EXPECT_NE(entry->find(row.logged), std::string::npos) << row.id;
         }
     }
 }

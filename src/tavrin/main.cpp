@@ -49,8 +49,8 @@ private:
     // that did not load will not be kept, whether logging is on or off.
     void warnOfLoadFailures() {
         for (const Application::Unsaved& failed : application_->loadFailures()) {
-            reporter_.showWarning("データファイルを読み込めませんでした。\r\n" + failed.path +
-                                  "\r\n" + failed.failure +
+            // The failure names the file itself.
+            reporter_.showWarning("データファイルを読み込めませんでした。\r\n" + failed.failure +
                                   "\r\n\r\nこのファイルへの変更は今回の実行では保存されません。");
         }
     }

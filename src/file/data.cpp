@@ -17,11 +17,26 @@ bool Data::boolField(std::size_t index) const {
 }
 
 drevak::Drevak* Data::node(std::size_t index) const {
-    return nodes_[checkedIndex(index)];
+    const std::size_t at = checkedIndex(index);
+    checkCurrent();
+    return nodes_[at];
 }
 
 void Data::bind(std::size_t index, drevak::Drevak& node) {
     nodes_[checkedIndex(index)] = &node;
+    if (!watch_.active()) {
+        watch_ = drevak::Watch(node);
+    }
+}
+
+void Data::checkCurrent() const {
+    if (watch_.stale()) {
+        raiseGone();
+    }
+}
+
+void Data::raiseGone() const {
+    throw system::DataError("the record's nodes no longer exist in their document");
 }
 
 drevak::Drevak& Data::field(std::size_t index) const {

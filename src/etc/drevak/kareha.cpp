@@ -45,6 +45,7 @@ void appendValue(std::string& out, const auto& value) {
 void appendValue(std::string& out, StoredReal value) {
     Convert::append(out, real(value));
 }
+void appendValue(std::string&, std::monostate) {}
 
 int compareScalar(real a, real b) {
     if (a != a || b != b) {
@@ -55,6 +56,10 @@ int compareScalar(real a, real b) {
 
 int compareScalar(StoredReal a, StoredReal b) {
     return compareScalar(real(a), real(b));
+}
+
+int compareScalar(std::monostate, std::monostate) {
+    return 0;
 }
 
 int clampToInt(std::ptrdiff_t difference) {
@@ -129,21 +134,90 @@ void Kareha::releaseChildren(ChildMap children) noexcept {
     }
 }
 
-Kareha::Kareha(Kareha&&) noexcept = default;
+Kareha::Kareha(Kareha&& other)
+    : Comment(std::move(other.Comment)), value_(std::move(other.value_)) {
+    takeChildren(other);
+}
 
-Kareha& Kareha::operator=(Kareha&& other) noexcept {
+// The old children go last, so that other may be one of them.
+Kareha& Kareha::operator=(Kareha&& other) {
     if (this != &other) {
-        releaseChildren(std::move(children_));
+        ChildMap old = std::move(children_);
+        if (!old.empty() && lineage_ != nullptr) {
+            lineage_->bump();
+        }
         value_ = std::move(other.value_);
-        haveFile_ = other.haveFile_;
-        children_ = std::move(other.children_);
         Comment = std::move(other.Comment);
+        takeChildren(other);
+        releaseChildren(std::move(old));
     }
     return *this;
 }
 
 Kareha::~Kareha() {
     releaseChildren(std::move(children_));
+    if (ownsLineage()) {
+        lineage_->end();
+    }
+}
+
+// A whole tree moving into a node without a tree keeps its lineage, which only changes hands;
+// otherwise the children leave their tree for this node's.
+void Kareha::takeChildren(Kareha& other) {
+    Lineage* left = other.lineage_;
+    if (lineage_ == nullptr && other.ownsLineage()) {
+        lineage_ = std::exchange(other.lineage_, nullptr);
+        lineage_->handTo(*this);
+        lineage_->bump();
+        children_ = std::move(other.children_);
+        return;
+    }
+    if (other.children_.empty()) {
+        return;
+    }
+    Lineage& joined = lineage();
+    children_ = std::move(other.children_);
+    if (left != nullptr) {
+        left->bump();
+    }
+    repoint(left, &joined);
+}
+
+Lineage& Kareha::newLineage() {
+    lineage_ = &Lineage::create(*this);
+    repoint(nullptr, lineage_);
+    return *lineage_;
+}
+
+void Kareha::repoint(const Lineage* from, Lineage* to) {
+    if (from == to || children_.empty()) {
+        return;
+    }
+    std::vector<Kareha*> pending{this};
+    while (!pending.empty()) {
+        Kareha* node = pending.back();
+        pending.pop_back();
+        for (const ChildMap::Entry& entry : node->children_) {
+            if (entry.node->lineage_ == from) {
+                entry.node->lineage_ = to;
+                pending.push_back(entry.node.get());
+            }
+        }
+    }
+}
+
+Drevak& Kareha::attach(std::string_view name, std::unique_ptr<Drevak> node) {
+    Lineage& joined = lineage();
+    Lineage* own = node->lineage_;
+    node->lineage_ = &joined;
+    if (own != nullptr || !node->children_.empty()) {
+        const bool wasRoot = own != nullptr && own->root() == node.get();
+        node->repoint(own, &joined);
+        if (wasRoot) {
+            own->end();
+        }
+    }
+    return children_.insert(name, std::move(node));
 }
 
 std::string Kareha::toString() const {
@@ -153,7 +227,7 @@ std::string Kareha::toString() const {
 }
 
 void Kareha::appendValueText(std::string& out) const {
-    if (haveFile_) {
+    if (HaveFile()) {
         out.push_back(static_cast<char>(typeOf(value_)));
         std::visit([&out](const auto& value) { appendValue(out, value); }, value_);
     }
@@ -161,8 +235,8 @@ void Kareha::appendValueText(std::string& out) const {
 
 // A node without a value sorts before one with a value.
 int Kareha::opCmp(const Kareha& other) const {
-    if (!haveFile_ || !other.haveFile_) {
-        return threeWay(haveFile_, other.haveFile_);
+    if (!HaveFile() || !other.HaveFile()) {
+        return threeWay(HaveFile(), other.HaveFile());
     }
     if (value_.index() != other.value_.index()) {
         return static_cast<unsigned char>(typeOf(value_)) <
@@ -180,15 +254,11 @@ int Kareha::opCmp(const Kareha& other) const {
 
 // Reals compare with floating-point equality, so NaN equals nothing.
 bool Kareha::operator==(const Kareha& other) const {
-    if (!haveFile_ || !other.haveFile_) {
-        return haveFile_ == other.haveFile_;
-    }
     return value_ == other.value_;
 }
 
 template <typename T> const T& Kareha::store(T value) {
     value_ = std::move(value);
-    haveFile_ = true;
     return std::get<T>(value_);
 }
 
@@ -218,7 +288,7 @@ const std::vector<Binary>& Kareha::operator=(std::vector<Binary> value) {
 }
 
 void Kareha::ExceptionHaveFile() const {
-    if (!haveFile_) {
+    if (!HaveFile()) {
         throw DrevakException("ファイルもってな～い");
     }
 }
@@ -232,8 +302,7 @@ void Kareha::ExceptionTSV() const {
 
 void Kareha::DeleteFile() {
     ExceptionHaveFile();
-    haveFile_ = false;
-    value_ = Integer{};
+    value_ = std::monostate{};
 }
 
 HAGATA Kareha::FileType() const {
@@ -305,8 +374,12 @@ const std::vector<Binary>& Kareha::GetBinaries() const {
 }
 
 void Kareha::RemoveChild(std::string_view name) {
-    if (!children_.take(name)) {
+    const std::unique_ptr<Drevak> removed = children_.take(name);
+    if (!removed) {
         throw DrevakException(withName("そんな子(%s)うちにいません", name));
+    }
+    if (lineage_ != nullptr) {
+        lineage_->bump();
     }
 }
 
@@ -351,7 +424,6 @@ const ChildMap& Kareha::ChildTable() const {
 std::unique_ptr<Drevak> Kareha::Dup(bool deep) const {
     auto copy = std::make_unique<Drevak>();
     copy->value_ = value_;
-    copy->haveFile_ = haveFile_;
     if (!deep) {
         return copy;
     }
@@ -362,9 +434,8 @@ std::unique_ptr<Drevak> Kareha::Dup(bool deep) const {
         for (const ChildMap::Entry& entry : source->children_) {
             auto twin = std::make_unique<Drevak>();
             twin->value_ = entry.node->value_;
-            twin->haveFile_ = entry.node->haveFile_;
             pending.emplace_back(entry.node.get(), twin.get());
-            target->children_.insert(entry.name, std::move(twin));
+            target->attach(entry.name, std::move(twin));
         }
     }
     return copy;
@@ -402,7 +473,7 @@ bool Kareha::AddChild(std::unique_ptr<Drevak> node, std::string_view name) {
     if (!node || !Convert::isName(name) || HaveChild(name)) {
         return false;
     }
-    children_.insert(name, std::move(node));
+    attach(name, std::move(node));
     return true;
 }
 
@@ -410,7 +481,7 @@ Drevak& Kareha::childOrNew(std::string_view name) {
     if (Drevak* child = children_.find(name)) {
         return *child;
     }
-    return children_.insert(name, std::make_unique<Drevak>());
+    return attach(name, std::make_unique<Drevak>());
 }
 
 std::vector<std::string> Kareha::CommentLines() const {
@@ -436,7 +507,7 @@ std::vector<std::string> Kareha::ToLines(bool withComments) const {
 
 void Kareha::EachValueNode(
     const std::function<void(std::string_view address, const Kareha& node)>& visit) const {
-    if (haveFile_) {
+    if (HaveFile()) {
         visit({}, *this);
     }
     struct Frame {
@@ -463,7 +534,7 @@ void Kareha::EachValueNode(
             address.push_back('/');
         }
         address += entry.name;
-        if (child.haveFile_) {
+        if (child.HaveFile()) {
             visit(address, child);
         }
         if (!child.children_.empty()) {
@@ -473,8 +544,10 @@ void Kareha::EachValueNode(
 }
 
 void Kareha::clearNode() {
-    value_ = Integer{};
-    haveFile_ = false;
+    value_ = std::monostate{};
+    if (!children_.empty() && lineage_ != nullptr) {
+        lineage_->bump();
+    }
     releaseChildren(std::move(children_));
     Comment.clear();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "etc/drevak/childmap.h"
+#include "etc/drevak/lineage.h"
 #include "etc/drevak/types.h"
 
 namespace drevak {
@@ -32,15 +33,20 @@ private:
 };
 
 // A node: an optional typed value (its "file"), named children and a comment.
-// A node knows neither its name nor its parent.
+// A node knows neither its name nor its parent, only the lineage of its tree.
 class Kareha {
 public:
-    using Value = std::variant<Integer, std::vector<Integer>, StoredReal, std::vector<real>,
-                               std::string, std::vector<std::string>, Binary, std::vector<Binary>>;
+    // No value is an alternative rather than a flag beside the variant, which leaves room for
+    // the lineage without growing the node; it comes last so the others keep the type order.
+    using Value =
+        std::variant<Integer, std::vector<Integer>, StoredReal, std::vector<real>, std::string,
+                     std::vector<std::string>, Binary, std::vector<Binary>, std::monostate>;
 
     Kareha();
-    Kareha(Kareha&&) noexcept;
-    Kareha& operator=(Kareha&&) noexcept;
+    // A move moves the generation of the tree the children come from on (a view over the
+    // moved-from node would read it emptied); moving over a node removes its old children.
+    Kareha(Kareha&&);
+    Kareha& operator=(Kareha&&);
     Kareha(const Kareha&) = delete;
     Kareha& operator=(const Kareha&) = delete;
     // Tears the subtree down without recursion: documents may be arbitrarily deep.
@@ -63,7 +69,7 @@ public:
 
     void ExceptionHaveFile() const;
     void ExceptionTSV() const;
-    bool HaveFile() const noexcept { return haveFile_; }
+    bool HaveFile() const noexcept { return !std::holds_alternative<std::monostate>(value_); }
     void DeleteFile();
     HAGATA FileType() const;
     bool FileIsTSV() const;
@@ -79,12 +85,15 @@ public:
     const Binary& GetBinary() const;
     const std::vector<Binary>& GetBinaries() const;
 
+    // Removing a child moves the tree's generation on; adding one does not.
     void RemoveChild(std::string_view name);
     std::size_t ChildCount() const noexcept;
     void EachChild(const std::function<void(const std::string&, Drevak&)>& visit);
     void EachChild(const std::function<void(const std::string&, const Drevak&)>& visit) const;
     std::vector<std::string> ChildNames() const;
     std::vector<Drevak*> Children();
+    // The raw table: what is put in through it skips the name check and keeps a lineage of
+    // its own, so a watch over an ancestor does not see removals below it.
     ChildMap& ChildTable();
     const ChildMap& ChildTable() const;
     std::unique_ptr<Drevak> Dup(bool deep) const;
@@ -92,6 +101,8 @@ public:
     bool HaveChild(std::string_view name) const;
     Drevak& GetChild(std::string_view name);
     const Drevak& GetChild(std::string_view name) const;
+    // A node that was the root of a tree brings its nodes into this tree: watches taken over
+    // them before go stale, as nothing keeps their old lineage up to date any more.
     bool AddChild(std::unique_ptr<Drevak> node, std::string_view name);
     // Takes the named child, creating an empty one when missing; the name must be valid.
     Drevak& childOrNew(std::string_view name);
@@ -107,6 +118,10 @@ public:
     void EachValueNode(
         const std::function<void(std::string_view address, const Kareha& node)>& visit) const;
 
+    // The lineage of the node's tree, made (owned by this node) when the node has none: then
+    // it is the root of a tree that has had no children, or an entry of the raw table.
+    Lineage& lineage() { return lineage_ != nullptr ? *lineage_ : newLineage(); }
+
 protected:
     void clearNode();
 
@@ -114,9 +129,17 @@ private:
     template <typename T> const T& get(HAGATA wanted) const;
     template <typename T> const T& store(T value);
     static void releaseChildren(ChildMap children) noexcept;
+    bool ownsLineage() const noexcept { return lineage_ != nullptr && lineage_->root() == this; }
+    Lineage& newLineage();
+    Drevak& attach(std::string_view name, std::unique_ptr<Drevak> node);
+    void takeChildren(Kareha& other);
+    // Gives the descendants that share from the lineage to instead; a node with a lineage of
+    // its own keeps it for itself and its subtree.
+    void repoint(const Lineage* from, Lineage* to);
 
-    Value value_;
-    bool haveFile_ = false;
+    Value value_ = std::monostate{};
+    // Shared by every node of the tree and owned by its root; null until the tree needs one.
+    Lineage* lineage_ = nullptr;
     ChildMap children_;
 };
 

@@ -1,6 +1,7 @@
 #include "file/items/groupbase.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "etc/drevak/convert.h"
 #include "system/tavrinerrors.h"
@@ -21,7 +22,7 @@ const std::vector<std::string>& listOf(const drevak::Drevak* node) {
 
 } // namespace
 
-GroupBase::GroupBase(drevak::Drevak& node) : Data(1) {
+GroupBase::GroupBase(drevak::Drevak& node, std::string name) : Data(1), name_(std::move(name)) {
     bind(0, node);
     if (!holdsList(node)) {
         node = std::vector<std::string>{};
@@ -79,6 +80,10 @@ std::vector<std::string> GroupBase::childNames(std::size_t index) const {
 
 std::vector<std::string> GroupBase::childNames(std::string_view name) const {
     return entriesOf(name);
+}
+
+void GroupBase::raiseGone() const {
+    throw system::GroupDataError("group \"" + name_ + "\" no longer exists");
 }
 
 drevak::Drevak* GroupBase::listedChild(std::string_view name) {

@@ -40,16 +40,22 @@ public:
     std::vector<std::string> childNames(std::string_view name) const;
 
 protected:
-    // A node whose value is missing or not a string list gets the empty list.
-    explicit GroupBase(drevak::Drevak& node);
+    // The view over the group called name (named in its errors). A node whose value is
+    // missing or not a string list gets the empty list.
+    GroupBase(drevak::Drevak& node, std::string name);
 
     // The child, created empty when the name is listed but has no node; null otherwise.
     drevak::Drevak* listedChild(std::string_view name);
+
+    // GroupDataError "group "<name>" no longer exists".
+    [[noreturn]] void raiseGone() const override;
 
 private:
     const std::vector<std::string>& entries() const;
     const std::vector<std::string>& entriesAt(std::size_t index) const;
     const std::vector<std::string>& entriesOf(std::string_view name) const;
+
+    std::string name_;
 };
 
 } // namespace tavrin::file

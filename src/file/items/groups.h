@@ -15,7 +15,7 @@ class Main;
 // item IDs.
 class Sub final : public GroupBase {
 public:
-    Sub(Main& parent, drevak::Drevak& node);
+    Sub(Main& parent, std::string name, drevak::Drevak& node);
 
     Main& parent() const noexcept { return *parent_; }
     // Whether the sub group exists and lists at least one item.

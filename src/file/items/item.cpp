@@ -134,6 +134,15 @@ Item::Item(std::string id, Drevak& items) : Data(ITEM_COUNT), id_(checkedId(id))
     }
 }
 
+drevak::Drevak& Item::items() const {
+    checkCurrent();
+    return *items_;
+}
+
+void Item::raiseGone() const {
+    throw system::ItemError("item \"" + id_ + "\" no longer exists");
+}
+
 std::unique_ptr<Item> Item::clone() const {
     return std::unique_ptr<Item>(new Item(*this));
 }

@@ -52,7 +52,7 @@ public:
     virtual std::unique_ptr<Item> clone() const;
 
     // The items document's "Item" node, which other items are looked up in.
-    drevak::Drevak& items() const noexcept { return *items_; }
+    drevak::Drevak& items() const;
 
     virtual TYPE type() const;
     virtual std::string id() const;
@@ -126,6 +126,9 @@ public:
 protected:
     Item(const Item&) = default;
     Item& operator=(const Item&) = default;
+
+    // ItemError "item "<ID>" no longer exists".
+    [[noreturn]] void raiseGone() const override;
 
 private:
     drevak::Drevak& itemNode() const { return field(0); }

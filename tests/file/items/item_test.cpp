@@ -1,6 +1,8 @@
 #include "file/items/item.h"
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -311,6 +313,52 @@ TEST(ItemEqualityTest, ItemsAreEqualByIdAlone) {
     EXPECT_TRUE(a == Item("a", items));
     EXPECT_FALSE(a == b);
     EXPECT_TRUE(*a.clone() == a);
+}
+
+struct Going {
+    std::string_view how;
+    void (*go)(std::unique_ptr<drevak::DvkDocument>& document);
+};
+
+std::string errorOf(const std::function<void()>& use) {
+    try {
+        use();
+    } catch (const system::ItemError& gone) {
+        return gone.message();
+    }
+    return "(nothing raised)";
+}
+
+// The item dialog deletes items and a rebuilt application drops its documents while views
+// may still be held. New items and new history values leave the views working; once their
+// item is gone they raise instead of reading freed nodes (which AddressSanitizer would see
+// in the native run).
+TEST(ItemGoneTest, AViewRaisesItsItemErrorOnceTheItemOrItsDocumentIsGone) {
+    const Going goings[] = {
+        {"item deleted", [](auto& d) { d->GetChild("Item").RemoveChild("edit"); }},
+        {"document destroyed", [](auto& d) { d.reset(); }},
+    };
+    for (const Going& going : goings) {
+        auto document = std::make_unique<drevak::DvkDocument>(itemsDocument({"Item/edit\\Editor"}));
+        Item item("edit", document->GetChild("Item"));
+        const std::unique_ptr<Item> copy = item.clone();
+        document->GetChild("Item").childOrNew("added") = std::string("Added");
+        const Item added("added", document->GetChild("Item"));
+        item.setHistoryOptions({"-x"});
+        EXPECT_EQ(copy->description(), "Editor(edit)[n]") << going.how;
+
+        going.go(document);
+        const std::function<void()> uses[] = {
+            [&] { (void)item.name(); },
+            [&] { item.setUseCount(1); },
+            [&] { (void)item.items(); },
+            [&] { (void)copy->description(); },
+        };
+        for (const auto& use : uses) {
+            EXPECT_EQ(errorOf(use), "item \"edit\" no longer exists") << going.how;
+        }
+        EXPECT_EQ(item.id(), "edit") << "the view keeps its own copy of the ID";
+    }
 }
 
 } // namespace

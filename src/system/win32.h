@@ -14,3 +14,6 @@
 
 // A layout rule kind is named ABSOLUTE; the GDI macro of that name is never used.
 #undef ABSOLUTE
+
+// A key is named DELETE; the access-right macro of that name is never used.
+#undef DELETE

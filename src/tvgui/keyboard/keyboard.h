@@ -1,11 +1,33 @@
 #pragma once
 
+#include <concepts>
 #include <cstdint>
+
+#include "tvgui/keyboard/key.h"
 
 namespace tavrin::tvgui {
 
 // The modifier flags of a registered hot key, as the system numbers them.
 enum class MOD : std::uint8_t { NONE = 0, ALT = 0x1, CONTROL = 0x2, SHIFT = 0x4, WIN = 0x8 };
+
+// The modifier flags of the key-combination control. Shift and Alt sit the other way round
+// from MOD, and EXT marks an extended key rather than a key held down.
+enum class HOTKEY : std::uint8_t { NONE = 0, SHIFT = 0x1, CONTROL = 0x2, ALT = 0x4, EXT = 0x8 };
+
+template <typename Flags>
+concept ModifierFlags = std::same_as<Flags, MOD> || std::same_as<Flags, HOTKEY>;
+
+template <ModifierFlags Flags> constexpr Flags operator|(Flags left, Flags right) noexcept {
+    return static_cast<Flags>(static_cast<std::uint8_t>(left) | static_cast<std::uint8_t>(right));
+}
+
+template <ModifierFlags Flags> constexpr Flags operator&(Flags left, Flags right) noexcept {
+    return static_cast<Flags>(static_cast<std::uint8_t>(left) & static_cast<std::uint8_t>(right));
+}
+
+template <ModifierFlags Flags> constexpr bool hasFlag(Flags flags, Flags flag) noexcept {
+    return (flags & flag) == flag;
+}
 
 // The bit fields of a key message's lParam.
 struct KEYDATA {

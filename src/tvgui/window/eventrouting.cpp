@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include <optional>
+
 #include "shell/dropfile.h"
 #include "system/log.h"
 #include "system/scopeguard.h"
@@ -296,11 +298,9 @@ LRESULT EventRouting::dispatch(TvGui& gui, TvGuiEvent& events, HWND hwnd, UINT m
         }
         return 0;
     }
-    case WM_DROPFILES: {
-        shell::DropFile dropped(reinterpret_cast<HDROP>(wParam), true);
-        events.OnDropFiles(dropped);
+    case WM_DROPFILES:
+        dropFiles(events, reinterpret_cast<HDROP>(wParam));
         return 0;
-    }
     case WM_PAINT:
         return paint(gui, events, hwnd, lParam);
     case WM_PRINTCLIENT: {
@@ -353,6 +353,19 @@ LRESULT EventRouting::mouseMove(TvGui& gui, TvGuiEvent& events, WPARAM wParam, L
     }
     events.OnMouseMove(key, xOf(lParam), yOf(lParam));
     return 0;
+}
+
+void EventRouting::dropFiles(TvGuiEvent& events, HDROP drop) {
+    std::optional<shell::DropFile> dropped;
+    try {
+        dropped.emplace(drop, true);
+    } catch (const system::DropFileException& unreadable) {
+        // A drop on the caption or frame, or one whose paths cannot be read, is the user's
+        // gesture and no fault: the drop is finished already and nothing else happens.
+        system::WriteLog([&] { return std::string("WM_DROPFILES: ") + unreadable.what(); });
+        return;
+    }
+    events.OnDropFiles(*dropped);
 }
 
 LRESULT EventRouting::childEvent(TvGui& gui, TvGuiEvent& events, HWND hwnd, WPARAM wParam,

@@ -2,6 +2,8 @@
 
 #include "system/win32.h"
 
+#include <shellapi.h>
+
 namespace tavrin::tvgui {
 
 class TvGui;
@@ -27,6 +29,7 @@ private:
     static LRESULT byDefault(TvGuiEvent& events, HWND hwnd, UINT message, WPARAM wParam,
                              LPARAM lParam);
     static LRESULT mouseMove(TvGui& gui, TvGuiEvent& events, WPARAM wParam, LPARAM lParam);
+    static void dropFiles(TvGuiEvent& events, HDROP drop);
     static LRESULT childEvent(TvGui& gui, TvGuiEvent& events, HWND hwnd, WPARAM wParam,
                               LPARAM lParam);
     static LRESULT paint(TvGui& gui, TvGuiEvent& events, HWND hwnd, LPARAM lParam);

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 
+#include "logfiles.h"
 #include "system/tavrinerrors.h"
 #include "testwindow.h"
 #include "tvgui/layout/layout.h"
@@ -374,12 +375,17 @@ TEST_F(Routing, DroppedFilesAreReadAndTheDropIsFinished) {
     send(WM_DROPFILES, reinterpret_cast<WPARAM>(drop));
     EXPECT_THAT(window.calls, ElementsAre("OnDropFiles C:\\資料\\一覧.txt"));
     EXPECT_EQ(GlobalFlags(drop), static_cast<UINT>(GMEM_INVALID_HANDLE));
+}
 
+TEST_F(Routing, ADropOnTheCaptionIsFinishedAndLoggedWithoutEndingAnything) {
+    systemtest::TestLog log;
     HGLOBAL outside = dropOf(L"C:\\a.txt", true);
     send(WM_DROPFILES, reinterpret_cast<WPARAM>(outside));
     EXPECT_THAT(window.calls, IsEmpty());
-    EXPECT_THROW(rethrowPendingException(), system::DropFileException);
+    EXPECT_NO_THROW(rethrowPendingException());
     EXPECT_EQ(GlobalFlags(outside), static_cast<UINT>(GMEM_INVALID_HANDLE));
+    EXPECT_THAT(systemtest::logMessages(log.end()),
+                ElementsAre(testing::HasSubstr("座標取得失敗")));
 }
 
 } // namespace

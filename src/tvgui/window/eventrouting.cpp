@@ -462,7 +462,8 @@ LRESULT EventRouting::nonClientButton(TvGuiEvent& events, HWND hwnd, UINT messag
                                       LPARAM lParam) {
     const ButtonMessage& button = *findButton(nonClientButtons, message);
     const ButtonHandlers<HT>& handlers = nonClientHandlers(button.button);
-    const auto area = static_cast<HT>(wParam);
+    // The extra buttons carry which button it was in the high word.
+    const auto area = static_cast<HT>(LOWORD(wParam));
     const int x = xOf(lParam);
     const int y = yOf(lParam);
     bool handled = false;

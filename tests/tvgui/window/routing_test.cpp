@@ -116,6 +116,25 @@ TEST_F(Routing, NonClientPressAndReleaseFollowTheSameClickRule) {
                             "OnNonClientMouseLeftUp(2,61,55)"));
 }
 
+TEST_F(Routing, NonClientExtraButtonsGetTheHitTestCodeWithoutTheButtonNumber) {
+    struct Case {
+        WPARAM button;
+        HT area;
+    };
+    for (const Case& c : {Case{XBUTTON1, HT::CAPTION}, Case{XBUTTON2, HT::CLOSE}}) {
+        const WPARAM wParam = MAKEWPARAM(static_cast<WORD>(c.area), c.button);
+        const std::string area = std::to_string(static_cast<int>(c.area));
+        send(WM_NCXBUTTONDOWN, wParam, at(60, 55));
+        sendKeepingCalls(WM_NCXBUTTONUP, wParam, at(60, 55));
+        sendKeepingCalls(WM_NCXBUTTONDBLCLK, wParam, at(60, 55));
+        EXPECT_THAT(window.calls,
+                    ElementsAre("OnNonClientMouseOtherButtonDown(" + area + ",60,55)",
+                                "OnNonClientMouseOtherButtonClick(" + area + ",60,55)",
+                                "OnNonClientMouseOtherButtonUp(" + area + ",60,55)",
+                                "OnNonClientMouseOtherButtonDoubleClick(" + area + ",60,55)"));
+    }
+}
+
 TEST_F(Routing, TheFirstMoveStartsHoverTrackingAndALeaveEndsIt) {
     send(WM_MOUSEMOVE, 0, at(1, 2));
     sendKeepingCalls(WM_MOUSEMOVE, 0, at(3, 4));

@@ -103,6 +103,26 @@ bool RecordingWindow::OnNonClientMouseLeftClick(HT area, int x, int y) {
     return handled;
 }
 
+bool RecordingWindow::OnNonClientMouseOtherButtonDown(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseOtherButtonDown", static_cast<int>(area), x, y));
+    return handled;
+}
+
+bool RecordingWindow::OnNonClientMouseOtherButtonUp(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseOtherButtonUp", static_cast<int>(area), x, y));
+    return handled;
+}
+
+bool RecordingWindow::OnNonClientMouseOtherButtonClick(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseOtherButtonClick", static_cast<int>(area), x, y));
+    return handled;
+}
+
+bool RecordingWindow::OnNonClientMouseOtherButtonDoubleClick(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseOtherButtonDoubleClick", static_cast<int>(area), x, y));
+    return handled;
+}
+
 void RecordingWindow::OnScroll(DIRECTION direction, SCROLL code, int position, TvGui* bar) {
     calls.push_back(
         call("OnScroll", static_cast<int>(direction), static_cast<int>(code), position) + " bar " +

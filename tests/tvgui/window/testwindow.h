@@ -41,6 +41,10 @@ public:
     bool OnNonClientMouseLeftDown(HT area, int x, int y) override;
     bool OnNonClientMouseLeftUp(HT area, int x, int y) override;
     bool OnNonClientMouseLeftClick(HT area, int x, int y) override;
+    bool OnNonClientMouseOtherButtonDown(HT area, int x, int y) override;
+    bool OnNonClientMouseOtherButtonUp(HT area, int x, int y) override;
+    bool OnNonClientMouseOtherButtonClick(HT area, int x, int y) override;
+    bool OnNonClientMouseOtherButtonDoubleClick(HT area, int x, int y) override;
     void OnScroll(DIRECTION direction, SCROLL code, int position, TvGui* bar) override;
     void OnMouseMove(MOUSE_KEY key, int x, int y) override;
     void OnMouseEnter(MOUSE_KEY key, int x, int y) override;

@@ -272,15 +272,14 @@ std::vector<TvGui*> TvGui::children() const {
 }
 
 std::shared_ptr<TvGui> TvGui::parent() const {
-    return guiFromHandle(GetParent(hwnd_));
+    // GetParent would give the owner of an owned window; a top-level window's true parent is
+    // the desktop window, which no caller means by a parent.
+    HWND above = GetAncestor(hwnd_, GA_PARENT);
+    return above != GetDesktopWindow() ? guiFromHandle(above) : nullptr;
 }
 
 std::shared_ptr<TvGui> TvGui::root() const {
-    HWND top = hwnd_;
-    while (HWND above = GetParent(top)) {
-        top = above;
-    }
-    return std::make_shared<OtherGui>(top);
+    return std::make_shared<OtherGui>(GetAncestor(hwnd_, GA_ROOT));
 }
 
 bool TvGui::screenToClient(POINT& point) const {

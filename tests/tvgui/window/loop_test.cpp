@@ -203,6 +203,16 @@ TEST(DialogPanes, ADialogMadeAChildIsEmbeddedInItsOwnerWithoutCaption) {
     EXPECT_FALSE(pane.caption());
     EXPECT_EQ(GetParent(pane.hwnd()), main.hwnd());
     EXPECT_TRUE(main.isChild(pane));
+
+    // Sizing a pane keeps it where it is in its parent.
+    main.move(100, 80, 400, 300, true);
+    pane.move(10, 20, 150, 90, true);
+    ASSERT_TRUE(pane.setClientSize(120, 60));
+    RECT placed = pane.windowRect();
+    MapWindowPoints(nullptr, main.hwnd(), reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_EQ(placed.left, 10);
+    EXPECT_EQ(placed.top, 20);
+    EXPECT_EQ(pane.clientSize().cx, 120);
 }
 
 TEST(ModelessDialog, KeyboardNavigationFollowsTheActivationState) {

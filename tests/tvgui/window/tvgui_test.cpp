@@ -76,8 +76,15 @@ TEST(WindowLookup, FindingATopLevelWindowByClassAndTitle) {
 
 TEST(WindowLookup, ParentOfATopLevelWindowIsNullAndRootOfAControlIsItsWindow) {
     RecordingWindow window;
+    RecordingWindow owned(&window);
     ButtonControl button(window, ITEM_ID{4});
-    EXPECT_EQ(window.parent(), nullptr);
+    // An owned window is top-level too: its owner is neither its parent nor its root.
+    for (const RecordingWindow* top : {&window, &owned}) {
+        EXPECT_EQ(top->parent(), nullptr);
+        const auto root = top->root();
+        ASSERT_NE(root, nullptr);
+        EXPECT_EQ(root->hwnd(), top->hwnd());
+    }
     EXPECT_EQ(button.parent().get(), &window);
     const auto root = button.root();
     ASSERT_NE(root, nullptr);

@@ -320,15 +320,18 @@ bool TvGui::setPosition(AFTER after, int x, int y, int cx, int cy, SWP flags) {
 }
 
 bool TvGui::refreshFrame(AFTER after) {
-    return setPosition(after, 0, 0, 0, 0, static_cast<SWP>(0x227));
+    return setPosition(after, 0, 0, 0, 0,
+                       SWP::NOSIZE | SWP::NOMOVE | SWP::NOACTIVATE | SWP::FRAMECHANGED |
+                           SWP::NOOWNERZORDER);
 }
 
 bool TvGui::topMost(bool on) {
-    return setPosition(on ? AFTER::TOPMOST : AFTER::NOTOPMOST, 0, 0, 0, 0, static_cast<SWP>(0x13));
+    return setPosition(on ? AFTER::TOPMOST : AFTER::NOTOPMOST, 0, 0, 0, 0,
+                       SWP::NOSIZE | SWP::NOMOVE | SWP::NOACTIVATE);
 }
 
 bool TvGui::location(int x, int y) {
-    return setPosition(AFTER::TOP, x, y, 0, 0, static_cast<SWP>(0x25));
+    return setPosition(AFTER::TOP, x, y, 0, 0, SWP::NOSIZE | SWP::NOZORDER | SWP::NOACTIVATE);
 }
 
 bool TvGui::location(POINT point) {
@@ -336,7 +339,7 @@ bool TvGui::location(POINT point) {
 }
 
 bool TvGui::size(int cx, int cy) {
-    return setPosition(AFTER::TOP, 0, 0, cx, cy, static_cast<SWP>(0x26));
+    return setPosition(AFTER::TOP, 0, 0, cx, cy, SWP::NOMOVE | SWP::NOZORDER | SWP::NOACTIVATE);
 }
 
 bool TvGui::size(SIZE extent) {

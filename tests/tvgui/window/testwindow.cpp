@@ -228,6 +228,7 @@ void RecordingWindow::OnMoving(SIDEFLAG edge, RECT& rect) {
 
 void RecordingWindow::OnPositionChanging(WINDOWPOS& position) {
     calls.push_back(call("OnPositionChanging", position.x, position.y));
+    positionFlags.push_back(position.flags);
 }
 
 bool RecordingWindow::OnMinMax(POINT& maxSize, POINT&, POINT&, POINT& minTrackSize) {

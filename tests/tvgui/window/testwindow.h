@@ -22,6 +22,8 @@ public:
     bool closeAnswer = true;
     LRESULT notifyAnswer = 0;
     OnEraseBackGroundDg eraser;
+    // The flags of every position change, in order.
+    std::vector<UINT> positionFlags;
     // Runs inside OnOtherEvent for the message given, when set.
     UINT hookedMessage = 0;
     std::function<void()> hook;

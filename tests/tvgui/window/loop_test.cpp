@@ -58,6 +58,15 @@ public:
         creationInfo().height = 160;
         createWindow();
     }
+
+    // Runs first when the window is being destroyed, when set.
+    std::function<void()> destroying;
+    void OnDestroy() override {
+        if (destroying) {
+            destroying();
+        }
+        Scripted::OnDestroy();
+    }
 };
 
 class TestModeless final : public Scripted<ModelessDialog> {
@@ -168,6 +177,31 @@ TEST(MessageLoop, AnExceptionInAModalDialogLeavesTheOwnerEnabled) {
     post(dialog, WM_USER + 5);
     EXPECT_THROW(dialog.showModal(), system::InputException);
     EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
+}
+
+TEST(MessageLoop, HoweverAModalDialogGoesItsOwnerIsEnabledBeforeItsWindowIsDestroyed) {
+    struct Case {
+        const char* name;
+        std::function<void(TestModal&)> close;
+    };
+    const Case cases[] = {
+        {"destroy", [](TestModal& dialog) { dialog.destroy(); }},
+        {"close", [](TestModal& dialog) { post(dialog, WM_CLOSE); }},
+        {"escape",
+         [](TestModal& dialog) { PostMessageW(dialog.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0x00010001); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LoopGuard guard;
+        TestMain main;
+        TestModal dialog(&main);
+        std::vector<bool> ownerEnabled;
+        dialog.destroying = [&] { ownerEnabled.push_back(main.isEnabled()); };
+        dialog.actions[WM_USER + 2] = [&] { c.close(dialog); };
+        post(dialog, WM_USER + 2);
+        EXPECT_EQ(dialog.showModal(), 0);
+        EXPECT_THAT(ownerEnabled, ElementsAre(true));
+    }
 }
 
 TEST(DialogKeys, EnterClicksTheDefaultButtonAndEscapeClosesTheDialog) {

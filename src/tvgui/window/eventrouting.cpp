@@ -161,8 +161,9 @@ LRESULT EventRouting::route(TvGui& gui, TvGuiEvent& events, HWND hwnd, UINT mess
 
 LRESULT EventRouting::byDefault(TvGuiEvent& events, HWND hwnd, UINT message, WPARAM wParam,
                                 LPARAM lParam) {
-    if (events.OnOtherEvent(message, wParam, lParam)) {
-        return 0;
+    LRESULT result = message == WM_QUERYENDSESSION ? TRUE : 0;
+    if (events.OnOtherEvent(message, wParam, lParam, result)) {
+        return result;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }

@@ -28,12 +28,12 @@ public:
     std::map<UINT, std::function<void()>> actions;
     std::vector<std::string> calls;
 
-    bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam) override {
+    bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         if (const auto action = actions.find(message); action != actions.end()) {
             action->second();
             return true;
         }
-        return Base::OnOtherEvent(message, wParam, lParam);
+        return Base::OnOtherEvent(message, wParam, lParam, result);
     }
     bool OnCommand(ITEM_ID id, MESSAGETYPE type, TvGui&) override {
         calls.push_back("OnCommand(" + std::to_string(static_cast<int>(id)) + "," +

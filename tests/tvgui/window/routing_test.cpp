@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "logfiles.h"
@@ -181,6 +182,27 @@ TEST_F(Routing, AnUnhandledMenuCommandFallsToTheOtherEventHandler) {
     window.handled = false;
     send(WM_COMMAND, MAKEWPARAM(40, 0), 0);
     EXPECT_THAT(window.calls, ElementsAre("OnMenuCommand(40)", "OnOtherEvent(273,40,0)"));
+}
+
+TEST_F(Routing, AnOtherEventHandlerGivesTheAnswerOfMessagesThatNeedOne) {
+    struct Case {
+        UINT message;
+        std::optional<LRESULT> answer;
+        LRESULT result;
+    };
+    const Case cases[] = {
+        {WM_QUERYENDSESSION, std::nullopt, TRUE}, // handled, the session may still end
+        {WM_QUERYENDSESSION, FALSE, FALSE},
+        {WM_GETDLGCODE, DLGC_WANTALLKEYS, DLGC_WANTALLKEYS},
+        {WM_SETCURSOR, TRUE, TRUE},
+        {WM_MOUSEACTIVATE, MA_NOACTIVATE, MA_NOACTIVATE},
+        {WM_CTLCOLORSTATIC, 0x1234, 0x1234},
+        {WM_USER + 9, std::nullopt, 0},
+    };
+    for (const Case& c : cases) {
+        window.otherAnswers = {{c.message, c.answer}};
+        EXPECT_EQ(send(c.message, 0, 0), c.result) << c.message;
+    }
 }
 
 TEST_F(Routing, RefusingToCloseKeepsTheWindowAndAgreeingDestroysAndUnbindsIt) {

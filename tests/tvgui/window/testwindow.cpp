@@ -195,14 +195,21 @@ LRESULT RecordingWindow::OnNotify(NMHDR& header, ITEM_ID id) {
     return notifyAnswer;
 }
 
-bool RecordingWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam) {
+bool RecordingWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == WM_COMMAND || message == WM_NOTIFY || message >= WM_USER) {
         calls.push_back(call("OnOtherEvent", message, wParam, lParam));
     }
     if (hook && message == hookedMessage) {
         hook();
     }
-    return false;
+    const auto answer = otherAnswers.find(message);
+    if (answer == otherAnswers.end()) {
+        return false;
+    }
+    if (answer->second) {
+        result = *answer->second;
+    }
+    return true;
 }
 
 void RecordingWindow::OnChildCreate(TvGui& child) {

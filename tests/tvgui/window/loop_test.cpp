@@ -218,6 +218,26 @@ TEST(DialogKeys, EnterClicksTheDefaultButtonAndEscapeClosesTheDialog) {
     EXPECT_FALSE(dialog.exists());
 }
 
+TEST(DialogKeys, AModelessDialogsKeysGoThroughItsOwnTableInItsOwnersLoop) {
+    LoopGuard guard;
+    TestMain main;
+    TestModeless dialog(&main, DIALOG_ID::EXECUTE);
+    ButtonControl ok(dialog, ITEM_ID{1});
+    dialog.setDefaultButton(&ok);
+    dialog.show(SHOW::SHOW);
+    std::vector<std::string> events;
+    main.actions[WM_USER + 1] = [&] {
+        events.insert(events.end(), dialog.calls.begin(), dialog.calls.end());
+        events.push_back(std::string("dialog open: ") + (dialog.exists() ? "yes" : "no"));
+        main.destroy();
+    };
+    PostMessageW(ok.hwnd(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageW(dialog.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    post(main, WM_USER + 1);
+    EXPECT_EQ(main.run(), 0);
+    EXPECT_THAT(events, ElementsAre("OnCommand(1,0)", "dialog open: no"));
+}
+
 TEST(DialogKeys, EnterWithoutADefaultButtonIsNotHandled) {
     TestMain main;
     TestModal dialog(&main);

@@ -10,6 +10,7 @@
 #include "system/unicode.h"
 #include "tvgui/draw/canvas.h"
 #include "tvgui/draw/font.h"
+#include "tvgui/window/guardedtimer.h"
 #include "tvgui/window/stylepair.h"
 
 namespace tavrin::tvgui {
@@ -114,6 +115,8 @@ void TvGui::unbind() noexcept {
     if (hwnd_ != nullptr &&
         GetWindowLongPtrW(hwnd_, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        // Only the bound object lets go of the window's timers: a passing wrapper leaves them.
+        forgetGuardedTimers(hwnd_);
     }
     hwnd_ = nullptr;
 }
@@ -437,11 +440,18 @@ bool TvGui::unregisterHotKey(HOTKEY_ID id) {
 }
 
 bool TvGui::setTimer(TIMER_ID id, UINT elapse, TIMERPROC procedure) {
-    return SetTimer(hwnd_, static_cast<UINT_PTR>(id), elapse, procedure) != 0;
+    const auto timer = static_cast<UINT_PTR>(id);
+    if (procedure == nullptr) {
+        // WM_TIMER comes through the window procedure, which has its own guard.
+        return SetTimer(hwnd_, timer, elapse, nullptr) != 0;
+    }
+    return setGuardedTimer(hwnd_, timer, elapse, procedure) != 0;
 }
 
 bool TvGui::killTimer(TIMER_ID id) {
-    return KillTimer(hwnd_, static_cast<UINT_PTR>(id)) != FALSE;
+    const bool killed = KillTimer(hwnd_, static_cast<UINT_PTR>(id)) != FALSE;
+    forgetGuardedTimer(hwnd_, static_cast<UINT_PTR>(id));
+    return killed;
 }
 
 void TvGui::acceptFiles(bool on) {

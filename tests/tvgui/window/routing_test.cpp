@@ -319,6 +319,24 @@ TEST_F(Routing, AHandlersExceptionIsKeptForTheLoopNotThrownThroughTheSystem) {
     EXPECT_NO_THROW(rethrowPendingException());
 }
 
+bool timerFired = false;
+
+void CALLBACK failingTimer(HWND, UINT, UINT_PTR, DWORD) {
+    timerFired = true;
+    throw system::TvGuiException("timer failed");
+}
+
+TEST_F(Routing, ATimerProceduresExceptionIsKeptForTheLoopNotThrownThroughTheSystem) {
+    timerFired = false;
+    ASSERT_TRUE(window.setTimer(TIMER_ID{5}, 1, &failingTimer));
+    MSG message{};
+    while (!timerFired && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        EXPECT_NO_THROW(DispatchMessageW(&message));
+    }
+    EXPECT_TRUE(window.killTimer(TIMER_ID{5}));
+    EXPECT_THROW(rethrowPendingException(), system::TvGuiException);
+}
+
 TEST_F(Routing, SizingAndMovingHandlersMayChangeTheRectangleAndPositionChangesGoOnToDefault) {
     RECT rect{10, 20, 500, 400};
     send(WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&rect));

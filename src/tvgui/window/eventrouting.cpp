@@ -129,9 +129,21 @@ TvGui* EventRouting::creationObject(const CREATESTRUCTW& creation) noexcept {
     return candidate != nullptr && TvGui::isLive(candidate) ? candidate : nullptr;
 }
 
-LRESULT EventRouting::create(TvGui& gui, TvGuiEvent& events, HWND hwnd) noexcept {
+bool EventRouting::bind(TvGui& gui, HWND hwnd) noexcept {
     try {
         gui.bind(hwnd);
+        return true;
+    } catch (const std::exception& failure) {
+        system::WriteLog(
+            [&] { return std::string("WM_NCCREATE: ") + system::throwableText(failure); });
+    } catch (...) {
+        system::WriteLog([] { return std::string("WM_NCCREATE: an unknown object was thrown"); });
+    }
+    return false;
+}
+
+LRESULT EventRouting::create(TvGuiEvent& events) noexcept {
+    try {
         events.OnCreate();
         events.OnCreated();
         return 0;
@@ -161,7 +173,8 @@ LRESULT EventRouting::route(TvGui& gui, TvGuiEvent& events, HWND hwnd, UINT mess
 
 LRESULT EventRouting::byDefault(TvGuiEvent& events, HWND hwnd, UINT message, WPARAM wParam,
                                 LPARAM lParam) {
-    LRESULT result = message == WM_QUERYENDSESSION ? TRUE : 0;
+    // A handled WM_NCCREATE must still let the creation go on.
+    LRESULT result = message == WM_QUERYENDSESSION || message == WM_NCCREATE ? TRUE : 0;
     if (events.OnOtherEvent(message, wParam, lParam, result)) {
         return result;
     }
@@ -491,17 +504,24 @@ LRESULT EventRouting::nonClientButton(TvGuiEvent& events, HWND hwnd, UINT messag
 
 template <class Family>
 LRESULT CALLBACK EventLoopFunc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_CREATE) {
+    if (message == WM_NCCREATE) {
+        // Bound at the first message that carries the object, so that the frame's creation
+        // messages reach the handlers too.
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         auto* object = dynamic_cast<Family*>(EventRouting::creationObject(*creation));
         if (object == nullptr) {
             return DefWindowProcW(hwnd, message, wParam, lParam);
         }
-        return EventRouting::create(*object, *object, hwnd);
+        if (!EventRouting::bind(*object, hwnd)) {
+            return FALSE;
+        }
     }
     auto* object = dynamic_cast<Family*>(TvGui::getGuiObject(hwnd));
     if (object == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_CREATE) {
+        return EventRouting::create(*object);
     }
     return EventRouting::route(*object, *object, hwnd, message, wParam, lParam);
 }

@@ -196,7 +196,8 @@ LRESULT RecordingWindow::OnNotify(NMHDR& header, ITEM_ID id) {
 }
 
 bool RecordingWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_COMMAND || message == WM_NOTIFY || message >= WM_USER) {
+    if (message == WM_COMMAND || message == WM_NOTIFY || message == WM_NCCREATE ||
+        message == WM_NCCALCSIZE || message >= WM_USER) {
         calls.push_back(call("OnOtherEvent", message, wParam, lParam));
     }
     if (hook && message == hookedMessage) {

@@ -21,7 +21,9 @@ public:
         creationInfo().height = 100;
         createWindow();
     }
-    bool OnOtherEvent(UINT message, WPARAM, LPARAM) override { return message == WM_USER; }
+    bool OnOtherEvent(UINT message, WPARAM, LPARAM, LRESULT&) override {
+        return message == WM_USER;
+    }
 };
 
 HWND plainWindow() {
@@ -33,8 +35,8 @@ HWND plainWindow() {
         windowClass.lpszClassName = L"PlainBenchWindow";
         return RegisterClassExW(&windowClass);
     }();
-    return CreateWindowExW(WS_EX_TOOLWINDOW, MAKEINTATOM(plainClass), L"", WS_POPUP | WS_CAPTION,
-                           0, 0, 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return CreateWindowExW(WS_EX_TOOLWINDOW, MAKEINTATOM(plainClass), L"", WS_POPUP | WS_CAPTION, 0,
+                           0, 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // Median time of one operation, in microseconds, over rounds of count operations.
@@ -68,16 +70,14 @@ int main() {
 
     BenchWindow toolkit;
     HWND plain = plainWindow();
-    report("send a message", medianMicroseconds(100000, [&] {
-               SendMessageW(toolkit.hwnd(), WM_USER, 0, 0);
-           }),
+    report("send a message",
+           medianMicroseconds(100000, [&] { SendMessageW(toolkit.hwnd(), WM_USER, 0, 0); }),
            medianMicroseconds(100000, [&] { SendMessageW(plain, WM_USER, 0, 0); }));
-    report("send a mouse move", medianMicroseconds(100000, [&] {
-               SendMessageW(toolkit.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-           }),
-           medianMicroseconds(100000, [&] {
-               SendMessageW(plain, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-           }));
+    report("send a mouse move",
+           medianMicroseconds(
+               100000, [&] { SendMessageW(toolkit.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }),
+           medianMicroseconds(100000,
+                              [&] { SendMessageW(plain, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }));
     DestroyWindow(plain);
     return 0;
 }

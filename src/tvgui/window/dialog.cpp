@@ -73,8 +73,12 @@ void ModalDialog::end(int code) {
 
 int ModalDialog::showModal() {
     enableOwner(false);
+    modal_ = true;
     // The owner's own handlers keep their failures: nothing is lost when this one is dropped.
-    const system::ScopeGuard ownerBack([this] { enableOwner(true); });
+    const system::ScopeGuard ownerBack([this] {
+        modal_ = false;
+        enableOwner(true);
+    });
     if (owner() != nullptr && owner()->exists()) {
         center(CENTER::WINDOW, owner());
     } else {
@@ -89,6 +93,13 @@ int ModalDialog::showModal() {
                      button.top + (button.bottom - button.top) / 2);
     }
     return runMessageLoop(*this, dialogId());
+}
+
+bool ModalDialog::destroy() {
+    if (modal_) {
+        enableOwner(true);
+    }
+    return Dialog::destroy();
 }
 
 void ModalDialog::OnDestroy() {

@@ -58,10 +58,16 @@ public:
     // system fails to deliver messages. The owner is enabled again however the loop ends.
     virtual int showModal();
 
+    // While the dialog is modal, its owner is enabled first: the system activates the next
+    // enabled window when the dialog goes, and that must be the owner, not another program.
+    bool destroy() override;
     void OnDestroy() override;
 
 protected:
     using Dialog::Dialog;
+
+private:
+    bool modal_ = false;
 };
 
 // A dialog that lives beside its owner in the owner's message loop; while active, that loop

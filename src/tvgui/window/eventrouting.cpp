@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include <optional>
+
 #include "shell/dropfile.h"
 #include "system/log.h"
 #include "system/scopeguard.h"
@@ -127,9 +129,21 @@ TvGui* EventRouting::creationObject(const CREATESTRUCTW& creation) noexcept {
     return candidate != nullptr && TvGui::isLive(candidate) ? candidate : nullptr;
 }
 
-LRESULT EventRouting::create(TvGui& gui, TvGuiEvent& events, HWND hwnd) noexcept {
+bool EventRouting::bind(TvGui& gui, HWND hwnd) noexcept {
     try {
         gui.bind(hwnd);
+        return true;
+    } catch (const std::exception& failure) {
+        system::WriteLog(
+            [&] { return std::string("WM_NCCREATE: ") + system::throwableText(failure); });
+    } catch (...) {
+        system::WriteLog([] { return std::string("WM_NCCREATE: an unknown object was thrown"); });
+    }
+    return false;
+}
+
+LRESULT EventRouting::create(TvGuiEvent& events) noexcept {
+    try {
         events.OnCreate();
         events.OnCreated();
         return 0;
@@ -159,8 +173,10 @@ LRESULT EventRouting::route(TvGui& gui, TvGuiEvent& events, HWND hwnd, UINT mess
 
 LRESULT EventRouting::byDefault(TvGuiEvent& events, HWND hwnd, UINT message, WPARAM wParam,
                                 LPARAM lParam) {
-    if (events.OnOtherEvent(message, wParam, lParam)) {
-        return 0;
+    // A handled WM_NCCREATE must still let the creation go on.
+    LRESULT result = message == WM_QUERYENDSESSION || message == WM_NCCREATE ? TRUE : 0;
+    if (events.OnOtherEvent(message, wParam, lParam, result)) {
+        return result;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -296,11 +312,9 @@ LRESULT EventRouting::dispatch(TvGui& gui, TvGuiEvent& events, HWND hwnd, UINT m
         }
         return 0;
     }
-    case WM_DROPFILES: {
-        shell::DropFile dropped(reinterpret_cast<HDROP>(wParam), true);
-        events.OnDropFiles(dropped);
+    case WM_DROPFILES:
+        dropFiles(events, reinterpret_cast<HDROP>(wParam));
         return 0;
-    }
     case WM_PAINT:
         return paint(gui, events, hwnd, lParam);
     case WM_PRINTCLIENT: {
@@ -353,6 +367,19 @@ LRESULT EventRouting::mouseMove(TvGui& gui, TvGuiEvent& events, WPARAM wParam, L
     }
     events.OnMouseMove(key, xOf(lParam), yOf(lParam));
     return 0;
+}
+
+void EventRouting::dropFiles(TvGuiEvent& events, HDROP drop) {
+    std::optional<shell::DropFile> dropped;
+    try {
+        dropped.emplace(drop, true);
+    } catch (const system::DropFileException& unreadable) {
+        // A drop on the caption or frame, or one whose paths cannot be read, is the user's
+        // gesture and no fault: the drop is finished already and nothing else happens.
+        system::WriteLog([&] { return std::string("WM_DROPFILES: ") + unreadable.what(); });
+        return;
+    }
+    events.OnDropFiles(*dropped);
 }
 
 LRESULT EventRouting::childEvent(TvGui& gui, TvGuiEvent& events, HWND hwnd, WPARAM wParam,
@@ -449,7 +476,8 @@ LRESULT EventRouting::nonClientButton(TvGuiEvent& events, HWND hwnd, UINT messag
                                       LPARAM lParam) {
     const ButtonMessage& button = *findButton(nonClientButtons, message);
     const ButtonHandlers<HT>& handlers = nonClientHandlers(button.button);
-    const auto area = static_cast<HT>(wParam);
+    // The extra buttons carry which button it was in the high word.
+    const auto area = static_cast<HT>(LOWORD(wParam));
     const int x = xOf(lParam);
     const int y = yOf(lParam);
     bool handled = false;
@@ -476,17 +504,24 @@ LRESULT EventRouting::nonClientButton(TvGuiEvent& events, HWND hwnd, UINT messag
 
 template <class Family>
 LRESULT CALLBACK EventLoopFunc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_CREATE) {
+    if (message == WM_NCCREATE) {
+        // Bound at the first message that carries the object, so that the frame's creation
+        // messages reach the handlers too.
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         auto* object = dynamic_cast<Family*>(EventRouting::creationObject(*creation));
         if (object == nullptr) {
             return DefWindowProcW(hwnd, message, wParam, lParam);
         }
-        return EventRouting::create(*object, *object, hwnd);
+        if (!EventRouting::bind(*object, hwnd)) {
+            return FALSE;
+        }
     }
     auto* object = dynamic_cast<Family*>(TvGui::getGuiObject(hwnd));
     if (object == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_CREATE) {
+        return EventRouting::create(*object);
     }
     return EventRouting::route(*object, *object, hwnd, message, wParam, lParam);
 }

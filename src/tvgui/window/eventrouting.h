@@ -2,6 +2,8 @@
 
 #include "system/win32.h"
 
+#include <shellapi.h>
+
 namespace tavrin::tvgui {
 
 class TvGui;
@@ -14,9 +16,12 @@ public:
     // The object a window of the toolkit is created for: the creation parameter when it is a
     // live toolkit object, else null.
     static TvGui* creationObject(const CREATESTRUCTW& creation) noexcept;
-    // WM_CREATE: binds the object handed over as the creation parameter, then runs the
-    // creation handlers. A handler's exception is logged and fails the creation (-1).
-    static LRESULT create(TvGui& gui, TvGuiEvent& events, HWND hwnd) noexcept;
+    // WM_NCCREATE: binds the object handed over as the creation parameter; a failure is
+    // logged and fails the creation (false).
+    static bool bind(TvGui& gui, HWND hwnd) noexcept;
+    // WM_CREATE: runs the creation handlers. A handler's exception is logged and fails the
+    // creation (-1).
+    static LRESULT create(TvGuiEvent& events) noexcept;
     // Every other message. A handler's exception is kept for the message loop.
     static LRESULT route(TvGui& gui, TvGuiEvent& events, HWND hwnd, UINT message, WPARAM wParam,
                          LPARAM lParam) noexcept;
@@ -27,6 +32,7 @@ private:
     static LRESULT byDefault(TvGuiEvent& events, HWND hwnd, UINT message, WPARAM wParam,
                              LPARAM lParam);
     static LRESULT mouseMove(TvGui& gui, TvGuiEvent& events, WPARAM wParam, LPARAM lParam);
+    static void dropFiles(TvGuiEvent& events, HDROP drop);
     static LRESULT childEvent(TvGui& gui, TvGuiEvent& events, HWND hwnd, WPARAM wParam,
                               LPARAM lParam);
     static LRESULT paint(TvGui& gui, TvGuiEvent& events, HWND hwnd, LPARAM lParam);

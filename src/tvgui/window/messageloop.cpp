@@ -20,8 +20,11 @@ thread_local std::unordered_map<const TvGui*, AcceleratorEntry> accelerators;
 thread_local std::unordered_map<DIALOG_ID, HWND> modelessDialogs;
 thread_local bool applicationQuitting = false;
 
+// Keys go through the table of the top-level window they are addressed to: a modeless
+// dialog's keys in its owner's loop through the dialog's table, not the owner's.
 bool translatedByAccelerator(const TvGui& owner, MSG& message) {
-    const auto entry = accelerators.find(&owner);
+    HWND top = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : owner.hwnd();
+    const auto entry = accelerators.find(TvGui::getGuiObject(top));
     return entry != accelerators.end() &&
            TranslateAcceleratorW(entry->second.window, entry->second.accelerator->get(),
                                  &message) != 0;

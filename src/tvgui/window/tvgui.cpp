@@ -10,6 +10,7 @@
 #include "system/unicode.h"
 #include "tvgui/draw/canvas.h"
 #include "tvgui/draw/font.h"
+#include "tvgui/window/guardedtimer.h"
 #include "tvgui/window/stylepair.h"
 
 namespace tavrin::tvgui {
@@ -114,6 +115,8 @@ void TvGui::unbind() noexcept {
     if (hwnd_ != nullptr &&
         GetWindowLongPtrW(hwnd_, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        // Only the bound object lets go of the window's timers: a passing wrapper leaves them.
+        forgetGuardedTimers(hwnd_);
     }
     hwnd_ = nullptr;
 }
@@ -272,15 +275,14 @@ std::vector<TvGui*> TvGui::children() const {
 }
 
 std::shared_ptr<TvGui> TvGui::parent() const {
-    return guiFromHandle(GetParent(hwnd_));
+    // GetParent would give the owner of an owned window; a top-level window's true parent is
+    // the desktop window, which no caller means by a parent.
+    HWND above = GetAncestor(hwnd_, GA_PARENT);
+    return above != GetDesktopWindow() ? guiFromHandle(above) : nullptr;
 }
 
 std::shared_ptr<TvGui> TvGui::root() const {
-    HWND top = hwnd_;
-    while (HWND above = GetParent(top)) {
-        top = above;
-    }
-    return std::make_shared<OtherGui>(top);
+    return std::make_shared<OtherGui>(GetAncestor(hwnd_, GA_ROOT));
 }
 
 bool TvGui::screenToClient(POINT& point) const {
@@ -321,15 +323,18 @@ bool TvGui::setPosition(AFTER after, int x, int y, int cx, int cy, SWP flags) {
 }
 
 bool TvGui::refreshFrame(AFTER after) {
-    return setPosition(after, 0, 0, 0, 0, static_cast<SWP>(0x227));
+    return setPosition(after, 0, 0, 0, 0,
+                       SWP::NOSIZE | SWP::NOMOVE | SWP::NOACTIVATE | SWP::FRAMECHANGED |
+                           SWP::NOOWNERZORDER);
 }
 
 bool TvGui::topMost(bool on) {
-    return setPosition(on ? AFTER::TOPMOST : AFTER::NOTOPMOST, 0, 0, 0, 0, static_cast<SWP>(0x13));
+    return setPosition(on ? AFTER::TOPMOST : AFTER::NOTOPMOST, 0, 0, 0, 0,
+                       SWP::NOSIZE | SWP::NOMOVE | SWP::NOACTIVATE);
 }
 
 bool TvGui::location(int x, int y) {
-    return setPosition(AFTER::TOP, x, y, 0, 0, static_cast<SWP>(0x25));
+    return setPosition(AFTER::TOP, x, y, 0, 0, SWP::NOSIZE | SWP::NOZORDER | SWP::NOACTIVATE);
 }
 
 bool TvGui::location(POINT point) {
@@ -337,7 +342,7 @@ bool TvGui::location(POINT point) {
 }
 
 bool TvGui::size(int cx, int cy) {
-    return setPosition(AFTER::TOP, 0, 0, cx, cy, static_cast<SWP>(0x26));
+    return setPosition(AFTER::TOP, 0, 0, cx, cy, SWP::NOMOVE | SWP::NOZORDER | SWP::NOACTIVATE);
 }
 
 bool TvGui::size(SIZE extent) {
@@ -435,11 +440,18 @@ bool TvGui::unregisterHotKey(HOTKEY_ID id) {
 }
 
 bool TvGui::setTimer(TIMER_ID id, UINT elapse, TIMERPROC procedure) {
-    return SetTimer(hwnd_, static_cast<UINT_PTR>(id), elapse, procedure) != 0;
+    const auto timer = static_cast<UINT_PTR>(id);
+    if (procedure == nullptr) {
+        // WM_TIMER comes through the window procedure, which has its own guard.
+        return SetTimer(hwnd_, timer, elapse, nullptr) != 0;
+    }
+    return setGuardedTimer(hwnd_, timer, elapse, procedure) != 0;
 }
 
 bool TvGui::killTimer(TIMER_ID id) {
-    return KillTimer(hwnd_, static_cast<UINT_PTR>(id)) != FALSE;
+    const bool killed = KillTimer(hwnd_, static_cast<UINT_PTR>(id)) != FALSE;
+    forgetGuardedTimer(hwnd_, static_cast<UINT_PTR>(id));
+    return killed;
 }
 
 void TvGui::acceptFiles(bool on) {

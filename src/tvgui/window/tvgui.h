@@ -191,6 +191,10 @@ private:
     std::unique_ptr<LayoutManager> layoutManager_;
 };
 
+constexpr TvGui::SWP operator|(TvGui::SWP left, TvGui::SWP right) {
+    return static_cast<TvGui::SWP>(static_cast<UINT>(left) | static_cast<UINT>(right));
+}
+
 // A wrapper of a window the toolkit did not make: it owns nothing and never destroys it.
 class OtherGui final : public TvGui {
 public:

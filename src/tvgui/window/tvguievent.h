@@ -107,7 +107,12 @@ public:
     virtual void OnTimer(TIMER_ID) {}
     virtual void OnHotKey(HOTKEY_ID, MOD, UINT /*key*/) {}
     virtual LRESULT OnNotify(NMHDR&, ITEM_ID) { return 0; }
-    virtual bool OnOtherEvent(UINT /*message*/, WPARAM, LPARAM) { return false; }
+    // Any message no other handler takes. Answering true handles it with result as its
+    // answer, which comes preset to what a handled message answers (TRUE for
+    // WM_QUERYENDSESSION, so that handling it does not refuse the end of the session; else 0).
+    virtual bool OnOtherEvent(UINT /*message*/, WPARAM, LPARAM, LRESULT& /*result*/) {
+        return false;
+    }
     virtual void OnDisplayChange(int /*bitsPerPixel*/, int /*width*/, int /*height*/) {}
     virtual void OnChildCreate(TvGui& /*child*/) {}
     virtual void OnChildDestroy(TvGui* /*child*/) {}

@@ -93,7 +93,12 @@ bool Window::setClientSize(int width, int height) {
         throw system::WindowException("AdjustWindowRectEx");
     }
     const RECT now = windowRect();
-    return move(now.left, now.top, frame.right - frame.left, frame.bottom - frame.top, true);
+    // A pane is placed in its parent's client coordinates, not the screen's.
+    POINT corner{now.left, now.top};
+    if (HWND above = GetAncestor(hwnd(), GA_PARENT); above != GetDesktopWindow()) {
+        MapWindowPoints(nullptr, above, &corner, 1);
+    }
+    return move(corner.x, corner.y, frame.right - frame.left, frame.bottom - frame.top, true);
 }
 
 bool Window::setClientSize(SIZE extent) {

@@ -28,12 +28,12 @@ public:
     std::map<UINT, std::function<void()>> actions;
     std::vector<std::string> calls;
 
-    bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam) override {
+    bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         if (const auto action = actions.find(message); action != actions.end()) {
             action->second();
             return true;
         }
-        return Base::OnOtherEvent(message, wParam, lParam);
+        return Base::OnOtherEvent(message, wParam, lParam, result);
     }
     bool OnCommand(ITEM_ID id, MESSAGETYPE type, TvGui&) override {
         calls.push_back("OnCommand(" + std::to_string(static_cast<int>(id)) + "," +
@@ -57,6 +57,15 @@ public:
         creationInfo().width = 240;
         creationInfo().height = 160;
         createWindow();
+    }
+
+    // Runs first when the window is being destroyed, when set.
+    std::function<void()> destroying;
+    void OnDestroy() override {
+        if (destroying) {
+            destroying();
+        }
+        Scripted::OnDestroy();
     }
 };
 
@@ -170,6 +179,31 @@ TEST(MessageLoop, AnExceptionInAModalDialogLeavesTheOwnerEnabled) {
     EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
 }
 
+TEST(MessageLoop, HoweverAModalDialogGoesItsOwnerIsEnabledBeforeItsWindowIsDestroyed) {
+    struct Case {
+        const char* name;
+        std::function<void(TestModal&)> close;
+    };
+    const Case cases[] = {
+        {"destroy", [](TestModal& dialog) { dialog.destroy(); }},
+        {"close", [](TestModal& dialog) { post(dialog, WM_CLOSE); }},
+        {"escape",
+         [](TestModal& dialog) { PostMessageW(dialog.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0x00010001); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LoopGuard guard;
+        TestMain main;
+        TestModal dialog(&main);
+        std::vector<bool> ownerEnabled;
+        dialog.destroying = [&] { ownerEnabled.push_back(main.isEnabled()); };
+        dialog.actions[WM_USER + 2] = [&] { c.close(dialog); };
+        post(dialog, WM_USER + 2);
+        EXPECT_EQ(dialog.showModal(), 0);
+        EXPECT_THAT(ownerEnabled, ElementsAre(true));
+    }
+}
+
 TEST(DialogKeys, EnterClicksTheDefaultButtonAndEscapeClosesTheDialog) {
     LoopGuard guard;
     TestMain main;
@@ -182,6 +216,26 @@ TEST(DialogKeys, EnterClicksTheDefaultButtonAndEscapeClosesTheDialog) {
     EXPECT_EQ(dialog.showModal(), 0);
     EXPECT_THAT(dialog.calls, ElementsAre("OnCommand(1,0)"));
     EXPECT_FALSE(dialog.exists());
+}
+
+TEST(DialogKeys, AModelessDialogsKeysGoThroughItsOwnTableInItsOwnersLoop) {
+    LoopGuard guard;
+    TestMain main;
+    TestModeless dialog(&main, DIALOG_ID::EXECUTE);
+    ButtonControl ok(dialog, ITEM_ID{1});
+    dialog.setDefaultButton(&ok);
+    dialog.show(SHOW::SHOW);
+    std::vector<std::string> events;
+    main.actions[WM_USER + 1] = [&] {
+        events.insert(events.end(), dialog.calls.begin(), dialog.calls.end());
+        events.push_back(std::string("dialog open: ") + (dialog.exists() ? "yes" : "no"));
+        main.destroy();
+    };
+    PostMessageW(ok.hwnd(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageW(dialog.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    post(main, WM_USER + 1);
+    EXPECT_EQ(main.run(), 0);
+    EXPECT_THAT(events, ElementsAre("OnCommand(1,0)", "dialog open: no"));
 }
 
 TEST(DialogKeys, EnterWithoutADefaultButtonIsNotHandled) {
@@ -203,6 +257,16 @@ TEST(DialogPanes, ADialogMadeAChildIsEmbeddedInItsOwnerWithoutCaption) {
     EXPECT_FALSE(pane.caption());
     EXPECT_EQ(GetParent(pane.hwnd()), main.hwnd());
     EXPECT_TRUE(main.isChild(pane));
+
+    // Sizing a pane keeps it where it is in its parent.
+    main.move(100, 80, 400, 300, true);
+    pane.move(10, 20, 150, 90, true);
+    ASSERT_TRUE(pane.setClientSize(120, 60));
+    RECT placed = pane.windowRect();
+    MapWindowPoints(nullptr, main.hwnd(), reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_EQ(placed.left, 10);
+    EXPECT_EQ(placed.top, 20);
+    EXPECT_EQ(pane.clientSize().cx, 120);
 }
 
 TEST(ModelessDialog, KeyboardNavigationFollowsTheActivationState) {

@@ -12,8 +12,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "logfiles.h"
 #include "system/tavrinerrors.h"
 #include "testwindow.h"
 #include "tvgui/layout/layout.h"
@@ -42,11 +45,12 @@ protected:
     }
 };
 
-TEST(RoutingCreation, CreationHandlersRunAfterBindingAndEarlierMessagesGetDefaultProcessing) {
+TEST(RoutingCreation, TheObjectIsBoundFromTheFirstCreationMessageSoTheFramesMessagesReachIt) {
     RecordingWindow window;
-    ASSERT_GE(window.calls.size(), 2u);
-    EXPECT_EQ(window.calls[0], "OnCreate");
-    EXPECT_EQ(window.calls[1], "OnCreated");
+    ASSERT_GE(window.calls.size(), 4u);
+    EXPECT_THAT(std::vector(window.calls.begin(), window.calls.begin() + 4),
+                ElementsAre(testing::StartsWith("OnOtherEvent(129,"),
+                            testing::StartsWith("OnOtherEvent(131,"), "OnCreate", "OnCreated"));
     EXPECT_EQ(TvGui::getGuiObject(window.hwnd()), &window);
     ASSERT_NE(window.layoutManager(), nullptr);
 }
@@ -115,6 +119,25 @@ TEST_F(Routing, NonClientPressAndReleaseFollowTheSameClickRule) {
                             "OnNonClientMouseLeftUp(2,61,55)"));
 }
 
+TEST_F(Routing, NonClientExtraButtonsGetTheHitTestCodeWithoutTheButtonNumber) {
+    struct Case {
+        WPARAM button;
+        HT area;
+    };
+    for (const Case& c : {Case{XBUTTON1, HT::CAPTION}, Case{XBUTTON2, HT::CLOSE}}) {
+        const WPARAM wParam = MAKEWPARAM(static_cast<WORD>(c.area), c.button);
+        const std::string area = std::to_string(static_cast<int>(c.area));
+        send(WM_NCXBUTTONDOWN, wParam, at(60, 55));
+        sendKeepingCalls(WM_NCXBUTTONUP, wParam, at(60, 55));
+        sendKeepingCalls(WM_NCXBUTTONDBLCLK, wParam, at(60, 55));
+        EXPECT_THAT(window.calls,
+                    ElementsAre("OnNonClientMouseOtherButtonDown(" + area + ",60,55)",
+                                "OnNonClientMouseOtherButtonClick(" + area + ",60,55)",
+                                "OnNonClientMouseOtherButtonUp(" + area + ",60,55)",
+                                "OnNonClientMouseOtherButtonDoubleClick(" + area + ",60,55)"));
+    }
+}
+
 TEST_F(Routing, TheFirstMoveStartsHoverTrackingAndALeaveEndsIt) {
     send(WM_MOUSEMOVE, 0, at(1, 2));
     sendKeepingCalls(WM_MOUSEMOVE, 0, at(3, 4));
@@ -161,6 +184,27 @@ TEST_F(Routing, AnUnhandledMenuCommandFallsToTheOtherEventHandler) {
     window.handled = false;
     send(WM_COMMAND, MAKEWPARAM(40, 0), 0);
     EXPECT_THAT(window.calls, ElementsAre("OnMenuCommand(40)", "OnOtherEvent(273,40,0)"));
+}
+
+TEST_F(Routing, AnOtherEventHandlerGivesTheAnswerOfMessagesThatNeedOne) {
+    struct Case {
+        UINT message;
+        std::optional<LRESULT> answer;
+        LRESULT result;
+    };
+    const Case cases[] = {
+        {WM_QUERYENDSESSION, std::nullopt, TRUE}, // handled, the session may still end
+        {WM_QUERYENDSESSION, FALSE, FALSE},
+        {WM_GETDLGCODE, DLGC_WANTALLKEYS, DLGC_WANTALLKEYS},
+        {WM_SETCURSOR, TRUE, TRUE},
+        {WM_MOUSEACTIVATE, MA_NOACTIVATE, MA_NOACTIVATE},
+        {WM_CTLCOLORSTATIC, 0x1234, 0x1234},
+        {WM_USER + 9, std::nullopt, 0},
+    };
+    for (const Case& c : cases) {
+        window.otherAnswers = {{c.message, c.answer}};
+        EXPECT_EQ(send(c.message, 0, 0), c.result) << c.message;
+    }
 }
 
 TEST_F(Routing, RefusingToCloseKeepsTheWindowAndAgreeingDestroysAndUnbindsIt) {
@@ -277,6 +321,24 @@ TEST_F(Routing, AHandlersExceptionIsKeptForTheLoopNotThrownThroughTheSystem) {
     EXPECT_NO_THROW(rethrowPendingException());
 }
 
+bool timerFired = false;
+
+void CALLBACK failingTimer(HWND, UINT, UINT_PTR, DWORD) {
+    timerFired = true;
+    throw system::TvGuiException("timer failed");
+}
+
+TEST_F(Routing, ATimerProceduresExceptionIsKeptForTheLoopNotThrownThroughTheSystem) {
+    timerFired = false;
+    ASSERT_TRUE(window.setTimer(TIMER_ID{5}, 1, &failingTimer));
+    MSG message{};
+    while (!timerFired && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        EXPECT_NO_THROW(DispatchMessageW(&message));
+    }
+    EXPECT_TRUE(window.killTimer(TIMER_ID{5}));
+    EXPECT_THROW(rethrowPendingException(), system::TvGuiException);
+}
+
 TEST_F(Routing, SizingAndMovingHandlersMayChangeTheRectangleAndPositionChangesGoOnToDefault) {
     RECT rect{10, 20, 500, 400};
     send(WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&rect));
@@ -374,12 +436,17 @@ TEST_F(Routing, DroppedFilesAreReadAndTheDropIsFinished) {
     send(WM_DROPFILES, reinterpret_cast<WPARAM>(drop));
     EXPECT_THAT(window.calls, ElementsAre("OnDropFiles C:\\資料\\一覧.txt"));
     EXPECT_EQ(GlobalFlags(drop), static_cast<UINT>(GMEM_INVALID_HANDLE));
+}
 
+TEST_F(Routing, ADropOnTheCaptionIsFinishedAndLoggedWithoutEndingAnything) {
+    systemtest::TestLog log;
     HGLOBAL outside = dropOf(L"C:\\a.txt", true);
     send(WM_DROPFILES, reinterpret_cast<WPARAM>(outside));
     EXPECT_THAT(window.calls, IsEmpty());
-    EXPECT_THROW(rethrowPendingException(), system::DropFileException);
+    EXPECT_NO_THROW(rethrowPendingException());
     EXPECT_EQ(GlobalFlags(outside), static_cast<UINT>(GMEM_INVALID_HANDLE));
+    EXPECT_THAT(systemtest::logMessages(log.end()),
+                ElementsAre(testing::HasSubstr("座標取得失敗")));
 }
 
 } // namespace

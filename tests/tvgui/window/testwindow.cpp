@@ -103,6 +103,26 @@ bool RecordingWindow::OnNonClientMouseLeftClick(HT area, int x, int y) {
     return handled;
 }
 
+bool RecordingWindow::OnNonClientMouseOtherButtonDown(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseOtherButtonDown", static_cast<int>(area), x, y));
+    return handled;
+}
+
+bool RecordingWindow::OnNonClientMouseOtherButtonUp(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseOtherButtonUp", static_cast<int>(area), x, y));
+    return handled;
+}
+
+bool RecordingWindow::OnNonClientMouseOtherButtonClick(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseOtherButtonClick", static_cast<int>(area), x, y));
+    return handled;
+}
+
+bool RecordingWindow::OnNonClientMouseOtherButtonDoubleClick(HT area, int x, int y) {
+    calls.push_back(call("OnNonClientMouseOtherButtonDoubleClick", static_cast<int>(area), x, y));
+    return handled;
+}
+
 void RecordingWindow::OnScroll(DIRECTION direction, SCROLL code, int position, TvGui* bar) {
     calls.push_back(
         call("OnScroll", static_cast<int>(direction), static_cast<int>(code), position) + " bar " +
@@ -175,14 +195,22 @@ LRESULT RecordingWindow::OnNotify(NMHDR& header, ITEM_ID id) {
     return notifyAnswer;
 }
 
-bool RecordingWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND || message == WM_NOTIFY || message >= WM_USER) {
+bool RecordingWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_COMMAND || message == WM_NOTIFY || message == WM_NCCREATE ||
+        message == WM_NCCALCSIZE || message >= WM_USER) {
         calls.push_back(call("OnOtherEvent", message, wParam, lParam));
     }
     if (hook && message == hookedMessage) {
         hook();
     }
-    return false;
+    const auto answer = otherAnswers.find(message);
+    if (answer == otherAnswers.end()) {
+        return false;
+    }
+    if (answer->second) {
+        result = *answer->second;
+    }
+    return true;
 }
 
 void RecordingWindow::OnChildCreate(TvGui& child) {
@@ -208,6 +236,7 @@ void RecordingWindow::OnMoving(SIDEFLAG edge, RECT& rect) {
 
 void RecordingWindow::OnPositionChanging(WINDOWPOS& position) {
     calls.push_back(call("OnPositionChanging", position.x, position.y));
+    positionFlags.push_back(position.flags);
 }
 
 bool RecordingWindow::OnMinMax(POINT& maxSize, POINT&, POINT&, POINT& minTrackSize) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,10 @@ public:
     bool closeAnswer = true;
     LRESULT notifyAnswer = 0;
     OnEraseBackGroundDg eraser;
+    // The flags of every position change, in order.
+    std::vector<UINT> positionFlags;
+    // The messages OnOtherEvent handles, each with the answer it gives, if any.
+    std::map<UINT, std::optional<LRESULT>> otherAnswers;
     // Runs inside OnOtherEvent for the message given, when set.
     UINT hookedMessage = 0;
     std::function<void()> hook;
@@ -41,6 +47,10 @@ public:
     bool OnNonClientMouseLeftDown(HT area, int x, int y) override;
     bool OnNonClientMouseLeftUp(HT area, int x, int y) override;
     bool OnNonClientMouseLeftClick(HT area, int x, int y) override;
+    bool OnNonClientMouseOtherButtonDown(HT area, int x, int y) override;
+    bool OnNonClientMouseOtherButtonUp(HT area, int x, int y) override;
+    bool OnNonClientMouseOtherButtonClick(HT area, int x, int y) override;
+    bool OnNonClientMouseOtherButtonDoubleClick(HT area, int x, int y) override;
     void OnScroll(DIRECTION direction, SCROLL code, int position, TvGui* bar) override;
     void OnMouseMove(MOUSE_KEY key, int x, int y) override;
     void OnMouseEnter(MOUSE_KEY key, int x, int y) override;
@@ -66,7 +76,7 @@ public:
     void OnTimer(TIMER_ID id) override;
     void OnHotKey(HOTKEY_ID id, MOD modifiers, UINT key) override;
     LRESULT OnNotify(NMHDR& header, ITEM_ID id) override;
-    bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnChildCreate(TvGui& child) override;
     void OnChildDestroy(TvGui* child) override;
     void OnChildMouseLeftDown(POINT point, TvGui& child) override;

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <string>
 
 #include "logfiles.h"
@@ -76,8 +78,15 @@ TEST(WindowLookup, FindingATopLevelWindowByClassAndTitle) {
 
 TEST(WindowLookup, ParentOfATopLevelWindowIsNullAndRootOfAControlIsItsWindow) {
     RecordingWindow window;
+    RecordingWindow owned(&window);
     ButtonControl button(window, ITEM_ID{4});
-    EXPECT_EQ(window.parent(), nullptr);
+    // An owned window is top-level too: its owner is neither its parent nor its root.
+    for (const RecordingWindow* top : {&window, &owned}) {
+        EXPECT_EQ(top->parent(), nullptr);
+        const auto root = top->root();
+        ASSERT_NE(root, nullptr);
+        EXPECT_EQ(root->hwnd(), top->hwnd());
+    }
     EXPECT_EQ(button.parent().get(), &window);
     const auto root = button.root();
     ASSERT_NE(root, nullptr);
@@ -217,6 +226,47 @@ TEST(WindowGeometry, ClientSizeTopMostAndCentring) {
     EXPECT_EQ(centred.top, (work.bottom - work.top) / 2 + work.top - size.cy / 2);
     EXPECT_LT(centred.left, 0);
     EXPECT_LT(centred.top, 0);
+}
+
+TEST(WindowGeometry, PositioningNeverActivatesAndOnlyARefreshChangesTheFrame) {
+    struct Case {
+        const char* name;
+        std::function<bool(TvGui&)> position;
+        bool frameChanged;
+    };
+    const Case cases[] = {
+        {"location",
+         [](TvGui& gui) {
+             return gui.location(POINT{70, 80});
+         },
+         false},
+        {"size",
+         [](TvGui& gui) {
+             return gui.size(SIZE{200, 150});
+         },
+         false},
+        {"topMost", [](TvGui& gui) { return gui.topMost(true) && gui.topMost(false); }, false},
+        {"refreshFrame", [](TvGui& gui) { return gui.refreshFrame(); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingWindow active;
+        RecordingWindow other;
+        other.show(SHOW::SHOWNA);
+        active.show(SHOW::SHOW);
+        active.activate();
+        pumpMessages();
+        ASSERT_EQ(GetActiveWindow(), active.hwnd());
+        other.positionFlags.clear();
+        EXPECT_TRUE(c.position(other));
+        pumpMessages();
+        EXPECT_EQ(GetActiveWindow(), active.hwnd());
+        ASSERT_FALSE(other.positionFlags.empty());
+        for (UINT flags : other.positionFlags) {
+            EXPECT_NE(flags & SWP_NOACTIVATE, 0u);
+            EXPECT_EQ((flags & SWP_FRAMECHANGED) != 0, c.frameChanged);
+        }
+    }
 }
 
 TEST(WindowGeometry, CentringOnAnotherWindow) {

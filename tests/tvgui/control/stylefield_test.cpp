@@ -8,6 +8,7 @@
 #include "system/tavrinerrors.h"
 #include "testwindow.h"
 #include "tvgui/control/button.h"
+#include "tvgui/control/editbox.h"
 #include "tvgui/control/picturelabel.h"
 #include "tvgui/control/statc.h"
 #include "tvgui/control/toggle.h"
@@ -80,6 +81,9 @@ std::vector<FieldCase> fieldCases() {
         field<BoxLabel, BoxLabel::AREA>(
             "area", &BoxLabel::area, &BoxLabel::area, {SS_BLACKRECT, SS_GRAYRECT, SS_WHITERECT},
             0x1F, SS_BLACKFRAME, "SS_BLACKRECT|SS_GRAYRECT|SS_WHITERECT", BoxLabel::AREA::WINDOW),
+        field<EditLine, HORIZON_ALIGN>("edit alignment", &EditLine::horizonAlign,
+                                       &EditLine::horizonAlign, {ES_LEFT, ES_CENTER, ES_RIGHT}, 0x3,
+                                       0x3, "ES_LEFT|ES_CENTER|ES_RIGHT"),
     };
 }
 

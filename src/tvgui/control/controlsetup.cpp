@@ -1,0 +1,32 @@
+#include "tvgui/control/controlsetup.h"
+
+#include "tvgui/draw/font.h"
+#include "tvgui/window/tvgui.h"
+
+namespace tavrin::tvgui {
+
+GUIINFO controlInfo(ITEM_ID id, TvGui& owner, DWORD style) {
+    GUIINFO info;
+    info.Style = style;
+    info.Id = static_cast<std::uintptr_t>(id);
+    info.Owner = &owner;
+    return info;
+}
+
+GUIINFO ofClass(GUIINFO info, const char* className, DWORD style) {
+    if (info.ClassName.empty()) {
+        info.ClassName = className;
+    }
+    info.Style |= style;
+    return info;
+}
+
+void dressControl(TvGui& control) {
+    // A control does not own the font it is given: one font serves them all for the whole
+    // process.
+    static const Font messageFont;
+    control.setText("");
+    control.setFont(messageFont);
+}
+
+} // namespace tavrin::tvgui

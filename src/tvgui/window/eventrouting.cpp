@@ -1,4 +1,5 @@
 #include "tvgui/window/eventrouting.h"
+#include "tvgui/window/deferredmoves.h"
 
 #include <windowsx.h>
 
@@ -188,7 +189,10 @@ LRESULT EventRouting::dispatch(TvGui& gui, TvGuiEvent& events, HWND hwnd, UINT m
     };
     switch (message) {
     case WM_SIZE:
-        if (LayoutManager* manager = gui.layoutManager()) {
+        // A minimised window has no room to lay out, and nothing inside it shows.
+        if (LayoutManager* manager = gui.layoutManager();
+            manager != nullptr && IsIconic(GetAncestor(hwnd, GA_ROOT)) == FALSE) {
+            const DeferredMoves batch;
             manager->onSize(LOWORD(lParam), HIWORD(lParam));
         }
         events.OnSize(static_cast<SIZE_TYPE>(wParam), LOWORD(lParam), HIWORD(lParam));

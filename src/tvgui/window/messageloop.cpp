@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "tvgui/keyboard/accelerator.h"
+#include "tvgui/window/controlkeys.h"
 #include "tvgui/window/pendingexception.h"
 #include "tvgui/window/tvgui.h"
 
@@ -73,8 +74,9 @@ int runMessageLoop(const TvGui& owner, DIALOG_ID id) {
     while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0 && got != -1) {
         // Messages sent from other threads are handled inside GetMessageW.
         rethrowPendingException();
-        if (!translatedByAccelerator(owner, message) && !takenByModelessDialog(id, message) &&
-            IsDialogMessageW(owner.hwnd(), &message) == FALSE) {
+        if (controlWantsDialogKey(message) ||
+            (!translatedByAccelerator(owner, message) && !takenByModelessDialog(id, message) &&
+             IsDialogMessageW(owner.hwnd(), &message) == FALSE)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -40,7 +40,8 @@ void removeModelessEntry(DIALOG_ID id) noexcept;
 void quitApplication(int code);
 
 // Runs messages until the quit message (0) or a failure of GetMessageW (-1), which it returns.
-// Keys go to the accelerators of the top-level window they are addressed to, then to the
+// Enter and Escape go straight to a control that takes them itself. Other keys go to the
+// accelerators of the top-level window they are addressed to, then to the
 // modeless dialog under id, then to the owner's dialog navigation, and only then to their
 // window. An exception a handler threw
 // while the system had called into the program comes out of here.

@@ -9,9 +9,6 @@ namespace tavrin::tvgui {
 
 namespace {
 
-// The window property that leads the replacement procedure to its SubClass.
-constexpr const wchar_t* subClassProperty = L"TvGuiSubClass";
-
 ISubClass& subclassingObject(TvGui& target) {
     auto* handler = dynamic_cast<ISubClass*>(&target);
     if (handler == nullptr) {
@@ -24,44 +21,39 @@ ISubClass& subclassingObject(TvGui& target) {
 
 SubClass::SubClass(TvGui& target) : target_(target), handler_(subclassingObject(target)) {}
 
-WNDPROC SubClass::procedure() const noexcept {
+SUBCLASSPROC SubClass::procedure() const noexcept {
     return &SubClass::replacement;
 }
 
+// The hook is named by this object, so two SubClass objects on one window are two hooks.
 bool SubClass::subclass() {
     if (isInstalled()) {
         return true;
     }
     HWND hwnd = target_.hwnd();
-    if (hwnd == nullptr || SetPropW(hwnd, subClassProperty, this) == FALSE) {
+    if (hwnd == nullptr ||
+        SetWindowSubclass(hwnd, &SubClass::replacement, reinterpret_cast<UINT_PTR>(this),
+                          reinterpret_cast<DWORD_PTR>(this)) == FALSE) {
         return false;
     }
-    previous_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubClass::replacement)));
-    if (previous_ == nullptr) {
-        RemovePropW(hwnd, subClassProperty);
-        return false;
-    }
+    installed_ = true;
     alive = true;
     return true;
 }
 
 LRESULT SubClass::callOriginal(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const {
-    return previous_ != nullptr ? CallWindowProcW(previous_, hwnd, message, wParam, lParam)
-                                : DefWindowProcW(hwnd, message, wParam, lParam);
+    return installed_ ? DefSubclassProc(hwnd, message, wParam, lParam)
+                      : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 void SubClass::release() {
     HWND hwnd = target_.hwnd();
-    if (previous_ != nullptr && hwnd != nullptr && IsWindow(hwnd)) {
-        SetLastError(0);
-        if (SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_)) == 0 &&
-            GetLastError() != 0) {
-            throw system::TvGuiException("サブクラス化解除失敗");
-        }
-        RemovePropW(hwnd, subClassProperty);
+    if (installed_ && hwnd != nullptr && IsWindow(hwnd) &&
+        RemoveWindowSubclass(hwnd, &SubClass::replacement, reinterpret_cast<UINT_PTR>(this)) ==
+            FALSE) {
+        throw system::TvGuiException("サブクラス化解除失敗");
     }
-    previous_ = nullptr;
+    installed_ = false;
     alive = false;
 }
 
@@ -74,8 +66,8 @@ LRESULT SubClass::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
         return callOriginal(hwnd, message, wParam, lParam);
     case WM_NCDESTROY: {
         const LRESULT result = callOriginal(hwnd, message, wParam, lParam);
-        RemovePropW(hwnd, subClassProperty);
-        previous_ = nullptr;
+        RemoveWindowSubclass(hwnd, &SubClass::replacement, reinterpret_cast<UINT_PTR>(this));
+        installed_ = false;
         alive = false;
         target_.unbind();
         return result;
@@ -85,14 +77,10 @@ LRESULT SubClass::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     }
 }
 
-LRESULT CALLBACK SubClass::replacement(HWND hwnd, UINT message, WPARAM wParam,
-                                       LPARAM lParam) noexcept {
-    auto* installed = static_cast<SubClass*>(GetPropW(hwnd, subClassProperty));
-    if (installed == nullptr) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
+LRESULT CALLBACK SubClass::replacement(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR /*id*/, DWORD_PTR self) noexcept {
     try {
-        return installed->handle(hwnd, message, wParam, lParam);
+        return reinterpret_cast<SubClass*>(self)->handle(hwnd, message, wParam, lParam);
     } catch (...) {
         keepPendingException(std::current_exception());
         return 0;

@@ -4,6 +4,9 @@
 #include "system/raii.h"
 #include "system/win32.h"
 
+// After the Windows headers, on which it builds.
+#include <commctrl.h>
+
 namespace tavrin::tvgui {
 
 class TvGui;
@@ -16,20 +19,22 @@ public:
     virtual LRESULT procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) = 0;
 };
 
-// Replaces the window procedure of a bound object's window and puts the old one back once.
-// The object must implement ISubClass. WM_DESTROY goes to the object's OnDestroy and then to
-// the replaced procedure, so the system control still frees what it owns; when the window is
-// gone, there is nothing left to put back.
+// Hooks a bound object's window into the common controls' chain of subclass procedures and
+// unhooks it once. Chaining, rather than swapping the window procedure, keeps a procedure
+// hooked later (tool tips that subclass their tool) working after this one is released.
+// The object must implement ISubClass. WM_DESTROY goes to the object's OnDestroy and then
+// down the chain, so the system control still frees what it owns; when the window is gone,
+// there is nothing left to unhook.
 class SubClass : public system::Raii, public system::IController {
 public:
     explicit SubClass(TvGui& target);
     ~SubClass() override { releaseAtEnd(); }
 
-    // The replacement procedure.
-    WNDPROC procedure() const noexcept;
+    // The procedure hooked into the chain.
+    SUBCLASSPROC procedure() const noexcept;
     // Installs the replacement; true when it is in place.
     bool subclass();
-    bool isInstalled() const noexcept { return previous_ != nullptr; }
+    bool isInstalled() const noexcept { return installed_; }
     LRESULT callOriginal(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const;
 
     void start() override { subclass(); }
@@ -37,15 +42,15 @@ public:
     bool isRunning() const override { return isInstalled(); }
 
 protected:
-    // Puts the replaced procedure back; TvGuiException "サブクラス化解除失敗" when refused.
+    // Unhooks the procedure; TvGuiException "サブクラス化解除失敗" when refused.
     void release() override;
 
 private:
-    static LRESULT CALLBACK replacement(HWND hwnd, UINT message, WPARAM wParam,
-                                        LPARAM lParam) noexcept;
+    static LRESULT CALLBACK replacement(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self) noexcept;
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    WNDPROC previous_ = nullptr;
+    bool installed_ = false;
     TvGui& target_;
     ISubClass& handler_;
 };

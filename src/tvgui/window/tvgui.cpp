@@ -1,4 +1,5 @@
 #include "tvgui/window/tvgui.h"
+#include "tvgui/window/deferredmoves.h"
 
 #include <mutex>
 #include <unordered_set>
@@ -119,6 +120,7 @@ void TvGui::unbind() noexcept {
         forgetGuardedTimers(hwnd_);
     }
     hwnd_ = nullptr;
+    leaveLayouts();
 }
 
 HWND TvGui::create(const GUIINFO& info) {
@@ -314,7 +316,12 @@ bool TvGui::setForeground() {
 }
 
 bool TvGui::move(int x, int y, int width, int height, bool repaint) {
-    return MoveWindow(hwnd_, x, y, width, height, repaint ? TRUE : FALSE) != FALSE;
+    // A window that has gone would spoil the whole batch of moves it joined.
+    if (IsWindow(hwnd_) == FALSE) {
+        return false;
+    }
+    return DeferredMoves::move(hwnd_, x, y, width, height, repaint) ||
+           MoveWindow(hwnd_, x, y, width, height, repaint ? TRUE : FALSE) != FALSE;
 }
 
 bool TvGui::setPosition(AFTER after, int x, int y, int cx, int cy, SWP flags) {

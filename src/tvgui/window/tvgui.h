@@ -175,7 +175,7 @@ protected:
     // Binds this object and the window: the handle here, this object in the window's slot,
     // and a layout manager when there is none yet.
     void bind(HWND handle);
-    // Cuts the link both ways; the window itself stays.
+    // Cuts the link both ways and leaves every layout; the window itself stays.
     void unbind() noexcept;
 
     bool styleBit(GWL index, LONG_PTR bits) const;

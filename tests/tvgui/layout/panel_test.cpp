@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "layouttest.h"
 #include "tvgui/layout/dual.h"
@@ -121,6 +122,20 @@ const IndexedOperation indexedOperations[] = {
     {"panel", [](Line& line, std::size_t i) { (void)line.panel(i); }},
     {"sizeAt", [](Line& line, std::size_t i) { line.sizeAt(i); }},
 };
+
+TEST(Panel, AWindowObjectThatIsGoneLeavesItsCellEmpty) {
+    auto gone = std::make_unique<RecordingWindow>();
+    RecordingWindow kept;
+    Line line(DIRECTION::HORIZON);
+    line.addGui(*gone);
+    line.addGui(kept);
+    gone.reset();
+    EXPECT_EQ(line.contentAt(0).type(), TYPE::EMPTY);
+    EXPECT_EQ(line.gui(0), nullptr);
+    EXPECT_EQ(line.contentAt(0), CONTENT());
+    line.layout({0, 0, 200, 30});
+    EXPECT_EQ(kept.moves, std::vector<test::Move>{test::cell(40, 0, 80, 30)});
+}
 
 TEST(Panel, AnIndexOutOfRangeIsALayoutErrorCausedByTheRangeError) {
     for (const IndexedOperation& operation : indexedOperations) {

@@ -18,7 +18,9 @@
 namespace tavrin::tvgui::test {
 namespace {
 
+using testing::Contains;
 using testing::ElementsAre;
+using testing::Not;
 
 // Runs the action bound to a private message when that message arrives.
 template <class Base> class Scripted : public Base {
@@ -236,6 +238,78 @@ TEST(DialogKeys, AModelessDialogsKeysGoThroughItsOwnTableInItsOwnersLoop) {
     post(main, WM_USER + 1);
     EXPECT_EQ(main.run(), 0);
     EXPECT_THAT(events, ElementsAre("OnCommand(1,0)", "dialog open: no"));
+}
+
+// A system control of any class, made through the toolkit's control base.
+class Child final : public Control {
+public:
+    Child(TvGui& owner, const char* className, DWORD style, int height)
+        : Control(info(owner, className, style, height)) {}
+
+private:
+    static GUIINFO info(TvGui& owner, const char* className, DWORD style, int height) {
+        GUIINFO child;
+        child.ClassName = className;
+        child.Style = style;
+        child.Owner = &owner;
+        child.Id = 30;
+        child.y = 40;
+        child.width = 150;
+        child.height = height;
+        return child;
+    }
+};
+
+TEST(DialogKeys, AControlThatTakesTheKeyGetsItBeforeTheDialog) {
+    struct Case {
+        const char* name;
+        const char* className;
+        DWORD style;
+        UINT key;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"escape closes an open list", "COMBOBOX", CBS_DROPDOWNLIST, VK_ESCAPE,
+         "list open: no, text: 一"},
+        {"enter closes an open list", "COMBOBOX", CBS_DROPDOWNLIST, VK_RETURN,
+         "list open: no, text: 一"},
+        {"enter makes a new line", "EDIT", ES_MULTILINE | ES_WANTRETURN, VK_RETURN,
+         "list open: no, text: 一\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LoopGuard guard;
+        TestMain main;
+        TestModal dialog(&main);
+        ButtonControl ok(dialog, ITEM_ID{1});
+        dialog.setDefaultButton(&ok);
+        Child control(dialog, c.className, c.style, 100);
+        std::vector<std::string> events;
+        dialog.actions[WM_USER + 1] = [&] {
+            SendMessageW(control.hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"一"));
+            SendMessageW(control.hwnd(), CB_SETCURSEL, 0, 0);
+            control.setText("一");
+            control.focus();
+            SendMessageW(control.hwnd(), EM_SETSEL, 2, 2);
+            SendMessageW(control.hwnd(), CB_SHOWDROPDOWN, TRUE, 0);
+            PostMessageW(GetFocus(), WM_KEYDOWN, c.key,
+                         c.key == VK_RETURN ? 0x001C0001 : 0x00010001);
+            post(dialog, WM_USER + 2);
+        };
+        // The character the key makes is posted behind this message, so look one turn later.
+        dialog.actions[WM_USER + 2] = [&] { post(dialog, WM_USER + 3); };
+        dialog.actions[WM_USER + 3] = [&] {
+            const bool open = SendMessageW(control.hwnd(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+            events.push_back(std::string("list open: ") + (open ? "yes" : "no") +
+                             ", text: " + control.text());
+            dialog.destroy();
+        };
+        post(dialog, WM_USER + 1);
+        EXPECT_EQ(dialog.showModal(), 0);
+        EXPECT_THAT(events, ElementsAre(c.expected));
+        // The control's own notifications arrive; the default button's click must not.
+        EXPECT_THAT(dialog.calls, Not(Contains("OnCommand(1,0)")));
+    }
 }
 
 TEST(DialogKeys, EnterWithoutADefaultButtonIsNotHandled) {

@@ -336,6 +336,34 @@ TEST(Subclassing, MessagesPassThroughTheObjectAndTheOldProcedureComesBack) {
     EXPECT_THAT(edit.seen, ElementsAre("WM_SETTEXT"));
 }
 
+// A procedure the common controls hook in after ours, as tool tips do to their tools.
+LRESULT CALLBACK countSetText(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                              UINT_PTR /*id*/, DWORD_PTR counter) {
+    if (message == WM_SETTEXT) {
+        ++*reinterpret_cast<int*>(counter);
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+TEST(Subclassing, ReleasingLeavesAProcedureHookedLaterInPlace) {
+    RecordingWindow window;
+    WatchedEdit edit(window);
+    ASSERT_TRUE(edit.hook.subclass());
+    int later = 0;
+    ASSERT_TRUE(
+        SetWindowSubclass(edit.hwnd(), countSetText, 7, reinterpret_cast<DWORD_PTR>(&later)));
+    edit.setText("両方");
+    EXPECT_EQ(later, 1);
+    EXPECT_THAT(edit.seen, ElementsAre("WM_SETTEXT"));
+
+    EXPECT_TRUE(edit.hook.dispose());
+    edit.setText("後の方だけ");
+    EXPECT_EQ(later, 2);
+    EXPECT_EQ(edit.text(), "後の方だけ");
+    EXPECT_THAT(edit.seen, ElementsAre("WM_SETTEXT"));
+    EXPECT_TRUE(RemoveWindowSubclass(edit.hwnd(), countSetText, 7));
+}
+
 TEST(Subclassing, DestroyingTheWindowRunsTheObjectThenTheControlAndUnbindsIt) {
     RecordingWindow window;
     WatchedEdit edit(window);

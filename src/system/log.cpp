@@ -39,6 +39,14 @@ void writeAll(std::string_view bytes) {
     }
 }
 
+// Header, message and the line ends of one entry, written at once: nothing stays buffered in
+// the program.
+void writeFramed(const std::string& header, std::string_view message) {
+    std::string entry = header;
+    entry.append(message).append(lineEnd).append(lineEnd);
+    writeAll(entry);
+}
+
 void closeLog() noexcept {
     CloseHandle(logFile);
     logFile = nullptr;
@@ -85,9 +93,7 @@ void tellLosses() {
     }
     const std::string message =
         std::to_string(untoldLosses) + " log entries were lost; the first: " + firstUntoldLoss;
-    std::string entry = logstate::entryHeader(std::source_location::current());
-    entry.append(message).append(lineEnd).append(lineEnd);
-    writeAll(entry);
+    writeFramed(logstate::entryHeader(std::source_location::current()), message);
     untoldLosses = 0;
 }
 
@@ -117,10 +123,7 @@ std::string entryHeader(const std::source_location& where) {
 
 void writeEntry(const std::string& header, std::string_view message) {
     tellLosses();
-    std::string entry = header;
-    entry.append(message).append(lineEnd).append(lineEnd);
-    // One write per entry: nothing stays buffered in the program.
-    writeAll(entry);
+    writeFramed(header, message);
 }
 
 void entryLost(std::exception_ptr failure) noexcept {

@@ -1,5 +1,9 @@
 #include "tvgui/control/controlsetup.h"
 
+#include <commctrl.h>
+
+#include "system/tavrinerrors.h"
+
 #include "tvgui/draw/font.h"
 #include "tvgui/window/tvgui.h"
 
@@ -27,6 +31,13 @@ void dressControl(TvGui& control) {
     static const Font messageFont;
     control.setText("");
     control.setFont(messageFont);
+}
+
+void registerCommonControls(DWORD classes) {
+    const INITCOMMONCONTROLSEX wanted{sizeof(INITCOMMONCONTROLSEX), classes};
+    if (InitCommonControlsEx(&wanted) == FALSE) {
+        throw system::TvGuiException("コモンコントロール登録失敗");
+    }
 }
 
 } // namespace tavrin::tvgui

@@ -21,4 +21,8 @@ GUIINFO ofClass(GUIINFO info, const char* className, DWORD style);
 // Japanese as boxes in some controls.
 void dressControl(TvGui& control);
 
+// Registers the common-control classes of the ICC_ set before the first control of one is made.
+// TvGuiException when the system refuses.
+void registerCommonControls(DWORD classes);
+
 } // namespace tavrin::tvgui

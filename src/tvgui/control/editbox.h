@@ -26,16 +26,6 @@ protected:
     ~IEditBox() = default;
 };
 
-// Whether the selection stays visible while the control has no focus.
-class INoHideSelect {
-public:
-    virtual bool noHideSelect() const = 0;
-    virtual LONG_PTR noHideSelect(bool on) = 0;
-
-protected:
-    ~INoHideSelect() = default;
-};
-
 // A control of the system's "EDIT" class.
 class EditBox : public Control, public IHorizonAlign, public IEditBox, public INoHideSelect {
 public:

@@ -48,4 +48,14 @@ protected:
     ~IOwnerDraw() = default;
 };
 
+// Whether the selection stays visible while the control has no focus.
+class INoHideSelect {
+public:
+    virtual bool noHideSelect() const = 0;
+    virtual LONG_PTR noHideSelect(bool on) = 0;
+
+protected:
+    ~INoHideSelect() = default;
+};
+
 } // namespace tavrin::tvgui

@@ -47,7 +47,7 @@ TEST(HotKeyControlTest, CombinationsRoundTripWithTheControlsWordSwapped) {
 
 // The rules apply to what the user types: a typed combination of the invalid set takes the
 // replacement modifiers; one outside the set, or one set by the program, stays.
-TEST(HotKeyControlTest, RulesAddTheReplacementToForbiddenTypedCombinations) {
+TEST(HotKeyControlTest, ForbiddenTypedCombinationsTakeTheReplacementModifiers) {
     struct Case {
         const char* name;
         HotKey::RULE invalid;

@@ -12,6 +12,9 @@
 #include "tvgui/control/picturelabel.h"
 #include "tvgui/control/statc.h"
 #include "tvgui/control/toggle.h"
+#include "tvgui/control/updown.h"
+
+#include <commctrl.h>
 
 namespace tavrin::tvgui {
 namespace {
@@ -84,6 +87,9 @@ std::vector<FieldCase> fieldCases() {
         field<EditLine, HORIZON_ALIGN>("edit alignment", &EditLine::horizonAlign,
                                        &EditLine::horizonAlign, {ES_LEFT, ES_CENTER, ES_RIGHT}, 0x3,
                                        0x3, "ES_LEFT|ES_CENTER|ES_RIGHT"),
+        field<UpDown, UpDown::POSITION>("arrows side", &UpDown::placement, &UpDown::placement,
+                                        {0, UDS_ALIGNLEFT, UDS_ALIGNRIGHT}, 0xC, 0xC,
+                                        "0|UDS_ALIGNLEFT|UDS_ALIGNRIGHT"),
     };
 }
 

@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "noticeowner.h"
+#include "pumpmessages.h"
+#include "system/tavrinerrors.h"
+#include "testwindow.h"
+#include "tvgui/control/listview.h"
+
+namespace tavrin::tvgui {
+namespace {
+
+using MASK = LISTITEM::MASK;
+using TYPE = ListView::TYPE;
+
+TEST(ListViewTest, EveryViewIsItsOwnStyleValue) {
+    test::RecordingWindow window;
+    ListView list(ITEM_ID{1}, window, TYPE::LIST);
+    EXPECT_EQ(list.view(), TYPE::LIST);
+    const struct {
+        TYPE view;
+        LONG_PTR bits;
+    } views[] = {{TYPE::REPORT, LVS_REPORT},
+                 {TYPE::SMALLICON, LVS_SMALLICON},
+                 {TYPE::NORMALICON, LVS_ICON},
+                 {TYPE::LIST, LVS_LIST}};
+    for (const auto& row : views) {
+        SCOPED_TRACE(row.bits);
+        list.view(row.view);
+        EXPECT_EQ(list.view(), row.view);
+        EXPECT_EQ(GetWindowLongPtrW(list.hwnd(), GWL_STYLE) & LVS_TYPEMASK, row.bits);
+        EXPECT_EQ(SendMessageW(list.hwnd(), LVM_GETVIEW, 0, 0) & LVS_TYPEMASK, row.bits);
+    }
+    try {
+        list.view(static_cast<TYPE>(4));
+        FAIL() << "a view that is no member was taken";
+    } catch (const system::TavrinException& error) {
+        EXPECT_STREQ(error.what(), "設定>LVS_SMALLICON|LVS_ICON|LVS_LIST|LVS_REPORT Style");
+    }
+    EXPECT_EQ(list.view(), TYPE::LIST);
+}
+
+TEST(ListViewTest, StylePairsSetAndClearTheirBits) {
+    test::RecordingWindow window;
+    ListView list(ITEM_ID{1}, window);
+    struct Pair {
+        LONG_PTR bits;
+        bool (*get)(const ListView&);
+        void (*set)(ListView&, bool);
+    };
+    const Pair pairs[] = {
+        {LVS_OWNERDRAWFIXED, [](const ListView& l) { return l.ownerDraw(); },
+         [](ListView& l, bool on) { l.ownerDraw(on); }},
+        {LVS_SHOWSELALWAYS, [](const ListView& l) { return l.noHideSelect(); },
+         [](ListView& l, bool on) { l.noHideSelect(on); }},
+        {LVS_SINGLESEL, [](const ListView& l) { return l.singleSelect(); },
+         [](ListView& l, bool on) { l.singleSelect(on); }},
+        {LVS_EDITLABELS, [](const ListView& l) { return l.editLabels(); },
+         [](ListView& l, bool on) { l.editLabels(on); }},
+        {LVS_NOCOLUMNHEADER, [](const ListView& l) { return l.noColumnHeader(); },
+         [](ListView& l, bool on) { l.noColumnHeader(on); }},
+    };
+    for (const Pair& pair : pairs) {
+        SCOPED_TRACE(pair.bits);
+        EXPECT_FALSE(pair.get(list));
+        pair.set(list, true);
+        EXPECT_TRUE(pair.get(list));
+        EXPECT_EQ(GetWindowLongPtrW(list.hwnd(), GWL_STYLE) & pair.bits, pair.bits);
+        pair.set(list, false);
+        EXPECT_FALSE(pair.get(list));
+        EXPECT_EQ(list.view(), TYPE::REPORT);
+    }
+    const struct {
+        DWORD bits;
+        bool (ListView::*get)() const;
+        void (ListView::*set)(bool);
+    } extended[] = {{LVS_EX_FULLROWSELECT, &ListView::fullRowSelect, &ListView::fullRowSelect},
+                    {LVS_EX_GRIDLINES, &ListView::gridLines, &ListView::gridLines},
+                    {LVS_EX_CHECKBOXES, &ListView::checkBoxes, &ListView::checkBoxes}};
+    for (const auto& pair : extended) {
+        SCOPED_TRACE(pair.bits);
+        (list.*pair.set)(true);
+        EXPECT_TRUE((list.*pair.get)());
+        EXPECT_EQ(SendMessageW(list.hwnd(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & pair.bits,
+                  pair.bits);
+        (list.*pair.set)(false);
+        EXPECT_FALSE((list.*pair.get)());
+    }
+}
+
+TEST(ListViewTest, ColumnCaptionsReadBackThroughTheHeader) {
+    test::RecordingWindow window;
+    ListView list(ITEM_ID{1}, window);
+    // Longer than the first buffer the texts are read into.
+    const std::string longCaption = std::string(300, 'x') + "色";
+    const std::vector<std::pair<std::string, int>> columns{
+        {"前景色", 80}, {"背景色", 120}, {longCaption, 60}};
+    for (const auto& [caption, width] : columns) {
+        const LISTCOLUMN column{.mask = LISTCOLUMN::MASK::TEXT | LISTCOLUMN::MASK::WIDTH,
+                                .width = width,
+                                .text = caption};
+        const int end = list.columnCount();
+        EXPECT_EQ(list.insertColumn(end, column), end);
+    }
+    const auto header = list.header();
+    ASSERT_NE(header, nullptr);
+    ASSERT_EQ(header->itemCount(), static_cast<int>(columns.size()));
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+        EXPECT_EQ(header->itemText(i), columns[i].first);
+        EXPECT_EQ(header->itemWidth(i), columns[i].second);
+        EXPECT_EQ(list.columnWidth(i), columns[i].second);
+        const auto column = list.column(i, LISTCOLUMN::MASK::TEXT | LISTCOLUMN::MASK::WIDTH);
+        ASSERT_TRUE(column);
+        EXPECT_EQ(column->text, columns[i].first);
+    }
+    // A caption changed through the header is the list's column caption.
+    EXPECT_TRUE(header->itemText(1, "アドレス"));
+    EXPECT_EQ(list.column(1, LISTCOLUMN::MASK::TEXT)->text, "アドレス");
+    EXPECT_TRUE(list.columnWidth(0, 90));
+    EXPECT_EQ(header->itemWidth(0), 90);
+    EXPECT_FALSE(list.column(7, LISTCOLUMN::MASK::TEXT));
+    EXPECT_EQ(header->itemText(7), "");
+    EXPECT_TRUE(list.deleteColumn(0));
+    EXPECT_EQ(list.columnCount(), 2);
+    EXPECT_EQ(header->itemText(0), "アドレス");
+}
+
+// A report list of three items with a second column, as the dialogs fill theirs.
+struct Rows {
+    test::RecordingWindow window;
+    ListView list{ITEM_ID{7}, window};
+    struct Row {
+        const char* id;
+        const char* name;
+        LPARAM param;
+    };
+    static constexpr Row rows[] = {
+        {"editor", "テキスト編集", 11}, {"mail", "メール", 22}, {"memo", "メモ帳", 33}};
+
+    Rows() {
+        window.size(400, 300);
+        list.move(0, 0, 380, 250, true);
+        for (const char* caption : {"ID", "名前"}) {
+            const LISTCOLUMN column{.mask = LISTCOLUMN::MASK::TEXT | LISTCOLUMN::MASK::WIDTH,
+                                    .width = 150,
+                                    .text = caption};
+            list.insertColumn(list.columnCount(), column);
+        }
+        for (const Row& row : rows) {
+            const LISTITEM item{.mask = MASK::TEXT | MASK::PARAM,
+                                .item = list.itemCount(),
+                                .text = row.id,
+                                .param = row.param};
+            const int index = list.insertItem(item);
+            list.itemText(index, 1, row.name);
+        }
+    }
+};
+
+TEST(ListViewTest, ItemsAndSubItemsAreReadFoundSelectedAndDeleted) {
+    Rows table;
+    ListView& list = table.list;
+    ASSERT_EQ(list.itemCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(list.itemText(i), Rows::rows[i].id);
+        EXPECT_EQ(list.itemText(i, 1), Rows::rows[i].name);
+        EXPECT_EQ(list.itemParam(i), Rows::rows[i].param);
+        const auto sub = list.item(i, 1, MASK::TEXT);
+        ASSERT_TRUE(sub);
+        EXPECT_EQ(sub->text, Rows::rows[i].name);
+    }
+    EXPECT_FALSE(list.item(3, 0, MASK::TEXT));
+
+    const struct {
+        LISTFIND::FLAGS flags;
+        const char* text;
+        LPARAM param;
+        int start;
+        int found;
+    } searches[] = {
+        {LISTFIND::FLAGS::STRING, "mail", 0, -1, 1},
+        {LISTFIND::FLAGS::STRING, "MEMO", 0, -1, 2},
+        {LISTFIND::FLAGS::STRING | LISTFIND::FLAGS::PARTIAL, "me", 0, -1, 2},
+        {LISTFIND::FLAGS::STRING, "ma", 0, -1, -1},
+        {LISTFIND::FLAGS::PARAM, "", 11, -1, 0},
+        {LISTFIND::FLAGS::PARAM, "", 11, 0, -1},
+        {LISTFIND::FLAGS::PARAM | LISTFIND::FLAGS::WRAP, "", 11, 0, 0},
+        {LISTFIND::FLAGS::PARAM, "", 44, -1, -1},
+    };
+    for (const auto& search : searches) {
+        SCOPED_TRACE(std::string(search.text) + std::to_string(search.param));
+        EXPECT_EQ(list.find(LISTFIND{search.flags, search.text, search.param}, search.start),
+                  search.found);
+    }
+
+    EXPECT_TRUE(list.selectOnly(2));
+    EXPECT_TRUE(list.selectOnly(1));
+    EXPECT_EQ(list.selectedCount(), 1);
+    EXPECT_EQ(list.nextItem(-1, ListView::NEXT::SELECTED), 1);
+    EXPECT_EQ(list.nextItem(1, ListView::NEXT::SELECTED), -1);
+    EXPECT_EQ(list.itemState(1, LISTITEM_STATE::SELECTED | LISTITEM_STATE::FOCUSED),
+              LISTITEM_STATE::SELECTED | LISTITEM_STATE::FOCUSED);
+    EXPECT_EQ(list.itemState(2, LISTITEM_STATE::SELECTED), LISTITEM_STATE::NONE);
+
+    list.checkBoxes(true);
+    EXPECT_TRUE(list.checkBoxes());
+    EXPECT_TRUE(list.check(2, true));
+    EXPECT_TRUE(list.checked(2));
+    EXPECT_FALSE(list.checked(0));
+
+    EXPECT_TRUE(list.deleteItem(0));
+    EXPECT_EQ(list.itemCount(), 2);
+    EXPECT_EQ(list.find(LISTFIND{LISTFIND::FLAGS::STRING, "memo", 0}), 1);
+    EXPECT_EQ(list.itemText(0, 1), "メール");
+    EXPECT_FALSE(list.deleteItem(5));
+    EXPECT_TRUE(list.clear());
+    EXPECT_EQ(list.itemCount(), 0);
+}
+
+TEST(ListViewTest, AHitOnAnItemsRectangleNamesItAndItsColumn) {
+    Rows table;
+    ListView& list = table.list;
+    const auto label = list.itemRect(1, ListView::PART::LABEL);
+    ASSERT_TRUE(label);
+    const POINT inside{(label->left + label->right) / 2, (label->top + label->bottom) / 2};
+    LISTHITTEST hit = list.hitTest(inside);
+    EXPECT_EQ(hit.item, 1);
+    EXPECT_EQ(hit.subItem, 0);
+    EXPECT_TRUE(hasFlags(hit.flags, LISTHITTEST::FLAGS::ONITEMLABEL));
+
+    const POINT secondColumn{list.columnWidth(0) + 20, inside.y};
+    hit = list.hitTest(secondColumn);
+    EXPECT_EQ(hit.item, 1);
+    EXPECT_EQ(hit.subItem, 1);
+
+    const auto last = list.itemRect(2, ListView::PART::BOUNDS);
+    ASSERT_TRUE(last);
+    hit = list.hitTest(POINT{inside.x, last->bottom + 40});
+    EXPECT_EQ(hit.item, -1);
+    EXPECT_FALSE(list.itemRect(9, ListView::PART::BOUNDS));
+}
+
+TEST(ListViewTest, AClickThatSelectsAnItemReachesTheOwner) {
+    test::NoticeOwner owner;
+    ListView list(ITEM_ID{5}, owner, TYPE::LIST);
+    list.move(0, 0, 300, 200, true);
+    for (const char* text : {"一", "二"}) {
+        const LISTITEM item{.mask = MASK::TEXT | MASK::PARAM,
+                            .item = list.itemCount(),
+                            .text = text,
+                            .param = 100 + list.itemCount()};
+        list.insertItem(item);
+    }
+    std::vector<std::pair<int, LPARAM>> selected;
+    owner.heard = [&](NMHDR& header, ITEM_ID id) {
+        if (id != ITEM_ID{5} || header.code != static_cast<UINT>(ListView::EVENT::ITEMCHANGED)) {
+            return;
+        }
+        const LISTVIEWMESSAGE message(header);
+        if (hasFlags(message.newState(), LISTITEM_STATE::SELECTED) &&
+            !hasFlags(message.oldState(), LISTITEM_STATE::SELECTED)) {
+            selected.emplace_back(message.item(), message.param());
+        }
+    };
+    const auto rect = list.itemRect(1, ListView::PART::LABEL);
+    ASSERT_TRUE(rect);
+    const LPARAM at = MAKELPARAM((rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2);
+    SendMessageW(list.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(list.hwnd(), WM_LBUTTONUP, 0, at);
+    test::pumpMessages();
+    ASSERT_EQ(selected.size(), 1U);
+    EXPECT_EQ(selected[0], (std::pair<int, LPARAM>{1, 101}));
+    EXPECT_EQ(list.nextItem(-1, ListView::NEXT::SELECTED), 1);
+}
+
+} // namespace
+} // namespace tavrin::tvgui

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "noticeowner.h"
@@ -254,15 +256,16 @@ TEST(ListViewTest, AClickThatSelectsAnItemReachesTheOwner) {
         list.insertItem(item);
     }
     std::vector<std::pair<int, LPARAM>> selected;
-    owner.heard = [&](NMHDR& header, ITEM_ID id) {
+    owner.heard = [&](NMHDR& header, ITEM_ID id) -> LRESULT {
         if (id != ITEM_ID{5} || header.code != static_cast<UINT>(ListView::EVENT::ITEMCHANGED)) {
-            return;
+            return 0;
         }
         const LISTVIEWMESSAGE message(header);
         if (hasFlags(message.newState(), LISTITEM_STATE::SELECTED) &&
             !hasFlags(message.oldState(), LISTITEM_STATE::SELECTED)) {
             selected.emplace_back(message.item(), message.param());
         }
+        return 0;
     };
     const auto rect = list.itemRect(1, ListView::PART::LABEL);
     ASSERT_TRUE(rect);
@@ -273,6 +276,96 @@ TEST(ListViewTest, AClickThatSelectsAnItemReachesTheOwner) {
     ASSERT_EQ(selected.size(), 1U);
     EXPECT_EQ(selected[0], (std::pair<int, LPARAM>{1, 101}));
     EXPECT_EQ(list.nextItem(-1, ListView::NEXT::SELECTED), 1);
+}
+
+TEST(ListViewTest, CustomDrawReachesTheOwnerForEveryItemAndColumn) {
+    test::NoticeOwner owner;
+    ListView list(ITEM_ID{6}, owner);
+    list.move(0, 0, 300, 200, true);
+    for (const char* caption : {"前景色", "背景色"}) {
+        list.insertColumn(list.columnCount(),
+                          LISTCOLUMN{.mask = LISTCOLUMN::MASK::TEXT | LISTCOLUMN::MASK::WIDTH,
+                                     .width = 100,
+                                     .text = caption});
+    }
+    for (const char* row : {"ID", "NAME", "TAGS"}) {
+        list.insertItem(LISTITEM{.mask = MASK::TEXT | MASK::PARAM,
+                                 .item = list.itemCount(),
+                                 .text = row,
+                                 .param = 50 + list.itemCount()});
+    }
+    // Item, sub-item and the item's number, for every cell drawn.
+    std::vector<std::tuple<DWORD_PTR, int, LPARAM>> cells;
+    owner.heard = [&](NMHDR& header, ITEM_ID id) -> LRESULT {
+        if (id != ITEM_ID{6} || header.code != static_cast<UINT>(ListView::EVENT::CUSTOMDRAW)) {
+            return 0;
+        }
+        CUSTOMDRAW draw(header);
+        using STAGE = CUSTOMDRAW::STAGE;
+        if (draw.stage() == STAGE::PREPAINT) {
+            return CUSTOMDRAW::answer(CUSTOMDRAW::RETURN::NOTIFYITEMDRAW);
+        }
+        if (draw.stage() == STAGE::ITEMPREPAINT) {
+            return CUSTOMDRAW::answer(CUSTOMDRAW::RETURN::NOTIFYSUBITEMDRAW);
+        }
+        if (draw.stage() == (STAGE::ITEMPREPAINT | STAGE::SUBITEM)) {
+            cells.emplace_back(draw.item(), ListView::subItem(draw), draw.itemParam());
+            ListView::paintColors(draw, RGB(255, 0, 0), RGB(0, 0, 255));
+            return CUSTOMDRAW::answer(CUSTOMDRAW::RETURN::NEWFONT);
+        }
+        return 0;
+    };
+    owner.show(SHOW::SHOW);
+    RedrawWindow(list.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    test::pumpMessages();
+    owner.heard = nullptr;
+    std::sort(cells.begin(), cells.end());
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    const std::vector<std::tuple<DWORD_PTR, int, LPARAM>> expected{
+        {0, 0, 50}, {0, 1, 50}, {1, 0, 51}, {1, 1, 51}, {2, 0, 52}, {2, 1, 52}};
+    EXPECT_EQ(cells, expected);
+}
+
+TEST(ListViewTest, ImageListsStayWithTheirHolders) {
+    ImageList first(16, 16, ImageList::COLOR_TYPE::COLOR32, 1, 1);
+    ImageList second(16, 16, ImageList::COLOR_TYPE::COLOR32, 1, 1);
+    {
+        test::RecordingWindow window;
+        ListView list(ITEM_ID{1}, window);
+        for (const auto type : {ListView::IMAGE_TYPE::SMALL, ListView::IMAGE_TYPE::NORMAL}) {
+            EXPECT_FALSE(list.setImageList(first, type));
+            const auto previous = list.setImageList(second, type);
+            ASSERT_TRUE(previous);
+            EXPECT_EQ(previous->get(), first.get());
+            EXPECT_FALSE(previous->owns());
+            EXPECT_EQ(list.imageList(type)->get(), second.get());
+        }
+        EXPECT_FALSE(list.imageList(ListView::IMAGE_TYPE::STATE));
+    }
+    // The list is gone; the lists it showed are not.
+    EXPECT_EQ(first.count(), 0);
+    EXPECT_EQ(second.count(), 0);
+    EXPECT_NO_THROW(second.dispose());
+}
+
+TEST(HeaderTest, AHeaderOfItsOwnKeepsItsItemsInOrder) {
+    test::RecordingWindow window;
+    Header header(ITEM_ID{2}, window);
+    EXPECT_EQ(header.itemCount(), 0);
+    EXPECT_EQ(header.insertItem(0, "二", 40), 0);
+    EXPECT_EQ(header.insertItem(0, "一", 30), 0);
+    EXPECT_EQ(header.insertItem(99, "三", 50), 2);
+    ASSERT_EQ(header.itemCount(), 3);
+    const char* texts[] = {"一", "二", "三"};
+    const int widths[] = {30, 40, 50};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(header.itemText(i), texts[i]);
+        EXPECT_EQ(header.itemWidth(i), widths[i]);
+    }
+    EXPECT_EQ(header.itemWidth(3), -1);
+    EXPECT_TRUE(header.deleteItem(1));
+    EXPECT_EQ(header.itemText(1), "三");
+    EXPECT_FALSE(header.deleteItem(5));
 }
 
 } // namespace

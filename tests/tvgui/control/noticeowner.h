@@ -7,7 +7,7 @@
 namespace tavrin::tvgui::test {
 
 // An owner window that hands every notification of its controls, record and all, to the test
-// while the record is still alive.
+// while the record is still alive, and answers with what the test gives back.
 class NoticeOwner final : public TvWindow {
 public:
     NoticeOwner() : TvWindow(0, WS_CAPTION | WS_SYSMENU, nullptr) {
@@ -16,14 +16,9 @@ public:
         createWindow();
     }
 
-    std::function<void(NMHDR& header, ITEM_ID id)> heard;
+    std::function<LRESULT(NMHDR& header, ITEM_ID id)> heard;
 
-    LRESULT OnNotify(NMHDR& header, ITEM_ID id) override {
-        if (heard) {
-            heard(header, id);
-        }
-        return 0;
-    }
+    LRESULT OnNotify(NMHDR& header, ITEM_ID id) override { return heard ? heard(header, id) : 0; }
 };
 
 } // namespace tavrin::tvgui::test

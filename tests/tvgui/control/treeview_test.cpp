@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "noticeowner.h"
 #include "pumpmessages.h"
+#include "system/unicode.h"
 #include "testwindow.h"
 #include "tvgui/control/treeview.h"
 
@@ -188,12 +190,13 @@ TEST(TreeViewTest, AKeyThatMovesTheSelectionReachesTheOwner) {
         TREE_ACTION cause;
     };
     std::vector<Change> changes;
-    owner.heard = [&](NMHDR& header, ITEM_ID id) {
+    owner.heard = [&](NMHDR& header, ITEM_ID id) -> LRESULT {
         if (id == ITEM_ID{9} && header.code == static_cast<UINT>(TreeView::EVENT::SELCHANGED)) {
             const TREEVIEWMESSAGE message(header);
             changes.push_back(
                 {message.oldNode(), message.newNode(), message.newParam(), message.cause()});
         }
+        return 0;
     };
     SendMessageW(tree.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
     test::pumpMessages();
@@ -203,6 +206,52 @@ TEST(TreeViewTest, AKeyThatMovesTheSelectionReachesTheOwner) {
     EXPECT_EQ(changes[0].param, 20);
     EXPECT_EQ(changes[0].cause, TREE_ACTION::BYKEYBOARD);
     EXPECT_EQ(tree.selection(), second);
+}
+
+TEST(TreeViewTest, ALabelEditIsKeptOnlyWhenTheOwnerTakesIt) {
+    const struct {
+        const char* typed;
+        bool cancel;
+        LRESULT answer;
+        std::optional<std::string> heard;
+        const char* label;
+    } edits[] = {
+        {"新しい名前", false, TRUE, "新しい名前", "新しい名前"},
+        {"新しい名前", false, FALSE, "新しい名前", "Sub Group"},
+        {"新しい名前", true, TRUE, std::nullopt, "Sub Group"},
+    };
+    for (const auto& edit : edits) {
+        SCOPED_TRACE(std::string(edit.typed) + (edit.cancel ? " cancelled" : ""));
+        test::NoticeOwner owner;
+        TreeView tree(ITEM_ID{4}, owner);
+        tree.editLabels(true);
+        tree.move(0, 0, 300, 200, true);
+        const HTREEITEM node = tree.insert(nullptr, "Sub Group");
+        std::vector<std::optional<std::string>> heard;
+        owner.heard = [&](NMHDR& header, ITEM_ID) -> LRESULT {
+            if (header.code != static_cast<UINT>(TreeView::EVENT::ENDLABELEDIT)) {
+                return 0;
+            }
+            heard.push_back(TreeView::editedLabel(header));
+            return edit.answer;
+        };
+        owner.show(SHOW::SHOW);
+        ASSERT_TRUE(tree.editLabel(node));
+        const auto editor =
+            reinterpret_cast<HWND>(SendMessageW(tree.hwnd(), TVM_GETEDITCONTROL, 0, 0));
+        ASSERT_NE(editor, nullptr);
+        SetWindowTextW(editor, system::toWide(edit.typed).c_str());
+        SendMessageW(editor, WM_KEYDOWN, edit.cancel ? VK_ESCAPE : VK_RETURN, 0);
+        EXPECT_FALSE(IsWindow(editor));
+        test::pumpMessages();
+        owner.heard = nullptr;
+        // A refused text may keep the editor open for another try, which ends it again.
+        for (auto& h : heard)
+            std::printf("heard %s edit %d\n", h ? h->c_str() : "(none)", IsWindow(editor));
+        ASSERT_FALSE(heard.empty());
+        EXPECT_EQ(heard.front(), edit.heard);
+        EXPECT_EQ(tree.itemText(node), edit.label);
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "tvgui/control/listview.h"
 
+#include <exception>
+
 #include "system/unicode.h"
 #include "tvgui/control/controlsetup.h"
 #include "tvgui/control/itemmessage.h"
@@ -48,6 +50,26 @@ LVCOLUMNW toRecord(const LISTCOLUMN& column, std::wstring& text) {
     record.iSubItem = column.subItem;
     record.iOrder = column.order;
     return record;
+}
+
+// The caller's order and the first exception it threw, which must not cross the list's call
+// back into the system.
+struct SortOrder {
+    const std::function<int(LPARAM, LPARAM)>& before;
+    std::exception_ptr failure;
+};
+
+int CALLBACK compareItems(LPARAM first, LPARAM second, LPARAM order) {
+    auto& sorting = *reinterpret_cast<SortOrder*>(order);
+    if (sorting.failure) {
+        return 0;
+    }
+    try {
+        return sorting.before(first, second);
+    } catch (...) {
+        sorting.failure = std::current_exception();
+        return 0;
+    }
 }
 
 } // namespace
@@ -317,6 +339,26 @@ bool ListView::ensureVisible(int index, bool partialOk) {
 bool ListView::editLabel(int index) {
     SetFocus(hwnd());
     return SendMessageW(hwnd(), LVM_EDITLABELW, static_cast<WPARAM>(index), 0) != 0;
+}
+
+bool ListView::sort(const std::function<int(LPARAM first, LPARAM second)>& before) {
+    SortOrder order{before, nullptr};
+    const bool sorted = SendMessageW(hwnd(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(&order),
+                                     reinterpret_cast<LPARAM>(&compareItems)) != FALSE;
+    if (order.failure) {
+        std::rethrow_exception(order.failure);
+    }
+    return sorted;
+}
+
+std::optional<ImageList> ListView::dragImage(int index, POINT& corner) {
+    const auto image = reinterpret_cast<HIMAGELIST>(
+        SendMessageW(hwnd(), LVM_CREATEDRAGIMAGE, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&corner)));
+    if (image == nullptr) {
+        return std::nullopt;
+    }
+    return std::optional<ImageList>(std::in_place, image, true);
 }
 
 std::optional<ImageList> ListView::setImageList(const ImageList& list, IMAGE_TYPE type) {

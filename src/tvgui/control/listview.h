@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -121,8 +122,16 @@ public:
     LISTHITTEST hitTest(POINT point) const;
     std::optional<RECT> itemRect(int index, PART part) const;
     bool ensureVisible(int index, bool partialOk);
-    // Starts editing the item's label in place (the list needs the edit-labels style).
+    // Starts editing the item's label in place (the list needs the edit-labels style); the
+    // list takes the keyboard focus for it.
     bool editLabel(int index);
+    // Orders the items by the caller's numbers: before is negative when the first number's
+    // item goes first, positive when it goes after, 0 when either will do. What before
+    // throws comes out of sort, with the items left in some order.
+    bool sort(const std::function<int(LPARAM first, LPARAM second)>& before);
+    // The picture of an item a drag carries, and where its top-left corner sits in the list;
+    // the caller owns it.
+    std::optional<ImageList> dragImage(int index, POINT& corner);
 
     // Shows the list and gives back the one it replaced, if any.
     std::optional<ImageList> setImageList(const ImageList& list, IMAGE_TYPE type);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -221,6 +222,19 @@ TEST(ListViewTest, ItemsAndSubItemsAreReadFoundSelectedAndDeleted) {
     EXPECT_EQ(list.itemCount(), 0);
 }
 
+TEST(ListViewTest, ItemsAreSortedByTheirNumbersAndAFailingOrderComesOut) {
+    Rows table;
+    ListView& list = table.list;
+    EXPECT_TRUE(
+        list.sort([](LPARAM first, LPARAM second) { return static_cast<int>(second - first); }));
+    EXPECT_EQ(list.itemText(0), "memo");
+    EXPECT_EQ(list.itemText(1, 1), "メール");
+    EXPECT_EQ(list.itemParam(2), 11);
+    EXPECT_THROW(list.sort([](LPARAM, LPARAM) -> int { throw std::runtime_error("order"); }),
+                 std::runtime_error);
+    EXPECT_EQ(list.itemCount(), 3);
+}
+
 TEST(ListViewTest, AHitOnAnItemsRectangleNamesItAndItsColumn) {
     Rows table;
     ListView& list = table.list;
@@ -242,6 +256,14 @@ TEST(ListViewTest, AHitOnAnItemsRectangleNamesItAndItsColumn) {
     hit = list.hitTest(POINT{inside.x, last->bottom + 40});
     EXPECT_EQ(hit.item, -1);
     EXPECT_FALSE(list.itemRect(9, ListView::PART::BOUNDS));
+
+    // What a drag of the item carries.
+    POINT corner{-1, -1};
+    const auto picture = list.dragImage(1, corner);
+    ASSERT_TRUE(picture);
+    EXPECT_TRUE(picture->owns());
+    EXPECT_EQ(picture->count(), 1);
+    EXPECT_EQ(corner.y, list.itemRect(1, ListView::PART::BOUNDS)->top);
 }
 
 TEST(ListViewTest, AClickThatSelectsAnItemReachesTheOwner) {

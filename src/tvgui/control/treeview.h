@@ -80,8 +80,8 @@ public:
     bool clear();
     // Every node, at every level.
     UINT count() const;
-    // The node with that relation to node (null for ROOT, CARET, DROPHILITE and the visible
-    // relations that start from the view); null when there is none.
+    // The node with that relation to node, which may be null for ROOT, CARET, DROPHILITE,
+    // FIRSTVISIBLE and LASTVISIBLE; null when there is none.
     HTREEITEM next(HTREEITEM node, NEXT relation) const;
     bool expand(HTREEITEM node, EXPAND action);
     bool expanded(HTREEITEM node) const;
@@ -116,7 +116,8 @@ public:
     // Shows the list and gives back the one it replaced, if any.
     std::optional<ImageList> setImageList(const ImageList& list, IMAGE_TYPE type);
     std::optional<ImageList> imageList(IMAGE_TYPE type) const;
-    // The picture of a node a drag carries; the caller owns it.
+    // The picture of a node a drag carries, which the tree makes only once it has a normal
+    // image list; the caller owns it.
     std::optional<ImageList> dragImage(HTREEITEM node);
 
     // The text an in-place edit ended with; empty when the user cancelled it.

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "system/tavrinerrors.h"
-#include "system/unicode.h"
 #include "tvgui/control/controlsetup.h"
 
 namespace tavrin::tvgui {
@@ -41,17 +40,8 @@ HWND ComboBox::editChild() const {
     return edit == hwnd() ? nullptr : edit;
 }
 
-HWND ComboBox::needEdit(const char* operation) const {
-    const HWND edit = editChild();
-    if (edit == nullptr) {
-        throw system::ComboBoxException(std::string("コンボボックス") + operation +
-                                        "失敗: エディット部がありません");
-    }
-    return edit;
-}
-
 ComboBox::ComboEdit ComboBox::edit() const {
-    return ComboEdit(needEdit("エディット部取得"));
+    return editFor("エディット部取得");
 }
 
 HWND ComboBox::listChild() const {
@@ -62,42 +52,42 @@ ComboBox::ComboList ComboBox::list() const {
     return ComboList(listChild());
 }
 
+// The edit part's own messages serve plain and extended combo boxes alike.
+ComboBox::ComboEdit ComboBox::editFor(const char* operation) const {
+    const HWND edit = editChild();
+    if (edit == nullptr) {
+        throw system::ComboBoxException(std::string("コンボボックス") + operation +
+                                        "失敗: エディット部がありません");
+    }
+    return ComboEdit(edit);
+}
+
 UINT ComboBox::textLimit() const {
-    return static_cast<UINT>(SendMessageW(needEdit("文字数上限取得"), EM_GETLIMITTEXT, 0, 0));
+    return editFor("文字数上限取得").textLimit();
 }
 
 void ComboBox::limitText(UINT units) {
-    needEdit("文字数上限設定");
-    checked(SendMessageW(hwnd(), CB_LIMITTEXT, units, 0), "文字数上限設定");
+    editFor("文字数上限設定").limitText(units);
 }
 
 std::pair<DWORD, DWORD> ComboBox::selection() const {
-    needEdit("選択範囲取得");
-    DWORD start = 0;
-    DWORD end = 0;
-    checked(SendMessageW(hwnd(), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
-                         reinterpret_cast<LPARAM>(&end)),
-            "選択範囲取得");
-    return {start, end};
+    return editFor("選択範囲取得").selection();
 }
 
 void ComboBox::select(int start, int end) {
-    needEdit("選択範囲設定");
-    checked(SendMessageW(hwnd(), CB_SETEDITSEL, 0, MAKELPARAM(start, end)), "選択範囲設定");
+    editFor("選択範囲設定").select(start, end);
 }
 
 void ComboBox::replaceSelection(std::string_view text) {
-    const std::wstring wide = system::toWide(text);
-    SendMessageW(needEdit("選択範囲置換"), EM_REPLACESEL, TRUE,
-                 reinterpret_cast<LPARAM>(wide.c_str()));
+    editFor("選択範囲置換").replaceSelection(text);
 }
 
 bool ComboBox::readOnly() const {
-    return (GetWindowLongPtrW(needEdit("読み取り専用取得"), GWL_STYLE) & ES_READONLY) != 0;
+    return editFor("読み取り専用取得").readOnly();
 }
 
 bool ComboBox::readOnly(bool on) {
-    return SendMessageW(needEdit("読み取り専用設定"), EM_SETREADONLY, on ? TRUE : FALSE, 0) != 0;
+    return editFor("読み取り専用設定").readOnly(on);
 }
 
 bool ComboBox::droppedDown() const {

@@ -75,7 +75,7 @@ protected:
     LRESULT checked(LRESULT answer, const char* operation) const override;
 
 private:
-    HWND needEdit(const char* operation) const;
+    ComboEdit editFor(const char* operation) const;
 };
 
 } // namespace tavrin::tvgui

@@ -15,6 +15,7 @@ namespace {
 
 using ::testing::Contains;
 using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 // Raises ComboBoxException whose text names the operation.
 void expectRefused(const std::function<void()>& operation, const std::string& named) {
@@ -146,7 +147,14 @@ TEST(ExComboBoxTest, ItemsCarryImagesTextAndData) {
     given.selectedImage = 0;
     given.indent = 2;
     given.data = 42;
+    window.forget();
     EXPECT_EQ(combo.insertItem(given), 0);
+    // The owner hears of the new item through the control's own notifications (Wine leaves
+    // the sender's id out of the message).
+    EXPECT_THAT(
+        window.calls,
+        Contains(StartsWith(
+            "OnNotify(" + std::to_string(static_cast<int>(ExComboBox::EVENT::INSERTITEM)) + ",")));
     EXPECT_EQ(combo.add("文字だけ"), 1);
     EXPECT_EQ(combo.insert(0, "先頭"), 0);
 
@@ -177,6 +185,10 @@ TEST(ExComboBoxTest, ItemsCarryImagesTextAndData) {
     EXPECT_EQ(inner.count(), 3);
     EXPECT_TRUE(combo.selectIndex(1));
     EXPECT_EQ(combo.edit().text(), "アプリケーション");
+    combo.select(1, 3);
+    EXPECT_EQ(combo.edit().selection(), (std::pair<DWORD, DWORD>{1, 3}));
+    combo.limitText(20);
+    EXPECT_EQ(combo.textLimit(), 20u);
     EXPECT_EQ(combo.list().count(), 3);
 
     expectRefused([&] { combo.item(9, MASK::TEXT); }, "項目取得");

@@ -31,7 +31,8 @@ ComboBox::ComboBox(GUIINFO info)
 ComboBox::ComboBox(HWND existing) : Control(existing) {}
 
 ComboBox::TYPE ComboBox::type() const {
-    return static_cast<TYPE>(GetWindowLongPtrW(hwnd(), GWL_STYLE) & 3);
+    return static_cast<TYPE>(GetWindowLongPtrW(hwnd(), GWL_STYLE) &
+                             (CBS_SIMPLE | CBS_DROPDOWN | CBS_DROPDOWNLIST));
 }
 
 HWND ComboBox::editChild() const {

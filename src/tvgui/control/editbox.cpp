@@ -31,6 +31,8 @@ EditBox::EditBox(GUIINFO info) : Control(editInfo(std::move(info))) {
     dressControl(*this);
 }
 
+EditBox::EditBox(HWND existing) : Control(existing) {}
+
 HORIZON_ALIGN EditBox::horizonAlign() const {
     return alignField.read<HORIZON_ALIGN>(hwnd());
 }

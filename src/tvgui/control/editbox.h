@@ -59,6 +59,8 @@ public:
 
 protected:
     explicit EditBox(GUIINFO info);
+    // The edit part of a compound control, which keeps it.
+    explicit EditBox(HWND existing);
 };
 
 // A single line of input that scrolls sideways as it is typed.

@@ -20,6 +20,8 @@ Control::Control(GUIINFO info) : info_(std::move(info)) {
 
 Control::Control(GUIINFO info, Deferred) : info_(std::move(info)) {}
 
+Control::Control(HWND existing) : TvGui(existing) {}
+
 Control::~Control() {
     if (getGuiObject(hwnd()) == this && exists()) {
         destroy();

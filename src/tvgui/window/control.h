@@ -38,6 +38,9 @@ protected:
     // A control of the toolkit's own class: made later by createControl(), once the object
     // is complete (see TvWindow).
     Control(GUIINFO info, Deferred);
+    // A child that another control made and owns (a part of a compound control): wrapped,
+    // never bound, so the wrapper leaves the window alone when it goes.
+    explicit Control(HWND existing);
 
     void createControl();
 

@@ -1,10 +1,11 @@
 #include "tvgui/control/excombobox.h"
 
-#include <vector>
+#include <span>
 
 #include "system/tavrinerrors.h"
 #include "system/unicode.h"
 #include "tvgui/control/controlsetup.h"
+#include "tvgui/control/itemmessage.h"
 
 namespace tavrin::tvgui {
 
@@ -81,23 +82,30 @@ int ExComboBox::insertItem(const COMBOBOXITEM& item) {
 }
 
 COMBOBOXITEM ExComboBox::item(int index, COMBOBOXITEM_MASK wanted) const {
-    // The control copies at most the buffer's length, cutting longer texts.
-    std::vector<wchar_t> buffer(1024, L'\0');
+    if (index < 0) {
+        refused("項目取得");
+    }
     COMBOBOXEXITEMW native{};
-    native.mask = static_cast<UINT>(wanted);
-    native.iItem = index;
-    native.pszText = buffer.data();
-    native.cchTextMax = static_cast<int>(buffer.size());
-    if (index < 0 ||
-        SendMessageW(hwnd(), CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&native)) == FALSE) {
+    bool answered = false;
+    // The control cuts a text to the buffer it is given, so the read is repeated with a
+    // larger one until the text fits.
+    const std::string text = readItemText([&](std::span<wchar_t> buffer) {
+        native = COMBOBOXEXITEMW{};
+        native.mask = static_cast<UINT>(wanted);
+        native.iItem = index;
+        native.pszText = buffer.data();
+        native.cchTextMax = static_cast<int>(buffer.size());
+        answered = SendMessageW(hwnd(), CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&native)) !=
+                   FALSE;
+        return answered && (native.mask & CBEIF_TEXT) != 0 ? writtenLength(buffer) : 0;
+    });
+    if (!answered) {
         refused("項目取得");
     }
     COMBOBOXITEM item;
     item.mask = wanted;
     item.index = native.iItem;
-    if (native.mask & CBEIF_TEXT) {
-        item.text = system::toUtf8(native.pszText != nullptr ? native.pszText : L"");
-    }
+    item.text = text;
     item.image = native.iImage;
     item.selectedImage = native.iSelectedImage;
     item.overlay = native.iOverlay;
@@ -115,12 +123,8 @@ void ExComboBox::setItem(const COMBOBOXITEM& item) {
 }
 
 std::optional<ImageList> ExComboBox::setImageList(const ImageList& images) {
-    const auto previous = reinterpret_cast<HIMAGELIST>(
-        SendMessageW(hwnd(), CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.get())));
-    if (previous == nullptr) {
-        return std::nullopt;
-    }
-    return ImageList(previous, false);
+    return shownList(reinterpret_cast<HIMAGELIST>(
+        SendMessageW(hwnd(), CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.get()))));
 }
 
 ExComboBox::OriginalComboBox ExComboBox::originalComboBox() const {

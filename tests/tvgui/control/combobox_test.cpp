@@ -173,10 +173,11 @@ TEST(ExComboBoxTest, ItemsCarryImagesTextAndData) {
     COMBOBOXITEM changed;
     changed.mask = MASK::TEXT | MASK::IMAGE;
     changed.index = 2;
-    changed.text = "変更後";
+    // Longer than any first buffer: read back whole, not cut.
+    changed.text = std::string(1500, 'x') + "変更後";
     changed.image = 1;
     combo.setItem(changed);
-    EXPECT_EQ(combo.item(2, MASK::TEXT | MASK::IMAGE).text, "変更後");
+    EXPECT_EQ(combo.item(2, MASK::TEXT | MASK::IMAGE).text, changed.text);
     EXPECT_EQ(combo.item(2, MASK::IMAGE).image, 1);
 
     // The inner combo box holds the same items; the edit part shows the chosen one.

@@ -3,14 +3,10 @@
 // control drawn through a canvas. An optional argument closes the window after that many
 // milliseconds, so that scripts and tests never wait on a person.
 
-#include <cerrno>
-#include <cstdio>
-#include <cwchar>
-#include <memory>
 #include <optional>
 
 #include "democontrols.h"
-#include "system/tavrinerrors.h"
+#include "demoprogram.h"
 #include "tvgui/draw/brush.h"
 #include "tvgui/draw/canvas.h"
 #include "tvgui/draw/color.h"
@@ -20,9 +16,6 @@
 #include "tvgui/layout/line.h"
 #include "tvgui/layout/tansu.h"
 #include "tvgui/window/mainwindow.h"
-
-// After the Windows headers it builds on.
-#include <shellapi.h>
 
 namespace tavrin::tvgui::demo {
 namespace {
@@ -223,43 +216,13 @@ private:
     std::optional<Sketch> sketch;
 };
 
-// The milliseconds of the only argument, if any; nothing for a malformed one.
-std::optional<UINT> closeAfterArgument(int count, wchar_t** arguments) {
-    if (count < 2) {
-        return 0;
-    }
-    wchar_t* end = nullptr;
-    errno = 0;
-    const unsigned long value = std::wcstoul(arguments[1], &end, 10);
-    if (count > 2 || end == arguments[1] || *end != L'\0' || errno != 0 ||
-        arguments[1][0] == L'-' || value > USER_TIMER_MAXIMUM) {
-        return std::nullopt;
-    }
-    return static_cast<UINT>(value);
-}
-
 int runDemo() {
-    int count = 0;
-    const std::unique_ptr<wchar_t*, decltype(&LocalFree)> arguments(
-        CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
-    const std::optional<UINT> closeAfter =
-        closeAfterArgument(arguments ? count : 0, arguments.get());
-    if (!closeAfter) {
-        std::fputs("usage: toolkit_demo [MILLISECONDS]\n"
-                   "  MILLISECONDS: close the window after this many milliseconds "
-                   "(a whole number; none keeps it open)\n",
-                   stderr);
-        return 2;
-    }
-    try {
-        DemoWindow window(*closeAfter);
+    return runDemoProgram("toolkit_demo", [](UINT closeAfter) {
+        DemoWindow window(closeAfter);
         window.show(SHOW::SHOWNORMAL);
         window.update();
         return window.run();
-    } catch (const std::exception& failure) {
-        std::fprintf(stderr, "toolkit_demo: %s\n", system::throwableText(failure).c_str());
-        return 1;
-    }
+    });
 }
 
 } // namespace

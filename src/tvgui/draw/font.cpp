@@ -217,18 +217,18 @@ bool Font::faceNameFits(std::string_view name) {
     return wide.size() <= FACE_NAME_LIMIT && wide.find(L'\0') == std::wstring::npos;
 }
 
-int Font::pointSize(int dpi) const {
+int Font::pointSizeAt(int dpi) const {
     const LONG pixels = record().lfHeight;
     return MulDiv(pixels < 0 ? -pixels : pixels, 72, dpiOrScreen(dpi));
 }
-void Font::pointSize(int points, int dpi) {
+void Font::pointSizeAt(int points, int dpi) {
     const int pixels = MulDiv(points, dpiOrScreen(dpi), 72);
     rebuild([pixels](LOGFONTW& record) { record.lfHeight = -pixels; });
 }
 
 int Font::pixelHeight(int dpi) const {
     const int resolution = dpiOrScreen(dpi);
-    return std::abs(MulDiv(pointSize(resolution), resolution, 72));
+    return std::abs(MulDiv(pointSizeAt(resolution), resolution, 72));
 }
 
 } // namespace tavrin::tvgui

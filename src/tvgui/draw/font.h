@@ -145,10 +145,14 @@ public:
     // Point sizes convert at a DPI: a window's, or the screen's for this value.
     static constexpr int SCREEN_DPI = 0;
 
-    // The size in points at the DPI; 0 for a font of the mapper's default height.
-    int pointSize(int dpi = SCREEN_DPI) const;
-    // Sets the character height of that many points at the DPI.
-    void pointSize(int points, int dpi = SCREEN_DPI);
+    // The size in points at the screen's resolution, or at the DPI; 0 for a font of the
+    // mapper's default height.
+    int pointSize() const { return pointSizeAt(SCREEN_DPI); }
+    int pointSizeAt(int dpi) const;
+    // Sets the character height of that many points at the screen's resolution, or at the
+    // DPI.
+    void pointSize(int points) { pointSizeAt(points, SCREEN_DPI); }
+    void pointSizeAt(int points, int dpi);
     // The character height in pixels at the DPI: the point size converted with
     // MulDiv(points, dpi, 72).
     int pixelHeight(int dpi = SCREEN_DPI) const;

@@ -23,7 +23,8 @@ int atDpi(int pixels, int dpi) {
 
 // A window's layout that uses every kind of pixel rule: the manager's insets, a column
 // with margins, spacings and fixed cells, a row of equal cells sized in percent, and a
-// dual with a gap. Each pixel quantity goes through `px` as it is set.
+// dual with a gap (the row overshoots, so its last cell is cut back). Each pixel quantity
+// goes through `px` as it is set.
 struct Scene {
     LayoutManager manager{3, 3, 3, 3};
     Line column{DIRECTION::VERTICAL};
@@ -46,7 +47,7 @@ struct Scene {
         column.addGui(rest);
         column.sizeAt(3).setAbsolute(SIZEINFO::FILL);
         row.spacing = {px(5), 0, px(5), 0};
-        row.rule().setPercent(33.3L);
+        row.rule().setPercent(34);
         for (std::size_t i = 0; i < 3; ++i) {
             row.setGui(i, cells[i]);
         }

@@ -40,18 +40,26 @@ LRESULT GroupBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         // the controls inside it.
         return TRUE;
     case WM_SIZE:
-    case WM_MOVE: {
-        const POINT corner = position();
-        const SIZE extent = windowSize();
-        // The caption's font may have changed with the DPI since the last time.
-        groupLayout_.setFrame(frame());
-        groupLayout_.onBox({corner.x, corner.y, corner.x + extent.cx, corner.y + extent.cy}, dpi());
+    case WM_MOVE:
+        layOutInside();
         break;
+    case WM_SETFONT: {
+        // A new caption font (one for another DPI, say) moves the top of the inner area.
+        const LRESULT result = subClass_.callOriginal(hwnd, message, wParam, lParam);
+        layOutInside();
+        return result;
     }
     default:
         break;
     }
     return subClass_.callOriginal(hwnd, message, wParam, lParam);
+}
+
+void GroupBox::layOutInside() {
+    const POINT corner = position();
+    const SIZE extent = windowSize();
+    groupLayout_.setFrame(frame());
+    groupLayout_.onBox({corner.x, corner.y, corner.x + extent.cx, corner.y + extent.cy}, dpi());
 }
 
 } // namespace tavrin::tvgui

@@ -40,6 +40,8 @@ public:
 private:
     // The edges and the caption's height at the box's DPI.
     Insets frame() const;
+    // Lays the inner area out over the box as it now is.
+    void layOutInside();
 
     GroupLayout groupLayout_;
     SubClass subClass_;

@@ -5,18 +5,34 @@
 # tree (never the user's ~/.wine), made on first use and configured so that windows
 # close at once without a window manager and Japanese text renders.
 #
-# TAVRIN_WINEPREFIX overrides the prefix folder (relative paths are taken from the
-# repository root). TAVRIN_WINESERVER=persistent says that a persistent wineserver is
-# already running for the prefix (tools/wine-session starts one), so nobody waits for
-# the server to exit.
+# TAVRIN_DPI (default 96) is the screen resolution the programs see: each resolution has
+# its own prefix, build/wine for 96 and build/wine-dpi<N> for any other N, since Wine
+# reads it from the prefix's registry. TAVRIN_WINEPREFIX overrides the prefix folder
+# (relative paths are taken from the repository root). TAVRIN_WINESERVER=persistent says
+# that a persistent wineserver is already running for the prefix TAVRIN_SESSION_PREFIX
+# (tools/wine-session starts one), so nobody in that prefix waits for the server to exit.
 
 tavrin_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Raise this when the prefix configuration below changes: existing prefixes are redone.
-tavrin_prefix_version=3
+tavrin_prefix_version=4
+
+# The resolution asked for, checked: a whole number of dots per inch, 96 unless told.
+tavrin_dpi() {
+    local dpi=${TAVRIN_DPI:-96}
+    if [[ ! $dpi =~ ^[1-9][0-9]{1,3}$ ]]; then
+        echo "wine-env: TAVRIN_DPI must be a whole number of dots per inch, not '$dpi'" >&2
+        return 1
+    fi
+    echo "$dpi"
+}
 
 tavrin_wine_env() {
-    local prefix=${TAVRIN_WINEPREFIX:-build/wine}
+    local dpi default=build/wine
+    dpi=$(tavrin_dpi) || exit 2
+    [[ $dpi == 96 ]] || default=build/wine-dpi$dpi
+    export TAVRIN_PREFIX_DPI=$dpi
+    local prefix=${TAVRIN_WINEPREFIX:-$default}
     [[ $prefix == /* ]] || prefix=$tavrin_repo/$prefix
     export WINEPREFIX=${prefix%/}
     export WINEARCH=win64 WINEDEBUG=-all
@@ -28,8 +44,10 @@ tavrin_wine_env() {
     unset LC_ALL
 }
 
+# A session's server serves the prefix it was started for; a run in another prefix (another
+# resolution) has a server of its own, which it waits for as usual.
 tavrin_persistent_server() {
-    [[ ${TAVRIN_WINESERVER:-} == persistent ]]
+    [[ ${TAVRIN_WINESERVER:-} == persistent && ${TAVRIN_SESSION_PREFIX:-} == "$WINEPREFIX" ]]
 }
 
 tavrin_wait_server() {
@@ -94,7 +112,8 @@ tavrin_registry_file() {
 tavrin_registry_settings() {
     local link face
     link=$(tavrin_multi_sz ipag.ttf,IPAGothic)
-    cat <<'EOF'
+    # Wine takes the screen's resolution from the desktop's LogPixels.
+    sed "s/@LOGPIXELS@/$(printf %08x "${TAVRIN_PREFIX_DPI:-96}")/" <<'EOF'
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
@@ -102,6 +121,9 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"LogPixels"=dword:@LOGPIXELS@
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]
 EOF

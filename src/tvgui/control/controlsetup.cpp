@@ -4,7 +4,7 @@
 
 #include "system/tavrinerrors.h"
 
-#include "tvgui/draw/font.h"
+#include "tvgui/draw/messagefont.h"
 #include "tvgui/window/tvgui.h"
 
 namespace tavrin::tvgui {
@@ -26,11 +26,10 @@ GUIINFO ofClass(GUIINFO info, const char* className, DWORD style) {
 }
 
 void dressControl(TvGui& control) {
-    // A control does not own the font it is given: one font serves them all for the whole
-    // process.
-    static const Font messageFont;
+    // A control does not own the font it is given: one font per DPI serves them all for the
+    // whole process.
     control.setText("");
-    control.setFont(messageFont);
+    control.setFont(messageFontFor(control.dpi()));
 }
 
 void registerCommonControls(DWORD classes) {

@@ -17,8 +17,8 @@ GUIINFO controlInfo(ITEM_ID id, TvGui& owner, DWORD style = 0);
 GUIINFO ofClass(GUIINFO info, const char* className, DWORD style);
 
 // Readies a new control of a system class for showing: no caption (the window is made with
-// its class name as caption) and the system message font, since the stock GUI font shows
-// Japanese as boxes in some controls.
+// its class name as caption) and the system message font for its DPI, since the stock GUI
+// font shows Japanese as boxes in some controls.
 void dressControl(TvGui& control);
 
 // Registers the common-control classes of the ICC_ set before the first control of one is made.

@@ -5,14 +5,20 @@
 namespace tavrin::tvgui {
 
 GroupBox::GroupLayout::GroupLayout(const Insets& frame)
-    : LayoutManager(frame.left, frame.top, frame.right, frame.bottom) {}
+    : LayoutManager(0, 0, 0, 0), frame_(frame) {}
 
 Rect GroupBox::GroupLayout::inner(const Rect& box) const {
-    return toRect(spacings(margins(toBox(box))));
+    const Box margined = margins(toBox(box));
+    return toRect({margined.left + frame_.left, margined.top + frame_.top,
+                   margined.right - frame_.right, margined.bottom - frame_.bottom});
 }
 
-void GroupBox::GroupLayout::onBox(const Rect& box) {
-    layout(inner(box));
+void GroupBox::GroupLayout::onBox(const Rect& box, int dpi) {
+    layout(box, dpi);
+}
+
+void GroupBox::GroupLayout::arrange(const Rect& box) {
+    LayoutManager::arrange(inner(box));
 }
 
 GroupBox::GroupBox(ITEM_ID id, TvGui& owner)
@@ -21,8 +27,9 @@ GroupBox::GroupBox(ITEM_ID id, TvGui& owner)
 }
 
 Insets GroupBox::frame() const {
-    const int edgeX = GetSystemMetrics(SM_CXEDGE);
-    const int edgeY = GetSystemMetrics(SM_CYEDGE);
+    const auto resolution = static_cast<UINT>(dpi());
+    const int edgeX = GetSystemMetricsForDpi(SM_CXEDGE, resolution);
+    const int edgeY = GetSystemMetricsForDpi(SM_CYEDGE, resolution);
     return {edgeX, textHeight(), edgeX, edgeY};
 }
 
@@ -33,16 +40,26 @@ LRESULT GroupBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         // the controls inside it.
         return TRUE;
     case WM_SIZE:
-    case WM_MOVE: {
-        const POINT corner = position();
-        const SIZE extent = windowSize();
-        groupLayout_.onBox({corner.x, corner.y, corner.x + extent.cx, corner.y + extent.cy});
+    case WM_MOVE:
+        layOutInside();
         break;
+    case WM_SETFONT: {
+        // A new caption font (one for another DPI, say) moves the top of the inner area.
+        const LRESULT result = subClass_.callOriginal(hwnd, message, wParam, lParam);
+        layOutInside();
+        return result;
     }
     default:
         break;
     }
     return subClass_.callOriginal(hwnd, message, wParam, lParam);
+}
+
+void GroupBox::layOutInside() {
+    const POINT corner = position();
+    const SIZE extent = windowSize();
+    groupLayout_.setFrame(frame());
+    groupLayout_.onBox({corner.x, corner.y, corner.x + extent.cx, corner.y + extent.cy}, dpi());
 }
 
 } // namespace tavrin::tvgui

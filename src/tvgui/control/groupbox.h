@@ -14,13 +14,21 @@ public:
     class GroupLayout : public LayoutManager {
     public:
         // frame: how far the inner area keeps from the box's edges (the top one clears the
-        // caption).
+        // caption), in pixels of the box: it is measured, not a layout rule.
         explicit GroupLayout(const Insets& frame);
 
+        void setFrame(const Insets& frame) { frame_ = frame; }
         // The box's rectangle, less the frame and the layout's margin.
         Rect inner(const Rect& box) const;
-        // The box now covers that rectangle: the root is laid out over its inner area.
-        void onBox(const Rect& box);
+        // The box at the DPI now covers that rectangle: the root is laid out over its inner
+        // area.
+        void onBox(const Rect& box, int dpi = BASE_DPI);
+
+    protected:
+        void arrange(const Rect& box) override;
+
+    private:
+        Insets frame_;
     };
 
     GroupBox(ITEM_ID id, TvGui& owner);
@@ -30,7 +38,10 @@ public:
     LRESULT procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The edges and the caption's height at the box's DPI.
     Insets frame() const;
+    // Lays the inner area out over the box as it now is.
+    void layOutInside();
 
     GroupLayout groupLayout_;
     SubClass subClass_;

@@ -23,10 +23,18 @@ HFONT createFont(const LOGFONTW& record) {
     return font;
 }
 
-LOGFONTW systemFontRecord(Font::SYSTEM font) {
+// dpi: a window's, or SYSTEM_DPI for the system's own.
+constexpr int SYSTEM_DPI = 0;
+
+LOGFONTW systemFontRecord(Font::SYSTEM font, int dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    const BOOL told =
+        dpi == SYSTEM_DPI
+            ? SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)
+            : SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                                         static_cast<UINT>(dpi));
+    if (!told) {
         throw TavrinException("GetSystemFont:SystemParametersInfo");
     }
     switch (font) {
@@ -44,6 +52,10 @@ LOGFONTW systemFontRecord(Font::SYSTEM font) {
     std::abort();
 }
 
+int dpiOrScreen(int dpi) {
+    return dpi > 0 ? dpi : screenPixelsPerInchY();
+}
+
 } // namespace
 
 int screenPixelsPerInchY() {
@@ -59,7 +71,10 @@ Font::Font(const LOGFONTW& record) : GdiObject(createFont(record), true) {}
 Font::Font(STOCK stock)
     : GdiObject(static_cast<HFONT>(GetStockObject(static_cast<int>(stock))), false) {}
 
-Font::Font(SYSTEM font) : Font(systemFontRecord(font)) {}
+Font::Font(SYSTEM font) : Font(systemFontRecord(font, SYSTEM_DPI)) {}
+
+// A DPI that is not positive would ask for the system's fonts at no resolution at all.
+Font::Font(SYSTEM font, int dpi) : Font(systemFontRecord(font, dpi > 0 ? dpi : SYSTEM_DPI)) {}
 
 Font::Font(HFONT handle, bool owned) : GdiObject(handle, owned) {}
 
@@ -202,17 +217,18 @@ bool Font::faceNameFits(std::string_view name) {
     return wide.size() <= FACE_NAME_LIMIT && wide.find(L'\0') == std::wstring::npos;
 }
 
-int Font::pointSize() const {
+int Font::pointSizeAt(int dpi) const {
     const LONG pixels = record().lfHeight;
-    return MulDiv(pixels < 0 ? -pixels : pixels, 72, screenPixelsPerInchY());
+    return MulDiv(pixels < 0 ? -pixels : pixels, 72, dpiOrScreen(dpi));
 }
-void Font::pointSize(int points) {
-    const int pixels = MulDiv(points, screenPixelsPerInchY(), 72);
+void Font::pointSizeAt(int points, int dpi) {
+    const int pixels = MulDiv(points, dpiOrScreen(dpi), 72);
     rebuild([pixels](LOGFONTW& record) { record.lfHeight = -pixels; });
 }
 
-int Font::pixelHeight() const {
-    return std::abs(MulDiv(pointSize(), screenPixelsPerInchY(), 72));
+int Font::pixelHeight(int dpi) const {
+    const int resolution = dpiOrScreen(dpi);
+    return std::abs(MulDiv(pointSizeAt(resolution), resolution, 72));
 }
 
 } // namespace tavrin::tvgui

@@ -95,9 +95,11 @@ public:
     explicit Font(const LOGFONTW& record);
     // A stock font, not owned.
     explicit Font(STOCK stock);
-    // An owned copy of a system font; TavrinException "GetSystemFont:SystemParametersInfo"
-    // when the system cannot tell its fonts.
+    // An owned copy of a system font at the system's DPI; TavrinException
+    // "GetSystemFont:SystemParametersInfo" when the system cannot tell its fonts.
     explicit Font(SYSTEM font);
+    // The same, sized for a window at the DPI.
+    Font(SYSTEM font, int dpi);
     // Over a handle, such as WM_GETFONT answers.
     Font(HFONT handle, bool owned);
     Font(Font&&) noexcept = default;
@@ -140,14 +142,20 @@ public:
     // Whether the record holds the name: at most FACE_NAME_LIMIT UTF-16 units and no zero.
     static bool faceNameFits(std::string_view name);
 
-    // The size in points at the screen's resolution; 0 for a font of the mapper's default
-    // height.
-    int pointSize() const;
-    // Sets the character height of that many points at the screen's resolution.
-    void pointSize(int points);
-    // The character height in pixels at the screen's resolution: the point size converted
-    // with MulDiv(points, LOGPIXELSY, 72).
-    int pixelHeight() const;
+    // Point sizes convert at a DPI: a window's, or the screen's for this value.
+    static constexpr int SCREEN_DPI = 0;
+
+    // The size in points at the screen's resolution, or at the DPI; 0 for a font of the
+    // mapper's default height.
+    int pointSize() const { return pointSizeAt(SCREEN_DPI); }
+    int pointSizeAt(int dpi) const;
+    // Sets the character height of that many points at the screen's resolution, or at the
+    // DPI.
+    void pointSize(int points) { pointSizeAt(points, SCREEN_DPI); }
+    void pointSizeAt(int points, int dpi);
+    // The character height in pixels at the DPI: the point size converted with
+    // MulDiv(points, dpi, 72).
+    int pixelHeight(int dpi = SCREEN_DPI) const;
 
 private:
     std::string_view kind() const noexcept override { return "フォント"; }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "system/tavrinerrors.h"
+#include "tvgui/layout/dpiscale.h"
 
 namespace tavrin::tvgui {
 
@@ -11,9 +12,9 @@ Box toBox(const Rect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-Box shrunk(const Box& box, const Insets& insets) {
-    return {box.left + insets.left, box.top + insets.top, box.right - insets.right,
-            box.bottom - insets.bottom};
+Box shrunk(const Box& box, const Insets& insets, int dpi) {
+    return {box.left + scaleToDpi(insets.left, dpi), box.top + scaleToDpi(insets.top, dpi),
+            box.right - scaleToDpi(insets.right, dpi), box.bottom - scaleToDpi(insets.bottom, dpi)};
 }
 
 std::int32_t toCoordinate(std::int64_t value) {

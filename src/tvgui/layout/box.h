@@ -27,7 +27,8 @@ struct Box {
 };
 
 Box toBox(const Rect& rect);
-Box shrunk(const Box& box, const Insets& insets);
+// The insets are 96-DPI pixels, taken at the DPI of the window being laid out.
+Box shrunk(const Box& box, const Insets& insets, int dpi);
 
 // Raises TavrinLayoutError when a value leaves the 32-bit range the windows work in.
 std::int32_t toCoordinate(std::int64_t value);

@@ -34,11 +34,12 @@ std::int64_t DirectedPanel::cellSize(const Box& rect, const SIZEINFO& rule,
                                      DIRECTION direction) const {
     const Axis& along = axisOf(direction);
     if (rule.type() == SIZEINFO::TYPE::ABSOLUTE) {
-        return rule.absolute();
+        // The fill marker is no length.
+        return rule.fills() ? SIZEINFO::FILL : scaled(rule.absolute());
     }
     const std::int64_t extent = rect.*along.farEdge - rect.*along.nearEdge;
     const std::int64_t spacings =
-        (std::int64_t{spacing.*along.nearInset} + spacing.*along.farInset) *
+        (scaled(spacing.*along.nearInset) + scaled(spacing.*along.farInset)) *
         static_cast<std::int64_t>(count());
     const long double unit = static_cast<long double>(extent - spacings) / 100.0L;
     const long double size = roundHalfToEven(unit * rule.percent());
@@ -54,11 +55,12 @@ Box DirectedPanel::cellAlong(const Box& outer, Box inner, std::size_t i, std::in
                              std::int64_t size, bool fillsRest) const {
     const Axis& along = axis();
     const auto before = static_cast<std::int64_t>(i);
-    inner.*along.nearEdge = outer.*along.nearEdge + offset +
-                            spacing.*along.nearInset * (before + 1) +
-                            spacing.*along.farInset * before;
+    const std::int64_t nearInset = scaled(spacing.*along.nearInset);
+    const std::int64_t farInset = scaled(spacing.*along.farInset);
+    inner.*along.nearEdge =
+        outer.*along.nearEdge + offset + nearInset * (before + 1) + farInset * before;
     inner.*along.farEdge =
-        fillsRest ? outer.*along.farEdge - spacing.*along.farInset : inner.*along.nearEdge + size;
+        fillsRest ? outer.*along.farEdge - farInset : inner.*along.nearEdge + size;
     return inner;
 }
 

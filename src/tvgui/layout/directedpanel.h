@@ -12,7 +12,8 @@ namespace tavrin::tvgui {
 class DirectedPanel : public Panel, public IDirection {
 public:
     DIRECTION direction() const override { return direction_; }
-    // ABSOLUTE: the pixel count. PERCENT: one hundredth of the rectangle's extent less the
+    // At the DPI of the latest layout. ABSOLUTE: the pixel count (96-DPI pixels; the fill
+    // marker -1 as it is). PERCENT: one hundredth of the rectangle's extent less the
     // spacing of every cell, times the percentage, in extended precision, rounded to nearest
     // with ties to even. Raises TavrinLayoutError for an unknown direction or a size
     // outside the 32-bit range.

@@ -12,7 +12,8 @@ void Dual::arrange(const Rect& rect) {
                                         " cells; it places two");
     }
     const SIZEINFO rules[] = {rule_, SIZEINFO::ofAbsolute(SIZEINFO::FILL)};
-    const std::int32_t half = gap_ / 2;
+    const std::int64_t gap = scaled(gap_);
+    const std::int64_t half = gap / 2;
     const Axis& along = axis();
     const Box margined = margins(toBox(rect));
     const Box inner = spacings(margined);
@@ -22,7 +23,7 @@ void Dual::arrange(const Rect& rect) {
         if (i == 0) {
             outer.*along.farEdge += half;
         } else {
-            outer.*along.nearEdge += gap_ - half;
+            outer.*along.nearEdge += gap - half;
         }
         const std::int64_t size = cellSize(outer, rules[i]);
         apply(i, cellAlong(outer, inner, i, offset, size, i + 1 == count() && rules[i].fills()));

@@ -16,6 +16,7 @@ public:
 
     SIZEINFO& rule() { return rule_; }
     const SIZEINFO& rule() const { return rule_; }
+    // In 96-DPI pixels.
     std::int32_t gap() const { return gap_; }
     void setGap(std::int32_t gap) { gap_ = gap; }
 

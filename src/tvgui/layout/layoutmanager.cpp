@@ -7,17 +7,16 @@ LayoutManager::LayoutManager(std::int32_t left, std::int32_t top, std::int32_t r
     spacing = {left, top, right, bottom};
 }
 
-void LayoutManager::onSize(std::int32_t width, std::int32_t height) {
-    const std::int64_t left = std::int64_t{margin.left} + spacing.left;
-    const std::int64_t top = std::int64_t{margin.top} + spacing.top;
-    const Box area{left, top, width - left - margin.right - spacing.right,
-                   height - top - margin.bottom - spacing.bottom};
-    layout(toRect(area));
+void LayoutManager::onSize(std::int32_t width, std::int32_t height, int dpi) {
+    const Box inset = shrunk(shrunk(Box{}, margin, dpi), spacing, dpi);
+    const Box area{inset.left, inset.top, width - inset.left + inset.right,
+                   height - inset.top + inset.bottom};
+    layout(toRect(area), dpi);
 }
 
 void LayoutManager::arrange(const Rect& rect) {
     if (rootLayout_) {
-        rootLayout_->layout(rect);
+        rootLayout_->layout(rect, dpi());
     }
 }
 

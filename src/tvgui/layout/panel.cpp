@@ -70,7 +70,7 @@ void Panel::apply(std::size_t i, const Box& box) const {
         gui->move(toCoordinate(box.left), toCoordinate(box.top), toCoordinate(box.right - box.left),
                   toCoordinate(box.bottom - box.top), true);
     } else if (Layout* layout = content.layout()) {
-        layout->layout(toRect(box));
+        layout->layout(toRect(box), dpi());
     }
 }
 

@@ -37,8 +37,8 @@ protected:
     Panel() = default;
     explicit Panel(std::size_t n) : contents_(n) {}
 
-    // A window cell is moved to the box with repaint; a layout cell is laid out over it; an
-    // empty cell is skipped.
+    // A window cell is moved to the box with repaint; a layout cell is laid out over it at
+    // this layout's DPI; an empty cell is skipped.
     void apply(std::size_t i, const Box& box) const;
 
     // Raises the index error named after the operation when i is out of range.

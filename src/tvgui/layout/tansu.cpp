@@ -14,7 +14,7 @@ void Tansu::arrange(const Rect& rect) {
         Box cell = cellAlong(outer, inner, i, size * static_cast<std::int64_t>(i), size, false);
         if (i + 1 == count() && rule_.type() == SIZEINFO::TYPE::PERCENT &&
             cell.*along.farEdge > outer.*along.farEdge) {
-            cell.*along.farEdge = outer.*along.farEdge - spacing.*along.farInset;
+            cell.*along.farEdge = outer.*along.farEdge - scaled(spacing.*along.farInset);
         }
         apply(i, cell);
     }

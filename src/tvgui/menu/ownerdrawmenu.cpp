@@ -8,6 +8,7 @@
 #include "tvgui/draw/canvas.h"
 #include "tvgui/draw/color.h"
 #include "tvgui/draw/font.h"
+#include "tvgui/draw/windowdpi.h"
 
 namespace tavrin::tvgui {
 
@@ -50,13 +51,18 @@ bool OwnerDrawMenu::measure(HWND window, MEASUREITEMSTRUCT& item) const {
     if (shown == nullptr) {
         return false;
     }
-    const Font font(Font::SYSTEM::MENU);
+    const int dpi = windowDpi(window);
+    const auto resolution = static_cast<UINT>(dpi);
+    const int icon = scaleForDpi(iconPixels, dpi);
+    const Font font(Font::SYSTEM::MENU, dpi);
     Canvas canvas(window);
     canvas.setFont(font);
     const SIZE text = canvas.textExtent(shown->text);
-    item.itemWidth = static_cast<UINT>(iconPixels + 2 * GetSystemMetrics(SM_CXEDGE) + text.cx);
-    item.itemHeight = static_cast<UINT>(
-        std::max(GetSystemMetrics(SM_CYMENU), iconPixels + 2 * GetSystemMetrics(SM_CYEDGE)));
+    item.itemWidth =
+        static_cast<UINT>(icon + 2 * GetSystemMetricsForDpi(SM_CXEDGE, resolution) + text.cx);
+    item.itemHeight =
+        static_cast<UINT>(std::max(GetSystemMetricsForDpi(SM_CYMENU, resolution),
+                                   icon + 2 * GetSystemMetricsForDpi(SM_CYEDGE, resolution)));
     return true;
 }
 
@@ -71,8 +77,12 @@ bool OwnerDrawMenu::draw(const DRAWITEMSTRUCT& item) const {
     const COLOR foreground = !selected  ? COLOR::MENUTEXT
                              : disabled ? COLOR::MENU
                                         : COLOR::HIGHLIGHTTEXT;
+    // The menu's own window shows on the monitor whose DPI the item is drawn at.
+    const int dpi = windowDpi(WindowFromDC(item.hDC));
+    const auto resolution = static_cast<UINT>(dpi);
+    const int icon = scaleForDpi(iconPixels, dpi);
     const Brush brush(background);
-    const Font font(Font::SYSTEM::MENU);
+    const Font font(Font::SYSTEM::MENU, dpi);
     Canvas canvas(item.hDC);
     canvas.textColor(systemColor(foreground));
     canvas.backMode(Canvas::BACKMODE::TRANSPARENT_MODE);
@@ -81,16 +91,15 @@ bool OwnerDrawMenu::draw(const DRAWITEMSTRUCT& item) const {
     const RECT& area = item.rcItem;
     canvas.fillRect(area, nullptr);
 
-    const int edgeX = GetSystemMetrics(SM_CXEDGE);
-    const int edgeY = GetSystemMetrics(SM_CYEDGE);
+    const int edgeX = GetSystemMetricsForDpi(SM_CXEDGE, resolution);
+    const int edgeY = GetSystemMetricsForDpi(SM_CYEDGE, resolution);
     const int height = area.bottom - area.top;
     if (shown->icon.get() != nullptr) {
-        const int y = area.top + height / 2 + edgeY - (iconPixels + 2 * edgeY) / 2;
-        canvas.drawIconEx({area.left + edgeX, y}, shown->icon, iconPixels, nullptr);
+        const int y = area.top + height / 2 + edgeY - (icon + 2 * edgeY) / 2;
+        canvas.drawIconEx({area.left + edgeX, y}, shown->icon, icon, nullptr);
     }
     // Without an icon the text keeps the icon's column, so that the texts of a menu line up.
-    const POINT text{area.left + 2 * edgeX + iconPixels,
-                     area.top + (height - font.pixelHeight()) / 2};
+    const POINT text{area.left + 2 * edgeX + icon, area.top + (height - font.pixelHeight(dpi)) / 2};
     canvas.drawStateText(false, !disabled, text, shown->text);
     return true;
 }

@@ -17,7 +17,8 @@ struct DRAWMENUITEM {
 };
 
 // A pop-up menu whose items the toolkit measures and paints: icon, then text, in the system
-// menu font and colours. The owner window hands WM_MEASUREITEM and WM_DRAWITEM to measure
+// menu font and colours, all sized for the DPI of the window the menu shows in (the icon
+// size is in 96-DPI pixels). The owner window hands WM_MEASUREITEM and WM_DRAWITEM to measure
 // and draw.
 class OwnerDrawMenu : public PopUp {
 public:

@@ -68,11 +68,11 @@ POINT Control::position() const {
 int Control::textHeight() const {
     const std::unique_ptr<Font> own = font();
     const Font shown = own ? Font(own->get(), false) : Font(Font::STOCK::SYSTEM);
-    return std::abs(shown.pixelHeight());
+    return std::abs(shown.pixelHeight(dpi()));
 }
 
 int Control::lineHeight() const {
-    return textHeight() + 2 * GetSystemMetrics(SM_CYEDGE);
+    return textHeight() + 2 * GetSystemMetricsForDpi(SM_CYEDGE, static_cast<UINT>(dpi()));
 }
 
 namespace {

@@ -24,7 +24,8 @@ public:
     virtual LONG_PTR clipSiblings(bool on);
     // The top-left corner in the parent's client coordinates.
     virtual POINT position() const;
-    // The pixel height of the control's font (the stock system font when it has none).
+    // The pixel height of the control's font at its DPI (the stock system font when it has
+    // none).
     virtual int textHeight() const;
     // The height of a single-line control: the text and two edges.
     virtual int lineHeight() const;

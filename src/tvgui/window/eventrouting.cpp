@@ -193,7 +193,7 @@ LRESULT EventRouting::dispatch(TvGui& gui, TvGuiEvent& events, HWND hwnd, UINT m
         if (LayoutManager* manager = gui.layoutManager();
             manager != nullptr && IsIconic(GetAncestor(hwnd, GA_ROOT)) == FALSE) {
             const DeferredMoves batch;
-            manager->onSize(LOWORD(lParam), HIWORD(lParam));
+            manager->onSize(LOWORD(lParam), HIWORD(lParam), gui.dpi());
         }
         events.OnSize(static_cast<SIZE_TYPE>(wParam), LOWORD(lParam), HIWORD(lParam));
         return 0;
@@ -341,6 +341,12 @@ LRESULT EventRouting::dispatch(TvGui& gui, TvGuiEvent& events, HWND hwnd, UINT m
         const LRESULT answer =
             events.OnNotify(*reinterpret_cast<NMHDR*>(lParam), static_cast<ITEM_ID>(wParam));
         return answer != 0 ? answer : byDefault(events, hwnd, message, wParam, lParam);
+    }
+    case WM_DPICHANGED: {
+        // A sender that proposes no rectangle leaves the window where it is.
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        events.OnDpiChanged(LOWORD(wParam), suggested != nullptr ? *suggested : gui.windowRect());
+        return 0;
     }
     case WM_DISPLAYCHANGE:
         events.OnDisplayChange(static_cast<int>(wParam), LOWORD(lParam), HIWORD(lParam));

@@ -11,6 +11,8 @@
 #include "system/unicode.h"
 #include "tvgui/draw/canvas.h"
 #include "tvgui/draw/font.h"
+#include "tvgui/draw/messagefont.h"
+#include "tvgui/draw/windowdpi.h"
 #include "tvgui/window/guardedtimer.h"
 #include "tvgui/window/stylepair.h"
 
@@ -49,10 +51,11 @@ std::string lastErrorText() {
     return system::systemMessage(GetLastError());
 }
 
-// The dialog-frame insets every window's layout keeps from its client edges.
+// The dialog-frame insets every window's layout keeps from its client edges: layout insets
+// are 96-DPI pixels, so they are the metrics at that DPI, scaled with the rest of the layout.
 std::unique_ptr<LayoutManager> frameSpacedLayoutManager() {
-    const int cx = GetSystemMetrics(SM_CXDLGFRAME);
-    const int cy = GetSystemMetrics(SM_CYDLGFRAME);
+    const int cx = GetSystemMetricsForDpi(SM_CXDLGFRAME, BASE_DPI);
+    const int cy = GetSystemMetricsForDpi(SM_CYDLGFRAME, BASE_DPI);
     return std::make_unique<LayoutManager>(cx, cy, cx, cy);
 }
 
@@ -138,6 +141,44 @@ HWND TvGui::create(const GUIINFO& info) {
         throw system::TvGuiException("Gui生成失敗", system::CODE::GUI, failure);
     }
     return handle;
+}
+
+int TvGui::dpi() const noexcept {
+    return windowDpi(hwnd_);
+}
+
+int TvGui::scale(int pixels) const noexcept {
+    return scaleForDpi(pixels, dpi());
+}
+
+void TvGui::followDpi(int dpi, const RECT& suggested) {
+    const std::vector<TvGui*> inside = children();
+    const Font& shared = messageFontFor(dpi);
+    for (TvGui* child : inside) {
+        // A font of the child's own is its owner's to size.
+        const std::unique_ptr<Font> shown = child->font();
+        if (shown != nullptr && shown->get() != shared.get() && isSharedMessageFont(shown->get())) {
+            child->setFont(shared);
+        }
+    }
+    if (!styleBit(GWL::STYLE, WS_CHILD)) {
+        setPosition(AFTER::TOP, suggested.left, suggested.top, suggested.right - suggested.left,
+                    suggested.bottom - suggested.top, SWP::NOZORDER | SWP::NOACTIVATE);
+    }
+    layOut(dpi);
+    for (TvGui* child : inside) {
+        child->layOut(dpi);
+    }
+}
+
+void TvGui::layOut(int dpi) {
+    SIZE client{};
+    // A minimised window has no room to lay out, and nothing inside it shows.
+    if (!layoutManager_ || IsIconic(GetAncestor(hwnd_, GA_ROOT)) != FALSE || !clientSize(client)) {
+        return;
+    }
+    const DeferredMoves batch;
+    layoutManager_->onSize(client.cx, client.cy, dpi);
 }
 
 bool TvGui::styleBit(GWL index, LONG_PTR bits) const {

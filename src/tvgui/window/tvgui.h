@@ -78,6 +78,14 @@ public:
     virtual ~TvGui();
 
     HWND hwnd() const noexcept { return hwnd_; }
+    // The DPI of the window (that of its monitor); BASE_DPI when there is no window.
+    int dpi() const noexcept;
+    // A length in 96-DPI pixels in pixels of this window.
+    int scale(int pixels) const noexcept;
+    // The window now shows at the DPI: the children that show a shared message font get the
+    // one for the DPI, a top-level window takes the suggested rectangle (screen
+    // coordinates), and the window and its children are laid out again at the DPI.
+    void followDpi(int dpi, const RECT& suggested);
     // The arranger of this window's children; made when the window is bound.
     LayoutManager* layoutManager() const noexcept { return layoutManager_.get(); }
 
@@ -179,6 +187,8 @@ protected:
     void unbind() noexcept;
 
     bool styleBit(GWL index, LONG_PTR bits) const;
+    // Lays the client area out again at the DPI; nothing while the window is minimised.
+    void layOut(int dpi);
     LONG_PTR setStyleBit(GWL index, LONG_PTR bits, bool on);
 
 private:

@@ -114,6 +114,10 @@ public:
         return false;
     }
     virtual void OnDisplayChange(int /*bitsPerPixel*/, int /*width*/, int /*height*/) {}
+    // The window moved to a monitor of another DPI, or the monitor's DPI changed; suggested
+    // is the rectangle the system proposes for it, in screen coordinates. By default the
+    // window follows the DPI (TvGui::followDpi) and takes that rectangle.
+    virtual void OnDpiChanged(int dpi, const RECT& suggested);
     virtual void OnChildCreate(TvGui& /*child*/) {}
     virtual void OnChildDestroy(TvGui* /*child*/) {}
     virtual void OnChildMouseLeftDown(POINT, TvGui& /*child*/) {}

@@ -7,6 +7,7 @@
 #include "tvgui/control/statc.h"
 #include "tvgui/control/toggle.h"
 #include "tvgui/draw/font.h"
+#include "tvgui/draw/messagefont.h"
 
 namespace tavrin::tvgui {
 namespace {
@@ -105,6 +106,11 @@ TEST(GroupBoxTest, TheInnerAreaKeepsClearOfTheFrameAndCaption) {
     EXPECT_EQ(root.got, (Rect{10 + edgeX, 20 + box.textHeight(), 210 - edgeX, 120 - edgeY}));
     box.move(30, 40, 100, 50, true);
     EXPECT_EQ(root.got, (Rect{30 + edgeX, 40 + box.textHeight(), 130 - edgeX, 90 - edgeY}));
+    // A caption font for another DPI moves the inner area's top with it.
+    const int before = box.textHeight();
+    box.setFont(messageFontFor(box.dpi() * 2));
+    EXPECT_GT(box.textHeight(), before);
+    EXPECT_EQ(root.got.top, 40 + box.textHeight());
 }
 
 TEST(LabelTest, TextAndImagesRoundTripInTheMessageFont) {

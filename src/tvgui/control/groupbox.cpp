@@ -36,8 +36,7 @@ Insets GroupBox::frame() const {
 LRESULT GroupBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        // The frame paints only its edge and caption; erasing its whole rectangle would wipe
-        // the controls inside it.
+        eraseInside(reinterpret_cast<HDC>(wParam));
         return TRUE;
     case WM_SIZE:
     case WM_MOVE:
@@ -53,6 +52,31 @@ LRESULT GroupBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         break;
     }
     return subClass_.callOriginal(hwnd, message, wParam, lParam);
+}
+
+void GroupBox::eraseInside(HDC dc) const {
+    // The frame's class paints only its edge and caption, and its parent clips its children,
+    // so nobody else paints the inside: it is painted here in the parent's colour for
+    // labels, around the siblings it frames, which erasing must not wipe.
+    const HWND parent = GetParent(hwnd());
+    const int saved = SaveDC(dc);
+    for (HWND sibling = GetWindow(hwnd(), GW_HWNDFIRST); sibling != nullptr;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        // The style, not IsWindowVisible: a parent not shown yet still gets painted later.
+        if (sibling == hwnd() || (GetWindowLongPtrW(sibling, GWL_STYLE) & WS_VISIBLE) == 0) {
+            continue;
+        }
+        RECT covered{};
+        GetWindowRect(sibling, &covered);
+        MapWindowPoints(HWND_DESKTOP, hwnd(), reinterpret_cast<POINT*>(&covered), 2);
+        ExcludeClipRect(dc, covered.left, covered.top, covered.right, covered.bottom);
+    }
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd())));
+    RECT inside{};
+    GetClientRect(hwnd(), &inside);
+    FillRect(dc, &inside, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    RestoreDC(dc, saved);
 }
 
 void GroupBox::layOutInside() {

@@ -42,6 +42,7 @@ private:
     Insets frame() const;
     // Lays the inner area out over the box as it now is.
     void layOutInside();
+    void eraseInside(HDC dc) const;
 
     GroupLayout groupLayout_;
     SubClass subClass_;

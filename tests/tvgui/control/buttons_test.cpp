@@ -2,6 +2,7 @@
 
 #include "testwindow.h"
 #include "tvgui/control/button.h"
+#include "tvgui/control/editbox.h"
 #include "tvgui/control/groupbox.h"
 #include "tvgui/control/picturelabel.h"
 #include "tvgui/control/statc.h"
@@ -111,6 +112,38 @@ TEST(GroupBoxTest, TheInnerAreaKeepsClearOfTheFrameAndCaption) {
     box.setFont(messageFontFor(box.dpi() * 2));
     EXPECT_GT(box.textHeight(), before);
     EXPECT_EQ(root.got.top, 40 + box.textHeight());
+}
+
+// The parent clips its children, so the box itself paints its inside, in the parent's
+// colour, and leaves the controls it frames as they are.
+TEST(GroupBoxTest, ErasingPaintsTheInsideAroundTheFramedControls) {
+    test::RecordingWindow window(nullptr, 400, 300);
+    GroupBox box(ITEM_ID{1}, window);
+    box.move(10, 10, 200, 100, false);
+    EditLine framed(ITEM_ID{2}, window);
+    framed.move(50, 50, 60, 20, false);
+
+    constexpr COLORREF MARK = RGB(255, 0, 255);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP surface = CreateCompatibleBitmap(screen, 200, 100);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ before = SelectObject(dc, surface);
+    const RECT all{0, 0, 200, 100};
+    HBRUSH mark = CreateSolidBrush(MARK);
+    FillRect(dc, &all, mark);
+
+    EXPECT_NE(SendMessageW(box.hwnd(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
+    EXPECT_EQ(GetPixel(dc, 20, 80), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(dc, 195, 5), GetSysColor(COLOR_BTNFACE));
+    // The edit line covers (40, 40)-(100, 60) of the box.
+    EXPECT_EQ(GetPixel(dc, 45, 45), MARK);
+    EXPECT_EQ(GetPixel(dc, 99, 59), MARK);
+
+    SelectObject(dc, before);
+    DeleteObject(mark);
+    DeleteObject(surface);
+    DeleteDC(dc);
 }
 
 TEST(LabelTest, TextAndImagesRoundTripInTheMessageFont) {

@@ -15,7 +15,7 @@
 tavrin_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Raise this when the prefix configuration below changes: existing prefixes are redone.
-tavrin_prefix_version=4
+tavrin_prefix_version=5
 
 # The resolution asked for, checked: a whole number of dots per inch, 96 unless told.
 tavrin_dpi() {
@@ -102,6 +102,16 @@ tavrin_multi_sz() {
         tr -s ' \n' ',' | sed 's/^,//; s/,$//'
 }
 
+# The hex form of a LOGFONTW record of a 9-point regular face at 96 DPI (height -12, the
+# default character set), with the face name zero-padded to its 32 units.
+tavrin_logfont_hex() {
+    {
+        printf 'f4ffffff000000000000000000000000900100000000000100000000'
+        printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 | tr -d ' \n'
+        printf '0%.0s' $(seq $((128 - 4 * ${#1})))
+    } | sed 's/../&,/g; s/,$//'
+}
+
 # Registry files are UTF-16LE with a byte-order mark; an 8-bit file would make Wine read
 # the hex(7) bytes as 8-bit text.
 tavrin_registry_file() {
@@ -113,11 +123,17 @@ tavrin_registry_settings() {
     local link face
     link=$(tavrin_multi_sz ipag.ttf,IPAGothic)
     # Wine takes the screen's resolution from the desktop's LogPixels.
-    sed "s/@LOGPIXELS@/$(printf %08x "${TAVRIN_PREFIX_DPI:-96}")/" <<'EOF'
+    sed "s/@LOGPIXELS@/$(printf %08x "${TAVRIN_PREFIX_DPI:-96}")/;
+         s/@MESSAGEFONT@/$(tavrin_logfont_hex "MS UI Gothic")/" <<'EOF'
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"MS UI Gothic"="IPAGothic"
+"MS UI Gothic"="IPAPGothic"
+
+; The message font of a Japanese system: Wine's edit controls do not follow font links, so
+; a message font without Japanese shows Japanese text in edit boxes as boxes.
+[HKEY_CURRENT_USER\Control Panel\Desktop\WindowMetrics]
+"MessageFont"=hex:@MESSAGEFONT@
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "gui/control/showfailure.h"
+#include "system/win32.h"
+
+// After the Windows headers, on which it builds.
+#include <commctrl.h>
+
+namespace tavrin::app {
+class Application;
+}
+namespace tavrin::file {
+class Item;
+}
+namespace tavrin::tvgui {
+class ToolTip;
+class TvGui;
+} // namespace tavrin::tvgui
+
+namespace tavrin::gui {
+
+class TavrinToolBar;
+
+// The logic of the button launcher: fills the tool bar from the current sub-group and owns
+// the menus around it (groups, the button list, an item's menu and its folder's files).
+class ButtonLauncher {
+public:
+    ButtonLauncher(app::Application& application, tvgui::ToolTip& toolTip,
+                   TavrinToolBar& toolBar, ShowFailure showFailure);
+    ~ButtonLauncher();
+    ButtonLauncher(const ButtonLauncher&) = delete;
+    ButtonLauncher& operator=(const ButtonLauncher&) = delete;
+
+    // Refills the tool bar, its tool tips and the menus from the application's current
+    // group and sub-group; an empty bar when there is none.
+    void rebuild();
+    // The window's context menu: the main groups and their sub-groups; a choice becomes the
+    // current group and sub-group and the bar is rebuilt.
+    void showGroupMenu(tvgui::TvGui& window);
+    // The owner-drawn list of the buttons' items at the cursor; the chosen item, or null when
+    // there are no buttons or the menu was dismissed.
+    file::Item* itemFromButtonList(tvgui::TvGui& window);
+    // The item menu of the button whose drop-down arrow was pressed, and its action. Launch
+    // failures go to ShowFailure.
+    void onDropDown(const NMTOOLBARW& notification, tvgui::TvGui& window);
+    // Fills the item's folder menu when it opens; false for any other menu.
+    bool fillFileMenu(HMENU opened);
+    // Measures and draws the items of its owner-drawn menus; false for other items.
+    bool measureItem(MEASUREITEMSTRUCT& item, HWND window);
+    bool drawItem(const DRAWITEMSTRUCT& item);
+
+private:
+    struct Menus;
+
+    app::Application& application_;
+    tvgui::ToolTip& toolTip_;
+    TavrinToolBar& toolBar_;
+    ShowFailure showFailure_;
+    std::vector<file::Item*> items_;
+    std::unique_ptr<Menus> menus_;
+};
+
+} // namespace tavrin::gui

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "gui/control/showfailure.h"
+#include "tvgui/control/toolbar.h"
+#include "tvgui/draw/imagelist.h"
+#include "tvgui/window/subclass.h"
+
+namespace tavrin::app {
+class Application;
+}
+namespace tavrin::file {
+class Item;
+}
+
+namespace tavrin::gui {
+
+// The button launcher's tool bar: one button per item of the current sub-group, button n
+// with command id n + 1. Files dropped on a button are handed to its item; a middle press
+// goes to the owner (the menu launcher).
+class TavrinToolBar final : public tvgui::ToolBar, public tvgui::ISubClass {
+public:
+    // Flat, wrapping, with tool tips, at the top without resizing or a divider; takes drops.
+    TavrinToolBar(app::Application& application, ITEM_ID id, tvgui::TvGui& owner,
+                  ShowFailure showFailure);
+
+    // Replaces the buttons with one per item (icon of the ButtonIcon size, and the item's
+    // name when ButtonText is on), the list style when ButtonList is on, and the fixed
+    // button width. The items must outlive the buttons.
+    void setItems(const std::vector<file::Item*>& items);
+    // The item of the button at index; null when there is no such button.
+    file::Item* buttonItem(int index) const;
+    // The index of the button whose rectangle holds the client point; -1 for none.
+    int buttonAt(POINT client) const;
+
+    LRESULT procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    app::Application& application_;
+    ShowFailure showFailure_;
+    std::vector<file::Item*> items_;
+    std::optional<tvgui::ImageList> images_;
+    tvgui::SubClass subClass_;
+};
+
+} // namespace tavrin::gui

@@ -11,7 +11,7 @@
 namespace tavrin::gui::test {
 namespace {
 
-using tvgui::test::pumpMessages;
+using file::fixture::utf8;
 
 // Rebuilding follows the current sub-group, listed items only, in list order: each button
 // has command id n + 1, its item, its caption and a tool tip; tools of a longer bar before
@@ -66,6 +66,7 @@ TEST_F(LauncherTest, ButtonWidthFollowsIconTextAndList) {
     };
     const int dpi = bar->dpi();
     const int smallest = GetSystemMetricsForDpi(SM_CXMIN, static_cast<UINT>(dpi));
+    std::optional<int> arrowWidth;
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.icon << row.text << row.list);
         file::App& settings = application->settings();
@@ -87,6 +88,13 @@ TEST_F(LauncherTest, ButtonWidthFollowsIconTextAndList) {
         int imageHeight = 0;
         ImageList_GetIconSize(images->get(), &imageWidth, &imageHeight);
         EXPECT_EQ(imageWidth, MulDiv(row.icon == 0 ? 16 : 32, dpi, 96));
+        // Every button is the fixed width and its arrow, whatever the settings.
+        for (int command = 1; command <= 3; ++command) {
+            const RECT rect = bar->buttonRect(command).value();
+            const int arrow = rect.right - rect.left - width;
+            EXPECT_EQ(arrow, arrowWidth.value_or(arrow));
+            arrowWidth = arrow;
+        }
     }
 }
 
@@ -142,16 +150,57 @@ TEST_F(LauncherTest, GroupMenuCommandsNameTheirGroupAndSubGroup) {
 TEST_F(LauncherTest, MiddlePressReachesTheWindowWhereItHappened) {
     start();
     show("Main", "Tools");
-    window->forget();
     SendMessageW(bar->hwnd(), WM_MBUTTONDOWN, MK_MBUTTON | MK_SHIFT, MAKELPARAM(5, 6));
-    SendMessageW(bar->hwnd(), WM_MBUTTONUP, 0, MAKELPARAM(5, 6));
-    pumpMessages();
     const POINT corner = bar->position();
-    EXPECT_THAT(window->calls,
-                testing::Contains("OnMouseMiddleDown(" + std::to_string(MK_MBUTTON | MK_SHIFT) +
-                                  "," + std::to_string(corner.x + 5) + "," +
-                                  std::to_string(corner.y + 6) + ")"));
-    EXPECT_NE(GetCapture(), bar->hwnd());
+    ASSERT_EQ(window->middlePresses.size(), 1u);
+    EXPECT_EQ(window->middlePresses[0].x, corner.x + 5);
+    EXPECT_EQ(window->middlePresses[0].y, corner.y + 6);
+    EXPECT_EQ(window->middleKeys[0], static_cast<WPARAM>(MK_MBUTTON | MK_SHIFT));
+}
+
+// The menus around the bar, chosen from with the keyboard: the group menu makes its choice
+// current, the button list gives its item, the item menu starts its item or, for a folder,
+// lists the folder's files as its file menu opens; owner-drawn items reach their menu.
+TEST_F(LauncherTest, MenusActOnTheChoice) {
+    start();
+    show("Main", "Tools");
+
+    window->typeInMenu({VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN});
+    launcher->showGroupMenu(*window);
+    EXPECT_EQ(application->currentGroup(), "Other");
+    EXPECT_EQ(application->currentSubGroup(), "Web");
+    EXPECT_EQ(bar->buttonCount(), 1);
+
+    show("Main", "Tools");
+    window->typeInMenu({VK_DOWN, VK_DOWN, VK_RETURN});
+    EXPECT_EQ(launcher->itemFromButtonList(*window), bar->buttonItem(1));
+    EXPECT_GT(window->measured, 0);
+    EXPECT_GT(window->drawn, 0);
+
+    window->typeInMenu({VK_DOWN, VK_RETURN});
+    NMTOOLBARW arrow{};
+    arrow.iItem = 2;
+    arrow.rcButton = bar->buttonRect(2).value();
+    launcher->onDropDown(arrow, *window);
+    EXPECT_EQ(records.wait(1).size(), 1u);
+    EXPECT_EQ(item("probe").useCount(), 1);
+
+    item("edit").setFileAddress(utf8(scratch.root()));
+    show("Main", "Tools");
+    window->measured = 0;
+    window->typeInMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_ESCAPE});
+    arrow.iItem = 1;
+    arrow.rcButton = bar->buttonRect(1).value();
+    launcher->onDropDown(arrow, *window);
+    EXPECT_EQ(window->filled, 1);
+    EXPECT_GT(window->measured, 0);
+    // Once the item menu has closed, no menu is its file menu.
+    const tvgui::PopUp other;
+    EXPECT_FALSE(launcher->fillFileMenu(other.get()));
+    EXPECT_TRUE(failures.empty());
+
+    show("", "");
+    EXPECT_EQ(launcher->itemFromButtonList(*window), nullptr);
 }
 
 } // namespace

@@ -5,6 +5,76 @@
 
 namespace tavrin::gui::test {
 
+namespace {
+
+constexpr UINT_PTR TYPING_TIMER = 7;
+
+void press(WORD key) {
+    INPUT inputs[2]{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+    }
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+} // namespace
+
+HostWindow::HostWindow() : TvWindow(0, WS_POPUP | WS_VISIBLE, nullptr) {
+    creationInfo().x = 200;
+    creationInfo().y = 200;
+    creationInfo().width = 480;
+    creationInfo().height = 240;
+    createWindow();
+    SetForegroundWindow(hwnd());
+}
+
+void HostWindow::typeInMenu(std::vector<WORD> keys) {
+    keys_ = std::move(keys);
+    setTimer(tvgui::TIMER_ID{TYPING_TIMER}, 100, typeNext);
+}
+
+void CALLBACK HostWindow::typeNext(HWND window, UINT, UINT_PTR timer, DWORD) {
+    auto* host = dynamic_cast<HostWindow*>(getGuiObject(window));
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (host == nullptr || menu == nullptr || !IsWindowVisible(menu)) {
+        return;
+    }
+    if (host->keys_.empty()) {
+        KillTimer(window, timer);
+        return;
+    }
+    press(host->keys_.front());
+    host->keys_.erase(host->keys_.begin());
+}
+
+bool HostWindow::OnMouseMiddleDown(tvgui::MOUSE_KEY key, int x, int y) {
+    middleKeys.push_back(static_cast<WPARAM>(key));
+    middlePresses.push_back({x, y});
+    return true;
+}
+
+void HostWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    if (launcher != nullptr && launcher->measureItem(item, hwnd())) {
+        ++measured;
+    }
+}
+
+void HostWindow::OnDrawItem(DRAWITEMSTRUCT& item) {
+    if (launcher != nullptr && launcher->drawItem(item)) {
+        ++drawn;
+    }
+}
+
+bool HostWindow::OnInitMenuPopup(HMENU menu, int, bool) {
+    if (launcher != nullptr && launcher->fillFileMenu(menu)) {
+        ++filled;
+        return true;
+    }
+    return false;
+}
+
 using file::fixture::utf8;
 using file::fixture::writeBytes;
 
@@ -32,11 +102,12 @@ void LauncherTest::start(std::string_view settings) {
     item("site").setUriAddress("http://example.invalid/");
 
     auto collect = [this](const std::exception& failure) { failures.push_back(failure.what()); };
-    window = std::make_unique<tvgui::test::RecordingWindow>(nullptr, 480, 240);
+    window = std::make_unique<HostWindow>();
     tip = std::make_unique<tvgui::ToolTip>(*window);
     bar = std::make_unique<TavrinToolBar>(*application, tvgui::ITEM_ID{1}, *window, collect);
     bar->move(10, 20, 400, 120, false);
     launcher = std::make_unique<ButtonLauncher>(*application, *tip, *bar, collect);
+    window->launcher = launcher.get();
 }
 
 file::Item& LauncherTest::item(const std::string& id) {

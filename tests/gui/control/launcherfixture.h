@@ -12,10 +12,38 @@
 #include "gui/control/buttonlauncher.h"
 #include "gui/control/tavrintoolbar.h"
 #include "launchprobe_fixture.h"
-#include "testwindow.h"
 #include "tvgui/control/tooltip.h"
+#include "tvgui/window/tvwindow.h"
 
 namespace tavrin::gui::test {
+
+// The launcher's window as far as the bar and its menus need one: it hands the launcher its
+// owner-drawn items and opening menus, counting those the launcher took, notes the middle
+// presses it gets, and presses the keys given, one at a time, while a menu is open.
+class HostWindow final : public tvgui::TvWindow {
+public:
+    HostWindow();
+
+    // Presses the keys one by one, once a menu shows, from the next menu loop on.
+    void typeInMenu(std::vector<WORD> keys);
+
+    bool OnMouseMiddleDown(tvgui::MOUSE_KEY key, int x, int y) override;
+    void OnMeasureItem(MEASUREITEMSTRUCT& item) override;
+    void OnDrawItem(DRAWITEMSTRUCT& item) override;
+    bool OnInitMenuPopup(HMENU menu, int index, bool windowMenu) override;
+
+    ButtonLauncher* launcher = nullptr;
+    std::vector<POINT> middlePresses;
+    std::vector<WPARAM> middleKeys;
+    int measured = 0;
+    int drawn = 0;
+    int filled = 0;
+
+private:
+    static void CALLBACK typeNext(HWND window, UINT, UINT_PTR timer, DWORD);
+
+    std::vector<WORD> keys_;
+};
 
 // The launcher's bar in a real window, over an application whose data folder the test
 // writes: the main groups "Main" (sub-groups "Tools" and "Empty") and "Other" ("Web"); the
@@ -39,7 +67,7 @@ protected:
     std::vector<std::string> failures;
 
     std::unique_ptr<app::Application> application;
-    std::unique_ptr<tvgui::test::RecordingWindow> window;
+    std::unique_ptr<HostWindow> window;
     std::unique_ptr<tvgui::ToolTip> tip;
     std::unique_ptr<TavrinToolBar> bar;
     std::unique_ptr<ButtonLauncher> launcher;

@@ -49,7 +49,7 @@ std::pair<POINT, FLAGS> besideButton(POSITION position, const RECT& button) {
 void copyText(HWND owner, const std::string& text) {
     shell::TextClipBoard clipBoard(owner);
     if (!clipBoard.setText(text)) {
-        throw system::ClipBoardException("クリップボードにコピーできませんでした");
+        throw system::ClipBoardException("クリップボード");
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "app/staticconfig.h"
+#include "gui/window/tavrinwindow/windowmessages.h"
 #include "system/log.h"
 #include "system/tavrinerrors.h"
 #include "system/unicode.h"
@@ -12,6 +13,7 @@
 #include "tavrin/arguments.h"
 #include "tavrin/guard.h"
 #include "tavrin/runlog.h"
+#include "tavrin/singleinstance.h"
 
 namespace {
 
@@ -26,6 +28,12 @@ public:
 
     void start() override {
         tavrin::app::loadStaticConfiguration();
+        instance_.emplace(tavrin::system::toWide(StaticData::DataFolder()));
+        if (!instance_->first()) {
+            // The running launcher owns the data files: this start touches none of them.
+            instance_->callForward(tavrin::gui::COME_FORWARD);
+            return;
+        }
         tavrin::startLog(StaticData::LogEnabled(), reporter_);
         // The program has no options: the arguments are only recorded for the log.
         arguments_ = tavrin::commandLineArguments(GetCommandLineW());
@@ -34,11 +42,17 @@ public:
     }
 
     int run() override {
+        if (!instance_->first()) {
+            return 0;
+        }
         tavrin::system::WriteLog("args -> %s", arguments_);
         return 0;
     }
 
     void save() override {
+        if (!instance_->first()) {
+            return;
+        }
         for (const Application::Unsaved& unsaved : application_->save()) {
             tavrin::system::WriteLog("not saved: %s\r\n%s", unsaved.path, unsaved.failure);
         }
@@ -56,6 +70,7 @@ private:
     }
 
     tavrin::Reporter& reporter_;
+    std::optional<tavrin::SingleInstance> instance_;
     std::vector<std::string> arguments_;
     std::optional<Application> application_;
 };

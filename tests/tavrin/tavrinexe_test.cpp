@@ -12,6 +12,7 @@
 #include "logfiles.h"
 #include "system/unicode.h"
 #include "system/win32.h"
+#include "tavrin/singleinstance.h"
 #include "testfiles.h"
 
 namespace tavrin::systemtest {
@@ -377,6 +378,28 @@ TEST_F(TavrinExeTest, LogFolderThatCannotBeMadeIsShownAndTheLauncherStartsAnyway
     EXPECT_NE(shown[0].find(utf8(temp.path() / L"blocker")), std::string::npos) << shown[0];
     EXPECT_EQ(readBytes(temp.path() / L"blocker"), "a file, not a folder");
     EXPECT_TRUE(readBytes(data / L"app.dvk").starts_with(byteOrderMark));
+}
+
+// The test holds the data folder as a running launcher would, with a window of its own.
+TEST_F(TavrinExeTest, SecondStartOnTheSameDataFolderCallsTheFirstAndTouchesNothing) {
+    const HWND window =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    SingleInstance running(data.wstring());
+    ASSERT_TRUE(running.first());
+    running.publish(window);
+
+    ASSERT_EQ(run(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(data));
+    EXPECT_TRUE(shown.empty());
+    MSG message{};
+    EXPECT_TRUE(PeekMessageW(&message, window, 0x8004, 0x8004, PM_REMOVE));
+
+    writeBytes(temp.path() / L"static.dvk", "folder/data\\<TAVRIN>\\\\other\r\n");
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(readBytes(temp.path() / L"other" / L"app.dvk").starts_with(byteOrderMark));
+    EXPECT_FALSE(PeekMessageW(&message, window, 0x8004, 0x8004, PM_REMOVE));
+    DestroyWindow(window);
 }
 
 TEST(TavrinExe, CarriesTheApplicationManifest) {

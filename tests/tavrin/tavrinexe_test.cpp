@@ -18,14 +18,18 @@
 namespace tavrin::systemtest {
 namespace {
 
-// The build hands over the program's Linux path; Wine shows the Linux root as drive Z:.
-std::wstring builtProgram() {
-    std::wstring path = system::toWide(TAVRIN_EXE);
+// The build hands over Linux paths; Wine shows the Linux root as drive Z:.
+std::wstring winePath(const char* built) {
+    std::wstring path = system::toWide(built);
     if (path.starts_with(L"/")) {
         std::replace(path.begin(), path.end(), L'/', L'\\');
         path = L"Z:" + path;
     }
     return path;
+}
+
+std::wstring builtProgram() {
+    return winePath(TAVRIN_EXE);
 }
 
 // A copy of tavrin.exe alone in an empty folder, as a user would unpack it.
@@ -378,6 +382,27 @@ TEST_F(TavrinExeTest, LogFolderThatCannotBeMadeIsShownAndTheLauncherStartsAnyway
     EXPECT_NE(shown[0].find(utf8(temp.path() / L"blocker")), std::string::npos) << shown[0];
     EXPECT_EQ(readBytes(temp.path() / L"blocker"), "a file, not a folder");
     EXPECT_TRUE(readBytes(data / L"app.dvk").starts_with(byteOrderMark));
+}
+
+TEST_F(TavrinExeTest, SampleDataLoadsWithoutAWordAndIsKept) {
+    std::filesystem::create_directories(data);
+    for (const wchar_t* name : {L"items.dvk", L"groups.dvk"}) {
+        writeBytes(data / name,
+                   readBytes(std::filesystem::path(winePath(TAVRIN_SAMPLE_DIR)) / name));
+    }
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(shown.empty());
+    const std::string groups = readBytes(data / L"groups.dvk");
+    EXPECT_NE(groups.find("Group/サンプル/ツール$notepad\tcmd\r\n"), std::string::npos) << groups;
+    EXPECT_NE(groups.find("Group/<Menu>/サンプル$notepad\tcmd\twindows\tweb\r\n"),
+              std::string::npos)
+        << groups;
+    const std::string items = readBytes(data / L"items.dvk");
+    for (const char* kept : {"Item/notepad/Address\\%SystemRoot%\\\\system32\\\\notepad.exe\r\n",
+                             "Item/web/Type:1\r\n", "Item/cmd/Address\\%ComSpec%\r\n",
+                             "Item/windows/Address\\%SystemRoot%\r\n"}) {
+        EXPECT_NE(items.find(kept), std::string::npos) << kept << "\n" << items;
+    }
 }
 
 // The test holds the data folder as a running launcher would, with a window of its own.

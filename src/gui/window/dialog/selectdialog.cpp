@@ -1,0 +1,11 @@
+#include "gui/window/dialog/exceptiondialog.h"
+
+namespace tavrin::gui {
+
+bool SelectDialog::select() {
+    result_ = false;
+    showModal();
+    return result_;
+}
+
+} // namespace tavrin::gui

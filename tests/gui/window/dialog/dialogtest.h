@@ -1,0 +1,77 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "system/win32.h"
+#include "tvgui/window/tvgui.h"
+
+namespace tavrin::gui::test {
+
+// Ends a modal loop that a failing test would leave waiting, and says so.
+class LoopGuard {
+public:
+    LoopGuard() : timer_(SetTimer(nullptr, 0, 10000, &LoopGuard::expire)) { expired = false; }
+    ~LoopGuard() {
+        KillTimer(nullptr, timer_);
+        EXPECT_FALSE(expired) << "a dialog's loop did not end by itself";
+    }
+    LoopGuard(const LoopGuard&) = delete;
+    LoopGuard& operator=(const LoopGuard&) = delete;
+
+private:
+    static void CALLBACK expire(HWND, UINT, UINT_PTR, DWORD) {
+        expired = true;
+        PostQuitMessage(99);
+    }
+    static inline bool expired = false;
+    UINT_PTR timer_;
+};
+
+// The control of the dialog under the id, as the toolkit's object of its class.
+template <typename Control, typename Id> Control& controlOf(const tvgui::TvGui& dialog, Id id) {
+    auto* control = dynamic_cast<Control*>(dialog.item(static_cast<tvgui::ITEM_ID>(id)));
+    if (control == nullptr) {
+        throw std::runtime_error("no control " + std::to_string(static_cast<int>(id)));
+    }
+    return *control;
+}
+
+// The command a click on the dialog's button sends.
+template <typename Id> LRESULT click(const tvgui::TvGui& dialog, Id id, bool post) {
+    const HWND button = GetDlgItem(dialog.hwnd(), static_cast<int>(id));
+    const WPARAM command = MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED);
+    if (post) {
+        PostMessageW(dialog.hwnd(), WM_COMMAND, command, reinterpret_cast<LPARAM>(button));
+        return 0;
+    }
+    return SendMessageW(dialog.hwnd(), WM_COMMAND, command, reinterpret_cast<LPARAM>(button));
+}
+
+// Every child window lies inside the client area and overlaps no other child, at the
+// dialog's DPI: what a person sees is whole.
+inline void expectChildrenApart(const tvgui::TvGui& dialog) {
+    const SIZE client = dialog.clientSize();
+    std::vector<RECT> placed;
+    for (HWND child = GetWindow(dialog.hwnd(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, dialog.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        SCOPED_TRACE("control " + std::to_string(GetDlgCtrlID(child)));
+        EXPECT_GT(rect.right, rect.left);
+        EXPECT_GT(rect.bottom, rect.top);
+        EXPECT_GE(rect.left, 0);
+        EXPECT_GE(rect.top, 0);
+        EXPECT_LE(rect.right, client.cx);
+        EXPECT_LE(rect.bottom, client.cy);
+        for (const RECT& other : placed) {
+            RECT common{};
+            EXPECT_FALSE(IntersectRect(&common, &rect, &other));
+        }
+        placed.push_back(rect);
+    }
+}
+
+} // namespace tavrin::gui::test

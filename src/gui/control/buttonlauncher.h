@@ -22,14 +22,15 @@ class TvGui;
 
 namespace tavrin::gui {
 
+class ItemMenu;
 class TavrinToolBar;
 
 // The logic of the button launcher: fills the tool bar from the current sub-group and owns
 // the menus around it (groups, the button list, an item's menu and its folder's files).
 class ButtonLauncher {
 public:
-    ButtonLauncher(app::Application& application, tvgui::ToolTip& toolTip,
-                   TavrinToolBar& toolBar, ShowFailure showFailure);
+    ButtonLauncher(app::Application& application, tvgui::ToolTip& toolTip, TavrinToolBar& toolBar,
+                   ShowFailure showFailure);
     ~ButtonLauncher();
     ButtonLauncher(const ButtonLauncher&) = delete;
     ButtonLauncher& operator=(const ButtonLauncher&) = delete;
@@ -54,6 +55,9 @@ public:
 
 private:
     struct Menus;
+
+    // Carries out the item menu's choice for the item.
+    void act(const ItemMenu& menu, UINT chosen, file::Item& item, tvgui::TvGui& window);
 
     app::Application& application_;
     tvgui::ToolTip& toolTip_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "gui/control/showfailure.h"
@@ -8,12 +9,16 @@
 #include "tvgui/draw/imagelist.h"
 #include "tvgui/window/subclass.h"
 
+// After the Windows headers, on which it builds.
+#include <shellapi.h>
+
 namespace tavrin::app {
 class Application;
 }
 namespace tavrin::file {
+class App;
 class Item;
-}
+} // namespace tavrin::file
 
 namespace tavrin::gui {
 
@@ -23,7 +28,7 @@ namespace tavrin::gui {
 class TavrinToolBar final : public tvgui::ToolBar, public tvgui::ISubClass {
 public:
     // Flat, wrapping, with tool tips, at the top without resizing or a divider; takes drops.
-    TavrinToolBar(app::Application& application, ITEM_ID id, tvgui::TvGui& owner,
+    TavrinToolBar(app::Application& application, tvgui::ITEM_ID id, tvgui::TvGui& owner,
                   ShowFailure showFailure);
 
     // Replaces the buttons with one per item (icon of the ButtonIcon size, and the item's
@@ -34,15 +39,28 @@ public:
     file::Item* buttonItem(int index) const;
     // The index of the button whose rectangle holds the client point; -1 for none.
     int buttonAt(POINT client) const;
+    // The fixed button width at the DPI: the icon's width alone without text; with text, the
+    // smallest window width, plus the icon's width when the text stands beside the icon.
+    static int buttonWidth(const file::App& settings, int dpi);
+    // The size the setting ButtonIcon asks for, in 96-DPI pixels.
+    static image::ICONSIZE iconSize(const file::App& settings);
 
     LRESULT procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void onMiddleDown(WPARAM keys, LPARAM point);
+    void onDropFiles(HDROP drop);
+
     app::Application& application_;
+    tvgui::TvGui& owner_;
     ShowFailure showFailure_;
     std::vector<file::Item*> items_;
     std::optional<tvgui::ImageList> images_;
     tvgui::SubClass subClass_;
 };
+
+// What names an item's button, its tool tip and its entry in the button list: the item's
+// name, or its ID when it has none, so that nothing shows blank.
+std::string buttonCaption(const file::Item& item);
 
 } // namespace tavrin::gui

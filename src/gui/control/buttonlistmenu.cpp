@@ -1,0 +1,17 @@
+#include "gui/control/buttonlistmenu.h"
+
+#include "gui/control/menutag.h"
+#include "gui/control/tavrintoolbar.h"
+
+namespace tavrin::gui {
+
+ButtonListMenu::ButtonListMenu(const std::vector<file::BM_ITEM>& records, image::ICONSIZE size) {
+    iconSize(size);
+    for (std::size_t index = 0; index < records.size(); ++index) {
+        const file::BM_ITEM& record = records[index];
+        insertDrawn(taggedItem(static_cast<UINT>(index + 1), MENUS::BUTTON_LIST),
+                    {buttonCaption(*record.item), record.icon.duplicate()});
+    }
+}
+
+} // namespace tavrin::gui

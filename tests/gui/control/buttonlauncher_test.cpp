@@ -1,0 +1,158 @@
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "gui/control/groupmenu.h"
+#include "launcherfixture.h"
+
+namespace tavrin::gui::test {
+namespace {
+
+using tvgui::test::pumpMessages;
+
+// Rebuilding follows the current sub-group, listed items only, in list order: each button
+// has command id n + 1, its item, its caption and a tool tip; tools of a longer bar before
+// are gone.
+TEST_F(LauncherTest, RebuildShowsTheButtonsOfTheCurrentSubGroup) {
+    start("Launcher/Button/Text:1\r\n");
+    const struct {
+        std::string group;
+        std::string subGroup;
+        std::vector<std::string> ids;
+        std::vector<std::string> texts;
+    } rows[]{
+        {"Main", "Tools", {"edit", "probe", "gone"}, {"Editor", "probe", "Gone"}},
+        {"Other", "Web", {"site"}, {"Site"}},
+        {"Main", "Empty", {}, {}},
+        {"Main", "Tools", {"edit", "probe", "gone"}, {"Editor", "probe", "Gone"}},
+        {"", "", {}, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.group + "/" + row.subGroup);
+        show(row.group, row.subGroup);
+        ASSERT_EQ(bar->buttonCount(), static_cast<int>(row.ids.size()));
+        EXPECT_EQ(tip->toolCount(), static_cast<int>(row.ids.size()));
+        for (std::size_t i = 0; i < row.ids.size(); ++i) {
+            const int index = static_cast<int>(i);
+            const std::optional<tvgui::TOOLBUTTON> button = bar->button(index);
+            ASSERT_TRUE(button);
+            EXPECT_EQ(button->command, index + 1);
+            EXPECT_EQ(button->text, row.texts[i]);
+            ASSERT_NE(bar->buttonItem(index), nullptr);
+            EXPECT_EQ(bar->buttonItem(index)->id(), row.ids[i]);
+            EXPECT_EQ(tip->toolText(*bar, i + 1), row.texts[i]);
+        }
+        EXPECT_EQ(bar->buttonItem(static_cast<int>(row.ids.size())), nullptr);
+    }
+}
+
+// Icon size, text and list settings decide the fixed width of every button, in pixels of
+// the bar's DPI; text shows only with the text setting, beside the icon only with the list.
+TEST_F(LauncherTest, ButtonWidthFollowsIconTextAndList) {
+    start();
+    const struct {
+        int icon;
+        bool text;
+        bool list;
+        int iconPixels;
+        bool smallestWindow;
+    } rows[]{
+        {0, false, false, 16, false}, {1, false, false, 32, false}, {0, false, true, 16, false},
+        {0, true, false, 0, true},    {1, true, false, 0, true},    {0, true, true, 16, true},
+        {1, true, true, 32, true},
+    };
+    const int dpi = bar->dpi();
+    const int smallest = GetSystemMetricsForDpi(SM_CXMIN, static_cast<UINT>(dpi));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.icon << row.text << row.list);
+        file::App& settings = application->settings();
+        settings.ButtonIcon(row.icon);
+        settings.ButtonText(row.text);
+        settings.ButtonList(row.list);
+        const int width = MulDiv(row.iconPixels, dpi, 96) + (row.smallestWindow ? smallest : 0);
+        EXPECT_EQ(TavrinToolBar::buttonWidth(settings, dpi), width);
+
+        show("Main", "Tools");
+        EXPECT_EQ(bar->isList(), row.list);
+        ASSERT_EQ(bar->buttonCount(), 3);
+        EXPECT_EQ(bar->button(0)->text.empty(), !row.text);
+        const std::unique_ptr<tvgui::ImageList> images =
+            bar->imageList(tvgui::ToolBar::IMAGE_TYPE::NORMAL);
+        ASSERT_NE(images, nullptr);
+        EXPECT_EQ(images->count(), 3);
+        int imageWidth = 0;
+        int imageHeight = 0;
+        ImageList_GetIconSize(images->get(), &imageWidth, &imageHeight);
+        EXPECT_EQ(imageWidth, MulDiv(row.icon == 0 ? 16 : 32, dpi, 96));
+    }
+}
+
+// A choice of the group menu names a main group and one of its sub-groups; the current
+// group stands in for group number 0, and numbers outside the groups choose nothing.
+TEST_F(LauncherTest, GroupMenuCommandsNameTheirGroupAndSubGroup) {
+    start();
+    const file::Main& groups = application->mainGroups();
+    const GroupMenu menu(groups, {"Main", "Empty"});
+    int entries = 0;
+    for (int group = 0; group < GetMenuItemCount(menu.get()); ++group) {
+        HMENU subMenu = GetSubMenu(menu.get(), group);
+        ASSERT_NE(subMenu, nullptr);
+        for (int sub = 0; sub < GetMenuItemCount(subMenu); ++sub) {
+            const UINT command = GetMenuItemID(subMenu, sub);
+            const auto chosen = GroupMenu::selection(command, groups, "");
+            ASSERT_TRUE(chosen);
+            EXPECT_EQ(chosen->group, groups.name(static_cast<std::size_t>(group)));
+            EXPECT_EQ(chosen->subGroup, groups.childNames(static_cast<std::size_t>(group))[sub]);
+            const bool current = chosen->group == "Main" && chosen->subGroup == "Empty";
+            EXPECT_EQ((GetMenuState(subMenu, command, MF_BYCOMMAND) & MF_CHECKED) != 0, current);
+            ++entries;
+        }
+    }
+    EXPECT_EQ(entries, 3);
+
+    const struct {
+        UINT command;
+        std::string current;
+        std::optional<std::pair<std::string, std::string>> chosen;
+    } rows[]{
+        {0x00020001, "", std::pair<std::string, std::string>{"Other", "Web"}},
+        {0x00000002, "Main", std::pair<std::string, std::string>{"Main", "Empty"}},
+        {0x00000001, "Other", std::pair<std::string, std::string>{"Other", "Web"}},
+        {0x00010003, "", std::nullopt},
+        {0x00030001, "", std::nullopt},
+        {0x00010000, "", std::nullopt},
+        {0, "Main", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.command);
+        const auto chosen = GroupMenu::selection(row.command, groups, row.current);
+        ASSERT_EQ(chosen.has_value(), row.chosen.has_value());
+        if (chosen) {
+            EXPECT_EQ(chosen->group, row.chosen->first);
+            EXPECT_EQ(chosen->subGroup, row.chosen->second);
+        }
+    }
+}
+
+// A middle press on the bar goes to the window, at the same place in the window's client
+// area, with the same keys.
+TEST_F(LauncherTest, MiddlePressReachesTheWindowWhereItHappened) {
+    start();
+    show("Main", "Tools");
+    window->forget();
+    SendMessageW(bar->hwnd(), WM_MBUTTONDOWN, MK_MBUTTON | MK_SHIFT, MAKELPARAM(5, 6));
+    SendMessageW(bar->hwnd(), WM_MBUTTONUP, 0, MAKELPARAM(5, 6));
+    pumpMessages();
+    const POINT corner = bar->position();
+    EXPECT_THAT(window->calls,
+                testing::Contains("OnMouseMiddleDown(" + std::to_string(MK_MBUTTON | MK_SHIFT) +
+                                  "," + std::to_string(corner.x + 5) + "," +
+                                  std::to_string(corner.y + 6) + ")"));
+    EXPECT_NE(GetCapture(), bar->hwnd());
+}
+
+} // namespace
+} // namespace tavrin::gui::test

@@ -1,0 +1,112 @@
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "launcherfixture.h"
+#include "shell/shortcut.h"
+#include "system/unicode.h"
+
+// After the Windows headers, on which it builds.
+#include <shlobj.h>
+
+namespace tavrin::gui::test {
+namespace {
+
+using file::fixture::utf8;
+using testing::EndsWith;
+
+// A drop block as the shell hands it to a window: the header, then the wide paths, each
+// ending in a zero, and one more zero.
+HDROP dropBlock(const std::vector<std::wstring>& paths, POINT point) {
+    std::size_t units = 1;
+    for (const auto& path : paths) {
+        units += path.size() + 1;
+    }
+    HGLOBAL block =
+        GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + units * sizeof(wchar_t));
+    auto* header = static_cast<DROPFILES*>(GlobalLock(block));
+    header->pFiles = sizeof(DROPFILES);
+    header->pt = point;
+    header->fWide = TRUE;
+    auto* text = reinterpret_cast<wchar_t*>(reinterpret_cast<BYTE*>(header) + sizeof(DROPFILES));
+    for (const auto& path : paths) {
+        std::memcpy(text, path.c_str(), (path.size() + 1) * sizeof(wchar_t));
+        text += path.size() + 1;
+    }
+    GlobalUnlock(block);
+    return static_cast<HDROP>(block);
+}
+
+// Replaces each "{}" of the pattern with the folder.
+std::string inFolder(std::string pattern, const std::string& folder) {
+    for (std::size_t at = pattern.find("{}"); at != std::string::npos;
+         at = pattern.find("{}", at + folder.size())) {
+        pattern.replace(at, 2, folder);
+    }
+    return pattern;
+}
+
+// Files dropped on a button start its item at once with the paths as its options: joined by
+// one blank, a path with a blank quoted, a shortcut followed to its target when the setting
+// says so. A drop beside the buttons starts nothing; a failed start is shown, not thrown.
+TEST_F(LauncherTest, FilesDroppedOnAButtonStartItsItemWithThePaths) {
+    start();
+    show("Main", "Tools");
+    const std::filesystem::path dropped = scratch.root() / L"dropped";
+    std::filesystem::create_directories(dropped);
+    const std::string folder = utf8(dropped);
+    ASSERT_EQ(folder.find(' '), std::string::npos) << "the patterns below assume no blank";
+    for (const wchar_t* name : {L"a b.txt", L"second.txt", L"target.txt"}) {
+        file::fixture::writeBytes(dropped / name, "x");
+    }
+    {
+        shell::Shortcut link;
+        link.setPath((dropped / L"target.txt").wstring());
+        link.save((dropped / L"link.LNK").wstring());
+    }
+    const struct {
+        int button;
+        std::vector<std::wstring> names;
+        bool followShortcuts;
+        std::optional<std::string> option;
+        std::size_t failures;
+    } rows[]{
+        {1, {L"a b.txt"}, true, "\"{}\\a b.txt\"", 0},
+        {1, {L"a b.txt", L"second.txt"}, true, "\"{}\\a b.txt\" {}\\second.txt", 0},
+        {0, {L"second.txt", L"link.LNK"}, true, "{}\\second.txt {}\\target.txt", 0},
+        {1, {L"link.LNK"}, false, "{}\\link.LNK", 0},
+        {-1, {L"second.txt"}, true, std::nullopt, 0},
+        {2, {L"second.txt"}, true, std::nullopt, 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.button << " " << row.names.size());
+        application->settings().ExecuteShortcut(row.followShortcuts);
+        failures.clear();
+        file::fixture::ProbeRecords started;
+        std::vector<std::wstring> paths;
+        for (const auto& name : row.names) {
+            paths.push_back((dropped / name).wstring());
+        }
+        POINT point{bar->clientSize().cx - 1, bar->clientSize().cy - 1};
+        if (row.button >= 0) {
+            const RECT rect = bar->buttonRect(row.button + 1).value();
+            point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        }
+        ASSERT_EQ(bar->buttonAt(point), row.button);
+        SendMessageW(bar->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(dropBlock(paths, point)),
+                     0);
+        const auto launched = started.wait(row.option ? 1 : 0);
+        ASSERT_EQ(launched.size(), row.option ? 1u : 0u);
+        if (row.option) {
+            EXPECT_THAT(launched[0].command, EndsWith(" " + inFolder(*row.option, folder)));
+        }
+        EXPECT_EQ(failures.size(), row.failures);
+    }
+}
+
+} // namespace
+} // namespace tavrin::gui::test

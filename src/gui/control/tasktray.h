@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "image/icon.h"
@@ -29,6 +30,14 @@ public:
     // The message the shell broadcasts when its task bar is made again (after a crash of
     // the shell): the owner adds its icon again.
     static UINT taskbarCreatedMessage();
+
+    // The calls that reach the shell and the clock. The program keeps the system's; a test
+    // puts its own in their place to play a shell that times out or refuses.
+    struct ShellCalls {
+        std::function<BOOL(NIM command, NOTIFYICONDATAW& record)> notify;
+        std::function<void(DWORD milliseconds)> sleep;
+    };
+    static ShellCalls& shellCalls();
 
 protected:
     TaskTray() = default;

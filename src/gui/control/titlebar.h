@@ -11,11 +11,14 @@ class TitleBar : public tvgui::Push {
 public:
     enum class POSITION { HORIZONTAL = 0, VERTICAL = 1 };
 
-    TitleBar(ITEM_ID id, tvgui::TvGui& owner);
+    TitleBar(tvgui::ITEM_ID id, tvgui::TvGui& owner);
 
-    POSITION position() const noexcept { return position_; }
+    // The side the strip lies along. Named apart from position(), which every control
+    // answers with its corner in the parent.
+    POSITION orientation() const noexcept { return position_; }
     // Lays the strip along the other side and fits it to the owner again.
     void position(POSITION where);
+    using Push::position;
 
     // Starts moving the owner as a press on its caption at the point (x low, y high) would.
     virtual void dragOwner(LPARAM point);
@@ -34,6 +37,10 @@ public:
     bool OnMouseLeftDown(tvgui::MOUSE_KEY key, int x, int y) override;
 
 private:
+    // The owner window: the strip's parent.
+    HWND ownerWindow() const;
+    void fill(HDC dc, const RECT& area, bool active) const;
+
     POSITION position_ = POSITION::VERTICAL;
 };
 
@@ -44,7 +51,7 @@ public:
     // chosen item before the message returns.
     static constexpr UINT BUTTON_LIST_MESSAGE = 0x8003;
 
-    TavrinTitleBar(ITEM_ID id, tvgui::TvGui& owner);
+    TavrinTitleBar(tvgui::ITEM_ID id, tvgui::TvGui& owner);
 
     LRESULT procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -26,9 +26,9 @@ constexpr std::int32_t ICON_CELL = 40;
 constexpr std::int32_t LABEL_HEIGHT = 20;
 constexpr std::int32_t TEXT_HEIGHT = 150;
 constexpr std::int32_t BUTTON_HEIGHT = 26;
-constexpr std::int32_t BUTTON_WIDTH = 84;
-constexpr std::int32_t WIDTH = 420;
-constexpr SIZE CLIENT{WIDTH,
+// The share of the button row left blank before the button, in percent.
+constexpr long double BUTTON_ROW_BLANK = 78;
+constexpr SIZE CLIENT{420,
                       MARGIN * 2 + LABEL_HEIGHT * 4 + TEXT_HEIGHT + BUTTON_HEIGHT + CELL_GAP * 6};
 
 tvgui::ITEM_ID itemId(CTRL id) {
@@ -61,10 +61,9 @@ struct VersionDialog::Parts {
         upper.setGap(MARGIN);
         upper.setLayout(0, iconColumn);
         upper.setLayout(1, labels);
-        // The button sits at the right end of its row.
-        buttonRow.addEmpty();
-        buttonRow.sizeAt(0).setAbsolute(WIDTH - MARGIN * 2 - BUTTON_WIDTH);
-        addCell(buttonRow, close, BUTTON_WIDTH);
+        // The button takes the right end of its row, wherever the window's frame leaves it.
+        buttonRow.rule().setPercent(BUTTON_ROW_BLANK);
+        buttonRow.setGui(1, close);
         page.margin = {MARGIN, MARGIN, MARGIN, MARGIN};
         page.spacing = {0, CELL_GAP, 0, CELL_GAP};
         addCell(page, upper, LABEL_HEIGHT * 4);
@@ -85,7 +84,7 @@ struct VersionDialog::Parts {
     tvgui::Line iconColumn{DIRECTION::VERTICAL};
     tvgui::Line labels{DIRECTION::VERTICAL};
     tvgui::Dual upper{DIRECTION::HORIZON};
-    tvgui::Line buttonRow{DIRECTION::HORIZON};
+    tvgui::Dual buttonRow{DIRECTION::HORIZON};
     tvgui::Line page{DIRECTION::VERTICAL};
 };
 

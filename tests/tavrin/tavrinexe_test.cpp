@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -9,6 +11,8 @@
 #include <vector>
 
 #include "../file/app_defaults.h"
+#include "launcherdriver.h"
+#include "launchprobe_fixture.h"
 #include "logfiles.h"
 #include "system/unicode.h"
 #include "system/win32.h"
@@ -42,9 +46,11 @@ protected:
     }
 
     // Runs the program with the arguments to its end and returns its exit code. Message
-    // boxes it shows are answered with OK and their texts kept in shown; a run that does not
-    // end is killed.
-    DWORD run(std::wstring_view arguments = {}) {
+    // boxes and exception dialogs it shows are answered and their texts kept in shown. Once
+    // the launcher's window is up, drive gets it; then the launcher is closed as Alt+F4 closes
+    // it, unless it has ended already. A run that does not end is killed.
+    DWORD run(std::wstring_view arguments = {},
+              const std::function<void(DWORD processId, HWND launcher)>& drive = {}) {
         std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::wstring(arguments);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -56,10 +62,19 @@ protected:
         }
         CloseHandle(process.hThread);
         std::set<HWND> answered;
+        bool driven = false;
         const ULONGLONG deadline = GetTickCount64() + 60000;
         while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT &&
                GetTickCount64() < deadline) {
             answerMessageBoxes(process.dwProcessId, answered);
+            const HWND launcher = driven ? nullptr : launcherWindow(process.dwProcessId);
+            if (launcher) {
+                driven = true;
+                if (drive) {
+                    drive(process.dwProcessId, launcher);
+                }
+                PostMessageW(launcher, WM_CLOSE, 0, 0);
+            }
         }
         DWORD exitCode = ~DWORD(0);
         if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) {
@@ -114,12 +129,19 @@ private:
             shown.push_back(system::toUtf8(text));
             PostMessageW(box, WM_COMMAND, IDOK, 0);
         }
+        if (const std::optional<ShownFailure> failure = exceptionDialog(processId)) {
+            if (answered.insert(failure->dialog).second) {
+                shown.push_back(failure->text);
+                closeExceptionDialog(failure->dialog);
+            }
+        }
     }
 };
 
 const std::string logOn = std::string(byteOrderMark) + "setting/log:1\r\n";
 
-// The messages of the one log file, which must be named by the mask.
+// The messages of the one log file, which must be named by the mask, without the entries
+// the windows write as they are destroyed.
 std::vector<LogEntry> onlyLogEntries(const std::vector<std::filesystem::path>& files) {
     if (files.size() != 1) {
         ADD_FAILURE() << files.size() << " log files";
@@ -129,7 +151,10 @@ std::vector<LogEntry> onlyLogEntries(const std::vector<std::filesystem::path>& f
         << utf8(files.front().filename());
     const std::string log = readBytes(files.front());
     EXPECT_TRUE(log.starts_with("<")) << "no byte-order mark in a log";
-    return logEntries(log);
+    std::vector<LogEntry> entries = logEntries(log);
+    std::erase_if(entries,
+                  [](const LogEntry& entry) { return entry.message.ends_with(".TvGuiDestroy()"); });
+    return entries;
 }
 
 TEST_F(TavrinExeTest, FirstRunWritesTheDataFilesAndASecondRunReadsThemBack) {
@@ -425,6 +450,144 @@ TEST_F(TavrinExeTest, SecondStartOnTheSameDataFolderCallsTheFirstAndTouchesNothi
     EXPECT_TRUE(readBytes(temp.path() / L"other" / L"app.dvk").starts_with(byteOrderMark));
     EXPECT_FALSE(PeekMessageW(&message, window, 0x8004, 0x8004, PM_REMOVE));
     DestroyWindow(window);
+}
+
+// A path as a string value of a data file: its backslashes doubled.
+std::string dvkPath(const std::filesystem::path& path) {
+    std::string text;
+    for (const char c : utf8(path)) {
+        text += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    }
+    return text;
+}
+
+// Runs a second copy of the program to its end; its exit code.
+DWORD runToEnd(const std::filesystem::path& program, const std::filesystem::path& folder) {
+    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process)) {
+        return ~DWORD(0);
+    }
+    CloseHandle(process.hThread);
+    DWORD exitCode = ~DWORD(0);
+    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    } else {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+// A group of three items: two start the probe with their own option, the third names a
+// program that is not there.
+class LauncherTest : public TavrinExeTest {
+protected:
+    LauncherTest() {
+        const std::filesystem::path probe =
+            file::fixture::copyProbe(temp.path() / L"bin", L"probe.exe");
+        std::filesystem::create_directories(data);
+        writeBytes(data / L"app.dvk", "Launcher/Button/Text:1\r\n");
+        writeBytes(data / L"items.dvk", "Item/one\\一番\r\n"
+                                        "Item/one/Address\\" +
+                                            dvkPath(probe) +
+                                            "\r\n"
+                                            "Item/one/Option\\first\r\n"
+                                            "Item/two\\二番\r\n"
+                                            "Item/two/Address\\" +
+                                            dvkPath(probe) +
+                                            "\r\n"
+                                            "Item/two/Option\\second\r\n"
+                                            "Item/gone\\ない\r\n"
+                                            "Item/gone/Address\\" +
+                                            dvkPath(temp.path() / L"bin" / L"ない.exe") + "\r\n");
+        writeBytes(data / L"groups.dvk",
+                   "Group$試験\r\nGroup/試験$一\r\nGroup/試験/一$one\ttwo\tgone\r\n");
+    }
+
+    file::fixture::ProbeRecords probes;
+};
+
+TEST_F(LauncherTest, ButtonsShowTheGroupAndAPressStartsItsItemWhileAFailedStartIsShown) {
+    std::vector<std::string> texts;
+    std::vector<file::fixture::ProbeRecord> started;
+    std::optional<ShownFailure> failure;
+    bool stayed = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        const HWND toolBar = toolBarOf(launcher);
+        waitFor([toolBar] { return buttonCount(toolBar) == 3; });
+        texts = buttonTexts(toolBar);
+
+        pressButton(launcher, toolBar, 2);
+        started = probes.wait(1);
+
+        pressButton(launcher, toolBar, 3);
+        waitFor([&] { return (failure = exceptionDialog(processId)).has_value(); });
+        if (failure) {
+            closeExceptionDialog(failure->dialog);
+            waitFor([&] { return !IsWindow(failure->dialog); });
+        }
+        stayed = IsWindow(launcher) && IsWindowVisible(launcher);
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(texts, (std::vector<std::string>{"一番", "二番", "ない"}));
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(started[0].command.ends_with(" second")) << started[0].command;
+    ASSERT_TRUE(failure.has_value()) << "a failed start showed no exception dialog";
+    EXPECT_NE(failure->text.find("ない.exe"), std::string::npos) << failure->text;
+    EXPECT_TRUE(stayed);
+    const std::string items = readBytes(data / L"items.dvk");
+    EXPECT_NE(items.find("Item/two/History/Use:1\r\n"), std::string::npos) << items;
+    EXPECT_EQ(items.find("Item/one/History/Use:1"), std::string::npos) << items;
+}
+
+// Keys typed with SendInput drive a menu of another process under Wine; posting WM_COMMAND
+// would not, as the menu hands its choice to the code that tracks it, and the menu's handle
+// cannot be read from outside.
+TEST_F(LauncherTest, TrayRightClickOpensTheWindowMenuThatHidesAndEndsTheLauncher) {
+    bool hid = false;
+    bool ended = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        const auto openWindowMenu = [processId, launcher] {
+            PostMessageW(launcher, 0x8002, 0, WM_RBUTTONUP);
+            return waitFor([processId] { return openMenu(processId) != nullptr; });
+        };
+        // The first entry's sub-menu, and its last entry: "非表示".
+        ASSERT_TRUE(openWindowMenu());
+        typeKeys({VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN});
+        hid = waitFor([launcher] { return !IsWindowVisible(launcher); });
+        // Hidden, the tray icon still reaches it; the last entry: "終了".
+        ASSERT_TRUE(openWindowMenu());
+        typeKeys({VK_UP, VK_RETURN});
+        ended = waitFor([launcher] { return !IsWindow(launcher); });
+    });
+    EXPECT_TRUE(hid) << "the launcher was not hidden from its menu";
+    EXPECT_TRUE(ended) << "the launcher did not end from its menu";
+    EXPECT_EQ(exitCode, 0u);
+    const std::string settings = readBytes(data / L"app.dvk");
+    EXPECT_NE(settings.find("\r\nWindow:5\r\n"), std::string::npos) << settings;
+}
+
+TEST_F(LauncherTest, SecondStartEndsAndTheFirstStaysAndTheSessionsEndWritesTheData) {
+    DWORD second = ~DWORD(0);
+    bool stayed = false;
+    std::string writtenWhileRunning;
+    const DWORD exitCode = run({}, [&](DWORD, HWND launcher) {
+        second = runToEnd(program, temp.path());
+        stayed = IsWindow(launcher) && IsWindowVisible(launcher);
+        writeBytes(data / L"app.dvk", "");
+        SendMessageW(launcher, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+        SendMessageW(launcher, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        writtenWhileRunning = readBytes(data / L"app.dvk");
+    });
+    EXPECT_EQ(second, 0u);
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(writtenWhileRunning.starts_with(byteOrderMark + std::string("Execute/Dialog:1")))
+        << writtenWhileRunning;
 }
 
 TEST(TavrinExe, CarriesTheApplicationManifest) {

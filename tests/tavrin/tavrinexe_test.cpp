@@ -409,6 +409,20 @@ TEST_F(TavrinExeTest, LogFolderThatCannotBeMadeIsShownAndTheLauncherStartsAnyway
     EXPECT_TRUE(readBytes(data / L"app.dvk").starts_with(byteOrderMark));
 }
 
+// The default hot key, Alt+N, held by this process: the launcher logs and runs without it.
+TEST_F(TavrinExeTest, HotKeyTakenElsewhereIsLoggedAndTheLauncherRunsWithoutIt) {
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_ALT, 'N'));
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    bool ran = false;
+    const DWORD exitCode = run({}, [&](DWORD, HWND launcher) { ran = IsWindowVisible(launcher); });
+    UnregisterHotKey(nullptr, 1);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(ran);
+    const std::vector<std::string> messages = logMessages(onlyLogEntries(logFiles()));
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), "ホットキー競合？"), 1)
+        << messages.size();
+}
+
 TEST_F(TavrinExeTest, SampleDataLoadsWithoutAWordAndIsKept) {
     std::filesystem::create_directories(data);
     for (const wchar_t* name : {L"items.dvk", L"groups.dvk"}) {

@@ -558,6 +558,22 @@ TEST_F(LauncherTest, ButtonsShowTheGroupAndAPressStartsItsItemWhileAFailedStartI
     EXPECT_EQ(items.find("Item/one/History/Use:1"), std::string::npos) << items;
 }
 
+// What the title bar sends on a right press: the list of the buttons, whose first entry
+// starts the first item.
+TEST_F(LauncherTest, ButtonListAskedForByTheTitleBarStartsTheChosenItem) {
+    std::vector<file::fixture::ProbeRecord> started;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        waitFor([launcher] { return buttonCount(toolBarOf(launcher)) == 3; });
+        PostMessageW(launcher, 0x8003, 0, 0);
+        ASSERT_TRUE(waitFor([processId] { return openMenu(processId) != nullptr; }));
+        typeKeys({VK_DOWN, VK_RETURN});
+        started = probes.wait(1);
+    });
+    EXPECT_EQ(exitCode, 0u);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(started[0].command.ends_with(" first")) << started[0].command;
+}
+
 // Keys typed with SendInput drive a menu of another process under Wine; posting WM_COMMAND
 // would not, as the menu hands its choice to the code that tracks it, and the menu's handle
 // cannot be read from outside.

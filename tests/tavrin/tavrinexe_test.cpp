@@ -423,6 +423,25 @@ TEST_F(TavrinExeTest, HotKeyTakenElsewhereIsLoggedAndTheLauncherRunsWithoutIt) {
         << messages.size();
 }
 
+// A modal dialog disables the launcher: its hot key is let go until the launcher is enabled.
+TEST_F(TavrinExeTest, DisabledLauncherLetsItsHotKeyGoUntilEnabledAgain) {
+    std::vector<bool> free;
+    const DWORD exitCode = run({}, [&](DWORD, HWND launcher) {
+        const auto isFree = [] {
+            const bool taken = RegisterHotKey(nullptr, 1, MOD_ALT, 'N');
+            UnregisterHotKey(nullptr, 1);
+            return taken;
+        };
+        free.push_back(isFree());
+        EnableWindow(launcher, FALSE);
+        free.push_back(waitFor(isFree));
+        EnableWindow(launcher, TRUE);
+        free.push_back(!waitFor([&] { return !isFree(); }));
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(free, (std::vector<bool>{false, true, false}));
+}
+
 TEST_F(TavrinExeTest, SampleDataLoadsWithoutAWordAndIsKept) {
     std::filesystem::create_directories(data);
     for (const wchar_t* name : {L"items.dvk", L"groups.dvk"}) {

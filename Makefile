@@ -5,6 +5,8 @@
 WINDOWS_BUILD ?= build/windows
 HOST_BUILD ?= build/host
 PORTABLE_DIR ?= build/portable
+# Wine names the user after the Unix account: the portable data folder's default.
+SAMPLE_DATA_DIR ?= $(PORTABLE_DIR)/data/$(shell id -un)
 # Holds the CTestTestfile.cmake that joins the tests of both presets.
 TEST_ROOT ?= build
 JOBS ?= 2
@@ -19,7 +21,7 @@ PACKAGES := cmake make g++ clang libclang-rt-14-dev clang-16 libclang-rt-16-dev 
 .PHONY: help deps configure-windows configure-host run test bench
 
 help:
-	@echo "make run    build tavrin.exe, assemble $(PORTABLE_DIR) and start it under Wine"
+	@echo "make run    build tavrin.exe, assemble $(PORTABLE_DIR) (sample data when it has none) and start it under Wine"
 	@echo "make test   build both presets and run all their tests"
 	@echo "make bench  build and run the benchmarks (host, and the window toolkit's under Wine)"
 	@echo "make deps   install the Debian packages the build needs"
@@ -35,6 +37,10 @@ configure-host: deps
 
 run: configure-windows
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target portable
+	@if [ ! -e $(SAMPLE_DATA_DIR)/items.dvk ] && [ ! -e $(SAMPLE_DATA_DIR)/groups.dvk ]; then \
+		mkdir -p $(SAMPLE_DATA_DIR) && cp sample/items.dvk sample/groups.dvk $(SAMPLE_DATA_DIR)/ && \
+		echo "Sample items and groups put into $(SAMPLE_DATA_DIR)"; \
+	fi
 	tools/wine-run $(PORTABLE_DIR)/tavrin.exe
 
 test: configure-windows configure-host

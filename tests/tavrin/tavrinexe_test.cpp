@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -9,22 +11,29 @@
 #include <vector>
 
 #include "../file/app_defaults.h"
+#include "launcherdriver.h"
+#include "launchprobe_fixture.h"
 #include "logfiles.h"
 #include "system/unicode.h"
 #include "system/win32.h"
+#include "tavrin/singleinstance.h"
 #include "testfiles.h"
 
 namespace tavrin::systemtest {
 namespace {
 
-// The build hands over the program's Linux path; Wine shows the Linux root as drive Z:.
-std::wstring builtProgram() {
-    std::wstring path = system::toWide(TAVRIN_EXE);
+// The build hands over Linux paths; Wine shows the Linux root as drive Z:.
+std::wstring winePath(const char* built) {
+    std::wstring path = system::toWide(built);
     if (path.starts_with(L"/")) {
         std::replace(path.begin(), path.end(), L'/', L'\\');
         path = L"Z:" + path;
     }
     return path;
+}
+
+std::wstring builtProgram() {
+    return winePath(TAVRIN_EXE);
 }
 
 // A copy of tavrin.exe alone in an empty folder, as a user would unpack it.
@@ -37,9 +46,11 @@ protected:
     }
 
     // Runs the program with the arguments to its end and returns its exit code. Message
-    // boxes it shows are answered with OK and their texts kept in shown; a run that does not
-    // end is killed.
-    DWORD run(std::wstring_view arguments = {}) {
+    // boxes and exception dialogs it shows are answered and their texts kept in shown. Once
+    // the launcher's window is up, drive gets it; then the launcher is closed as Alt+F4 closes
+    // it, unless it has ended already. A run that does not end is killed.
+    DWORD run(std::wstring_view arguments = {},
+              const std::function<void(DWORD processId, HWND launcher)>& drive = {}) {
         std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::wstring(arguments);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -51,10 +62,19 @@ protected:
         }
         CloseHandle(process.hThread);
         std::set<HWND> answered;
+        bool driven = false;
         const ULONGLONG deadline = GetTickCount64() + 60000;
         while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT &&
                GetTickCount64() < deadline) {
             answerMessageBoxes(process.dwProcessId, answered);
+            const HWND launcher = driven ? nullptr : launcherWindow(process.dwProcessId);
+            if (launcher) {
+                driven = true;
+                if (drive) {
+                    drive(process.dwProcessId, launcher);
+                }
+                PostMessageW(launcher, WM_CLOSE, 0, 0);
+            }
         }
         DWORD exitCode = ~DWORD(0);
         if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) {
@@ -109,12 +129,19 @@ private:
             shown.push_back(system::toUtf8(text));
             PostMessageW(box, WM_COMMAND, IDOK, 0);
         }
+        if (const std::optional<ShownFailure> failure = exceptionDialog(processId)) {
+            if (answered.insert(failure->dialog).second) {
+                shown.push_back(failure->text);
+                closeExceptionDialog(failure->dialog);
+            }
+        }
     }
 };
 
 const std::string logOn = std::string(byteOrderMark) + "setting/log:1\r\n";
 
-// The messages of the one log file, which must be named by the mask.
+// The messages of the one log file, which must be named by the mask, without the entries
+// the windows write as they are destroyed.
 std::vector<LogEntry> onlyLogEntries(const std::vector<std::filesystem::path>& files) {
     if (files.size() != 1) {
         ADD_FAILURE() << files.size() << " log files";
@@ -124,7 +151,10 @@ std::vector<LogEntry> onlyLogEntries(const std::vector<std::filesystem::path>& f
         << utf8(files.front().filename());
     const std::string log = readBytes(files.front());
     EXPECT_TRUE(log.starts_with("<")) << "no byte-order mark in a log";
-    return logEntries(log);
+    std::vector<LogEntry> entries = logEntries(log);
+    std::erase_if(entries,
+                  [](const LogEntry& entry) { return entry.message.ends_with(".TvGuiDestroy()"); });
+    return entries;
 }
 
 TEST_F(TavrinExeTest, FirstRunWritesTheDataFilesAndASecondRunReadsThemBack) {
@@ -377,6 +407,236 @@ TEST_F(TavrinExeTest, LogFolderThatCannotBeMadeIsShownAndTheLauncherStartsAnyway
     EXPECT_NE(shown[0].find(utf8(temp.path() / L"blocker")), std::string::npos) << shown[0];
     EXPECT_EQ(readBytes(temp.path() / L"blocker"), "a file, not a folder");
     EXPECT_TRUE(readBytes(data / L"app.dvk").starts_with(byteOrderMark));
+}
+
+// The default hot key, Alt+N, held by this process: the launcher logs and runs without it.
+TEST_F(TavrinExeTest, HotKeyTakenElsewhereIsLoggedAndTheLauncherRunsWithoutIt) {
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_ALT, 'N'));
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    bool ran = false;
+    const DWORD exitCode = run({}, [&](DWORD, HWND launcher) { ran = IsWindowVisible(launcher); });
+    UnregisterHotKey(nullptr, 1);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(ran);
+    const std::vector<std::string> messages = logMessages(onlyLogEntries(logFiles()));
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), "ホットキー競合？"), 1)
+        << messages.size();
+}
+
+// A modal dialog disables the launcher: its hot key is let go until the launcher is enabled.
+TEST_F(TavrinExeTest, DisabledLauncherLetsItsHotKeyGoUntilEnabledAgain) {
+    std::vector<bool> free;
+    const DWORD exitCode = run({}, [&](DWORD, HWND launcher) {
+        const auto isFree = [] {
+            const bool taken = RegisterHotKey(nullptr, 1, MOD_ALT, 'N');
+            UnregisterHotKey(nullptr, 1);
+            return taken;
+        };
+        free.push_back(isFree());
+        EnableWindow(launcher, FALSE);
+        free.push_back(waitFor(isFree));
+        EnableWindow(launcher, TRUE);
+        free.push_back(!waitFor([&] { return !isFree(); }));
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(free, (std::vector<bool>{false, true, false}));
+}
+
+TEST_F(TavrinExeTest, SampleDataLoadsWithoutAWordAndIsKept) {
+    std::filesystem::create_directories(data);
+    for (const wchar_t* name : {L"items.dvk", L"groups.dvk"}) {
+        writeBytes(data / name,
+                   readBytes(std::filesystem::path(winePath(TAVRIN_SAMPLE_DIR)) / name));
+    }
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(shown.empty());
+    const std::string groups = readBytes(data / L"groups.dvk");
+    EXPECT_NE(groups.find("Group/サンプル/ツール$notepad\tcmd\r\n"), std::string::npos) << groups;
+    EXPECT_NE(groups.find("Group/<Menu>/サンプル$notepad\tcmd\twindows\tweb\r\n"),
+              std::string::npos)
+        << groups;
+    const std::string items = readBytes(data / L"items.dvk");
+    for (const char* kept : {"Item/notepad/Address\\%SystemRoot%\\\\system32\\\\notepad.exe\r\n",
+                             "Item/web/Type:1\r\n", "Item/cmd/Address\\%ComSpec%\r\n",
+                             "Item/windows/Address\\%SystemRoot%\r\n"}) {
+        EXPECT_NE(items.find(kept), std::string::npos) << kept << "\n" << items;
+    }
+}
+
+// The test holds the data folder as a running launcher would, with a window of its own.
+TEST_F(TavrinExeTest, SecondStartOnTheSameDataFolderCallsTheFirstAndTouchesNothing) {
+    const HWND window =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    SingleInstance running(data.wstring());
+    ASSERT_TRUE(running.first());
+    running.publish(window);
+
+    ASSERT_EQ(run(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(data));
+    EXPECT_TRUE(shown.empty());
+    MSG message{};
+    EXPECT_TRUE(PeekMessageW(&message, window, 0x8004, 0x8004, PM_REMOVE));
+
+    writeBytes(temp.path() / L"static.dvk", "folder/data\\<TAVRIN>\\\\other\r\n");
+    ASSERT_EQ(run(), 0u);
+    EXPECT_TRUE(readBytes(temp.path() / L"other" / L"app.dvk").starts_with(byteOrderMark));
+    EXPECT_FALSE(PeekMessageW(&message, window, 0x8004, 0x8004, PM_REMOVE));
+    DestroyWindow(window);
+}
+
+// A path as a string value of a data file: its backslashes doubled.
+std::string dvkPath(const std::filesystem::path& path) {
+    std::string text;
+    for (const char c : utf8(path)) {
+        text += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    }
+    return text;
+}
+
+// Runs a second copy of the program to its end; its exit code.
+DWORD runToEnd(const std::filesystem::path& program, const std::filesystem::path& folder) {
+    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process)) {
+        return ~DWORD(0);
+    }
+    CloseHandle(process.hThread);
+    DWORD exitCode = ~DWORD(0);
+    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    } else {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+// A group of three items: two start the probe with their own option, the third names a
+// program that is not there.
+class LauncherTest : public TavrinExeTest {
+protected:
+    LauncherTest() {
+        const std::filesystem::path probe =
+            file::fixture::copyProbe(temp.path() / L"bin", L"probe.exe");
+        std::filesystem::create_directories(data);
+        writeBytes(data / L"app.dvk", "Launcher/Button/Text:1\r\n");
+        writeBytes(data / L"items.dvk", "Item/one\\一番\r\n"
+                                        "Item/one/Address\\" +
+                                            dvkPath(probe) +
+                                            "\r\n"
+                                            "Item/one/Option\\first\r\n"
+                                            "Item/two\\二番\r\n"
+                                            "Item/two/Address\\" +
+                                            dvkPath(probe) +
+                                            "\r\n"
+                                            "Item/two/Option\\second\r\n"
+                                            "Item/gone\\ない\r\n"
+                                            "Item/gone/Address\\" +
+                                            dvkPath(temp.path() / L"bin" / L"ない.exe") + "\r\n");
+        writeBytes(data / L"groups.dvk",
+                   "Group$試験\r\nGroup/試験$一\r\nGroup/試験/一$one\ttwo\tgone\r\n");
+    }
+
+    file::fixture::ProbeRecords probes;
+};
+
+TEST_F(LauncherTest, ButtonsShowTheGroupAndAPressStartsItsItemWhileAFailedStartIsShown) {
+    std::vector<std::string> texts;
+    std::vector<file::fixture::ProbeRecord> started;
+    std::optional<ShownFailure> failure;
+    bool stayed = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        const HWND toolBar = toolBarOf(launcher);
+        waitFor([toolBar] { return buttonCount(toolBar) == 3; });
+        texts = buttonTexts(toolBar);
+
+        pressButton(launcher, toolBar, 2);
+        started = probes.wait(1);
+
+        pressButton(launcher, toolBar, 3);
+        waitFor([&] { return (failure = exceptionDialog(processId)).has_value(); });
+        if (failure) {
+            closeExceptionDialog(failure->dialog);
+            waitFor([&] { return !IsWindow(failure->dialog); });
+        }
+        stayed = IsWindow(launcher) && IsWindowVisible(launcher);
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(texts, (std::vector<std::string>{"一番", "二番", "ない"}));
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(started[0].command.ends_with(" second")) << started[0].command;
+    ASSERT_TRUE(failure.has_value()) << "a failed start showed no exception dialog";
+    EXPECT_NE(failure->text.find("ない.exe"), std::string::npos) << failure->text;
+    EXPECT_TRUE(stayed);
+    const std::string items = readBytes(data / L"items.dvk");
+    EXPECT_NE(items.find("Item/two/History/Use:1\r\n"), std::string::npos) << items;
+    EXPECT_EQ(items.find("Item/one/History/Use:1"), std::string::npos) << items;
+}
+
+// What the title bar sends on a right press: the list of the buttons, whose first entry
+// starts the first item.
+TEST_F(LauncherTest, ButtonListAskedForByTheTitleBarStartsTheChosenItem) {
+    std::vector<file::fixture::ProbeRecord> started;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        waitFor([launcher] { return buttonCount(toolBarOf(launcher)) == 3; });
+        PostMessageW(launcher, 0x8003, 0, 0);
+        ASSERT_TRUE(waitFor([processId] { return openMenu(processId) != nullptr; }));
+        typeKeys({VK_DOWN, VK_RETURN});
+        started = probes.wait(1);
+    });
+    EXPECT_EQ(exitCode, 0u);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(started[0].command.ends_with(" first")) << started[0].command;
+}
+
+// Keys typed with SendInput drive a menu of another process under Wine; posting WM_COMMAND
+// would not, as the menu hands its choice to the code that tracks it, and the menu's handle
+// cannot be read from outside.
+TEST_F(LauncherTest, TrayRightClickOpensTheWindowMenuThatHidesAndEndsTheLauncher) {
+    bool hid = false;
+    bool ended = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        const auto openWindowMenu = [processId, launcher] {
+            PostMessageW(launcher, 0x8002, 0, WM_RBUTTONUP);
+            return waitFor([processId] { return openMenu(processId) != nullptr; });
+        };
+        // The first entry's sub-menu, and its last entry: "非表示".
+        ASSERT_TRUE(openWindowMenu());
+        typeKeys({VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN});
+        hid = waitFor([launcher] { return !IsWindowVisible(launcher); });
+        // Hidden, the tray icon still reaches it; the last entry: "終了".
+        ASSERT_TRUE(openWindowMenu());
+        typeKeys({VK_UP, VK_RETURN});
+        ended = waitFor([launcher] { return !IsWindow(launcher); });
+    });
+    EXPECT_TRUE(hid) << "the launcher was not hidden from its menu";
+    EXPECT_TRUE(ended) << "the launcher did not end from its menu";
+    EXPECT_EQ(exitCode, 0u);
+    const std::string settings = readBytes(data / L"app.dvk");
+    EXPECT_NE(settings.find("\r\nWindow:5\r\n"), std::string::npos) << settings;
+}
+
+TEST_F(LauncherTest, SecondStartEndsAndTheFirstStaysAndTheSessionsEndWritesTheData) {
+    DWORD second = ~DWORD(0);
+    bool stayed = false;
+    std::string writtenWhileRunning;
+    const DWORD exitCode = run({}, [&](DWORD, HWND launcher) {
+        second = runToEnd(program, temp.path());
+        stayed = IsWindow(launcher) && IsWindowVisible(launcher);
+        writeBytes(data / L"app.dvk", "");
+        SendMessageW(launcher, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+        SendMessageW(launcher, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        writtenWhileRunning = readBytes(data / L"app.dvk");
+    });
+    EXPECT_EQ(second, 0u);
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(writtenWhileRunning.starts_with(byteOrderMark + std::string("Execute/Dialog:1")))
+        << writtenWhileRunning;
 }
 
 TEST(TavrinExe, CarriesTheApplicationManifest) {

@@ -1,0 +1,409 @@
+#include "gui/window/tavrinwindow/tavrinwindow.h"
+
+#include <utility>
+
+#include "app/application.h"
+#include "gui/window/dialog/exceptiondialog.h"
+#include "gui/window/dialog/versiondialog.h"
+#include "gui/window/tavrinwindow/placement.h"
+#include "gui/window/tavrinwindow/windowmenu.h"
+#include "gui/window/tavrinwindow/windowmessages.h"
+#include "system/log.h"
+#include "system/staticdata.h"
+#include "system/tavrinerrors.h"
+#include "system/unicode.h"
+
+namespace tavrin::gui {
+
+using tvgui::HT;
+using tvgui::SHOW;
+
+namespace {
+
+constexpr DWORD EX_STYLE = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
+constexpr DWORD STYLE = WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
+
+} // namespace
+
+TavrinWindow::TavrinWindow(std::unique_ptr<app::Application> application,
+                           std::function<void()> endSession)
+    : MainWindow(EX_STYLE, STYLE, nullptr), application_(std::move(application)),
+      endSession_(std::move(endSession)) {
+    createWindow();
+}
+
+TavrinWindow::~TavrinWindow() {
+    // The launcher and the hot key lean on the children and the window: they go first.
+    buttonLauncher_.reset();
+    hotKey_.reset();
+}
+
+void TavrinWindow::OnCreate() {
+    buildChildren();
+    // setPosition gives the window its place once the settings are applied.
+    move(0, 0, 0, 0, true);
+}
+
+void TavrinWindow::buildChildren() {
+    releaseChildren();
+    const ShowFailure failure = [this](const std::exception& shown) { showFailure(shown); };
+    taskTray_ = std::make_unique<TavrinTaskTray>(*this, TASKTRAY);
+    addTrayIcon();
+    toolBar_ = std::make_unique<TavrinToolBar>(*application_, CTRL_TOOLBAR, *this, failure);
+    toolTip_ = std::make_unique<TavrinToolTip>(*this);
+    titleBar_ = std::make_unique<TavrinTitleBar>(CTRL_TITLEBAR, *this);
+    buttonLauncher_ =
+        std::make_unique<ButtonLauncher>(*application_, *toolTip_, *toolBar_, failure);
+}
+
+void TavrinWindow::releaseChildren() {
+    buttonLauncher_.reset();
+    taskTray_.reset();
+    const auto destroyed = [](auto& child) {
+        if (child) {
+            child->destroy();
+            child.reset();
+        }
+    };
+    destroyed(toolBar_);
+    destroyed(toolTip_);
+    destroyed(titleBar_);
+}
+
+void TavrinWindow::addTrayIcon() {
+    // The launcher is still reached through its window and hot key; the icon comes back when
+    // the shell announces a new task bar.
+    try {
+        taskTray_->addIcon();
+    } catch (const system::TavrinException& failure) {
+        system::WriteLog([&failure] { return "タスクトレイ登録失敗\r\n" + failure.toString(); });
+    }
+}
+
+void TavrinWindow::initialize() {
+    if (initialized_) {
+        buildChildren();
+    } else {
+        initialized_ = true;
+    }
+    application_->selectDefaultGroups();
+    buttonLauncher_->rebuild();
+    registerHotKey();
+    setPosition(application_->settings().Position(), false);
+    topMost(application_->settings().Front());
+}
+
+void TavrinWindow::registerHotKey() {
+    hotKey_.reset();
+    const std::vector<file::App::Integer> keys = application_->settings().CommandKeys();
+    if (keys.size() >= 2) {
+        hotKey_ = std::make_unique<tvgui::HotKey>(
+            hwnd(), HK_EXECUTE, static_cast<tvgui::MOD>(keys[0]), static_cast<tvgui::KEY>(keys[1]));
+    }
+    if (!hotKey_ || !hotKey_->registerKey()) {
+        system::WriteLog("ホットキー競合？");
+    }
+}
+
+void TavrinWindow::setPosition(POSITION position, bool save) {
+    file::App& settings = application_->settings();
+    if (save) {
+        storeLeaving(settings.Position());
+    }
+    placement::Placement place;
+    if (placement::isDocked(position)) {
+        RECT workArea{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+        place = placement::dockedPlacement(position, workArea,
+                                           static_cast<int>(settings.EdgeSize(position)));
+    } else if (position == POSITION::FLOAT) {
+        const auto [x, y] = settings.FloatPos();
+        const auto [width, height] = settings.FloatSize();
+        place = {static_cast<int>(x), static_cast<int>(y), static_cast<int>(width),
+                 static_cast<int>(height)};
+    }
+    settings.Position(position);
+    if (position == POSITION::HIDDEN) {
+        show(SHOW::HIDE);
+    } else {
+        // Along a side edge the strip lies across the top; otherwise it stands at the left.
+        const bool across = position == POSITION::LEFT || position == POSITION::RIGHT;
+        titleBar_->position(across ? TitleBar::POSITION::HORIZONTAL : TitleBar::POSITION::VERTICAL);
+        TvGui::setPosition(AFTER::TOP, place.x, place.y, place.width, place.height,
+                           static_cast<SWP>(SWP_NOZORDER | SWP_FRAMECHANGED));
+        refreshFrame();
+        show(SHOW::SHOW);
+    }
+    refreshFrame();
+}
+
+void TavrinWindow::storeLeaving(POSITION current) {
+    file::App& settings = application_->settings();
+    const RECT rect = windowRect();
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    switch (current) {
+    case POSITION::LEFT:
+    case POSITION::RIGHT:
+        settings.EdgeSize(current, width);
+        break;
+    case POSITION::TOP:
+    case POSITION::BOTTOM:
+        settings.EdgeSize(current, height);
+        break;
+    case POSITION::FLOAT:
+        settings.FloatPos(rect.left, rect.top);
+        settings.FloatSize(width, height);
+        break;
+    case POSITION::HIDDEN:
+        break;
+    }
+}
+
+void TavrinWindow::OnSize(tvgui::SIZE_TYPE, int, int) {
+    if (!titleBar_ || !toolBar_) {
+        return;
+    }
+    titleBar_->fitToOwner();
+    const int thickness = titleBar_->thickness();
+    SIZE client{};
+    if (!clientSize(client)) {
+        throw system::TavrinGuiException("sizeTune:OwnerWnd.clientSize");
+    }
+    if (titleBar_->isVertical()) {
+        toolBar_->move(thickness, 0, client.cx - thickness, client.cy, true);
+    } else {
+        toolBar_->move(0, thickness, client.cx, client.cy - thickness, true);
+    }
+}
+
+SIZE TavrinWindow::frameSize() const {
+    return {2 * GetSystemMetricsForDpi(SM_CXFIXEDFRAME, dpi()),
+            2 * GetSystemMetricsForDpi(SM_CYFIXEDFRAME, dpi())};
+}
+
+SIZE TavrinWindow::buttonSize() const {
+    const bool hasButtons = toolBar_ && toolBar_->buttonCount() > 0;
+    return placement::sizingButton(
+        hasButtons, hasButtons ? toolBar_->buttonSize() : SIZE{},
+        {GetSystemMetricsForDpi(SM_CXSMSIZE, dpi()), GetSystemMetricsForDpi(SM_CYSMSIZE, dpi())});
+}
+
+SIZE TavrinWindow::titleSize() const {
+    if (!titleBar_) {
+        return {};
+    }
+    const int thickness = titleBar_->thickness();
+    return titleBar_->isVertical() ? SIZE{thickness, 0} : SIZE{0, thickness};
+}
+
+void TavrinWindow::OnSizing(tvgui::SIDEFLAG side, RECT& rect) {
+    placement::snapSizing(side, rect, frameSize(), buttonSize(), titleSize());
+}
+
+bool TavrinWindow::OnMinMax(POINT&, POINT&, POINT&, POINT& minTrackSize) {
+    minTrackSize = placement::minimumTrackSize(frameSize(), buttonSize(), titleSize());
+    return true;
+}
+
+HT TavrinWindow::OnHitTest(int, int, HT code) {
+    return placement::dockedHitTest(application_->settings().Position(), code);
+}
+
+bool TavrinWindow::OnNonClientMouseLeftDown(HT code, int, int) {
+    return code == HT::CAPTION && application_->settings().Position() != POSITION::FLOAT;
+}
+
+void TavrinWindow::OnExitSizeMove() {
+    setPosition(application_->settings().Position(), true);
+}
+
+void TavrinWindow::OnActivate(tvgui::WINDOW_ACTIVE state, bool, HWND) {
+    if (titleBar_) {
+        titleBar_->setActive(state != tvgui::WINDOW_ACTIVE::INACTIVE);
+    }
+}
+
+bool TavrinWindow::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE, TvGui& sender) {
+    if (!toolBar_ || &sender != toolBar_.get()) {
+        return false;
+    }
+    // Button n is the button at index n - 1.
+    if (file::Item* item = toolBar_->buttonItem(static_cast<int>(id) - 1)) {
+        guarded([this, item] { application_->execute(*item, nullptr); });
+    }
+    return true;
+}
+
+void TavrinWindow::OnContextMenu(TvGui*, int, int) {
+    if (buttonLauncher_) {
+        guarded([this] { buttonLauncher_->showGroupMenu(*this); });
+    }
+}
+
+LRESULT TavrinWindow::OnNotify(NMHDR& header, tvgui::ITEM_ID) {
+    if (header.code == static_cast<UINT>(TBN_DROPDOWN) && buttonLauncher_ && toolBar_ &&
+        header.hwndFrom == toolBar_->hwnd()) {
+        const auto& notification = reinterpret_cast<const NMTOOLBARW&>(header);
+        guarded([this, &notification] { buttonLauncher_->onDropDown(notification, *this); });
+    }
+    return 0;
+}
+
+void TavrinWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    if (buttonLauncher_) {
+        buttonLauncher_->measureItem(item, hwnd());
+    }
+}
+
+void TavrinWindow::OnDrawItem(DRAWITEMSTRUCT& item) {
+    if (buttonLauncher_ && buttonLauncher_->drawItem(item)) {
+        return;
+    }
+    if (item.CtlType == ODT_BUTTON && titleBar_) {
+        titleBar_->drawItem(item);
+    }
+}
+
+bool TavrinWindow::OnInitMenuPopup(HMENU menu, int, bool) {
+    return buttonLauncher_ && buttonLauncher_->fillFileMenu(menu);
+}
+
+void TavrinWindow::OnEnable(bool enabled) {
+    // Neither fires while a modal dialog is open.
+    if (hotKey_) {
+        enabled ? hotKey_->registerKey() : hotKey_->unregisterKey();
+    }
+}
+
+void TavrinWindow::OnDestroy() {
+    buttonLauncher_.reset();
+    hotKey_.reset();
+    taskTray_.reset();
+    MainWindow::OnDestroy();
+}
+
+bool TavrinWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+    switch (message) {
+    case TASKTRAY:
+        if (lParam != WM_LBUTTONDOWN && lParam != WM_RBUTTONUP && lParam != WM_MBUTTONDOWN) {
+            return false;
+        }
+        onTray(static_cast<UINT>(lParam));
+        return true;
+    case BUTTON_LIST:
+        if (buttonLauncher_) {
+            guarded([this] {
+                if (file::Item* item = buttonLauncher_->itemFromButtonList(*this)) {
+                    application_->execute(*item, nullptr);
+                }
+            });
+        }
+        return true;
+    case COME_FORWARD:
+        comeForward();
+        return true;
+    case WM_ENDSESSION:
+        // The process may end without another message: the data is written now.
+        if (wParam) {
+            endSession_();
+        }
+        return true;
+    default:
+        break;
+    }
+    if (message == TaskTray::taskbarCreatedMessage()) {
+        system::WriteLog("タスクバー再登録につきタスクトレイへ再配置");
+        if (taskTray_) {
+            addTrayIcon();
+        } else {
+            system::WriteLog("タスクトレイに登録出来なかった？");
+        }
+        return true;
+    }
+    return false;
+}
+
+void TavrinWindow::onTray(UINT mouseMessage) {
+    if (!isEnabled()) {
+        // A modal dialog is open: it is what the user gets to.
+        if (const HWND popUp = GetWindow(hwnd(), GW_ENABLEDPOPUP)) {
+            SetForegroundWindow(popUp);
+        }
+        return;
+    }
+    setForeground();
+    // The left press (the menu launcher) and the middle press (the process menu) have
+    // nothing to open yet.
+    if (mouseMessage == WM_RBUTTONUP) {
+        showWindowMenu();
+    }
+    // A menu tracked for a tray icon closes properly only after the owner gets a message.
+    PostMessageW(hwnd(), WM_NULL, 0, 0);
+}
+
+void TavrinWindow::comeForward() {
+    if (!isEnabled()) {
+        if (const HWND popUp = GetWindow(hwnd(), GW_ENABLEDPOPUP)) {
+            SetForegroundWindow(popUp);
+        }
+        return;
+    }
+    // A hidden launcher has nothing to show yet: its menu launcher is what will open here.
+    if (application_->settings().Position() == POSITION::HIDDEN) {
+        return;
+    }
+    show(SHOW::SHOW);
+    setForeground();
+}
+
+void TavrinWindow::showWindowMenu() {
+    file::App& settings = application_->settings();
+    const WindowMenu::State state{
+        settings.Position(), settings.Front(),
+        GetFileAttributesW(system::toWide(system::StaticData::HelpFile()).c_str()) !=
+            INVALID_FILE_ATTRIBUTES};
+    const WindowMenu::ID chosen = WindowMenu::choose(state, hwnd());
+    guarded([this, chosen, &settings] {
+        if (const auto position = WindowMenu::position(chosen)) {
+            setPosition(*position, true);
+            return;
+        }
+        switch (chosen) {
+        case WindowMenu::NONE:
+            return;
+        case WindowMenu::FRONT:
+            settings.Front(!settings.Front());
+            topMost(settings.Front());
+            return;
+        case WindowMenu::HELP:
+            application_->executePath(system::StaticData::HelpFile());
+            return;
+        case WindowMenu::VERSION: {
+            TavrinVersion version(*this);
+            version.showModal();
+            return;
+        }
+        case WindowMenu::EXIT:
+            destroy();
+            return;
+        default:
+            throw system::TavrinGuiError("window menu id " + std::to_string(chosen));
+        }
+    });
+}
+
+void TavrinWindow::guarded(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const system::TavrinException& failure) {
+        showFailure(failure);
+    }
+}
+
+void TavrinWindow::showFailure(const std::exception& failure) {
+    system::WriteLog([&failure] { return system::throwableText(failure); });
+    ExceptionDialog::show(this, failure);
+}
+
+} // namespace tavrin::gui

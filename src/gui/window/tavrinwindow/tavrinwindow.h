@@ -1,0 +1,97 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <memory>
+
+#include "file/app.h"
+#include "gui/control/buttonlauncher.h"
+#include "gui/control/tasktray.h"
+#include "gui/control/tavrintoolbar.h"
+#include "gui/control/tavrintooltip.h"
+#include "gui/control/titlebar.h"
+#include "system/raii.h"
+#include "tvgui/keyboard/hotkey.h"
+#include "tvgui/window/mainwindow.h"
+
+namespace tavrin::app {
+class Application;
+}
+
+namespace tavrin::gui {
+
+// The launcher: the one top-level window, docked at an edge, floating or hidden behind its tray
+// icon, with the title bar and the button launcher inside.
+class TavrinWindow final : public tvgui::MainWindow, public system::IInitialize {
+public:
+    using POSITION = file::App::POSITION;
+
+    // The execute dialog's hot key.
+    static constexpr auto HK_EXECUTE = tvgui::HOTKEY_ID{1};
+    // The children.
+    static constexpr auto CTRL_TOOLBAR = tvgui::ITEM_ID{1};
+    static constexpr auto CTRL_TITLEBAR = tvgui::ITEM_ID{2};
+
+    // Creates the window hidden with its children over the application. endSession writes
+    // the data as the shutdown does; it is called when the user's session ends under the
+    // running launcher, which is never told to close.
+    TavrinWindow(std::unique_ptr<app::Application> application, std::function<void()> endSession);
+    ~TavrinWindow() override;
+
+    app::Application& application() noexcept { return *application_; }
+
+    // Applies the settings: the current group, the hot key, the position and the front state.
+    void initialize() override;
+    // Moves the window to position; with save, the place of the position being left is stored
+    // first.
+    void setPosition(POSITION position, bool save);
+
+    void OnCreate() override;
+    void OnSize(tvgui::SIZE_TYPE type, int width, int height) override;
+    void OnSizing(tvgui::SIDEFLAG side, RECT& rect) override;
+    bool OnMinMax(POINT& maxSize, POINT& maxPosition, POINT& maxTrackSize,
+                  POINT& minTrackSize) override;
+    void OnExitSizeMove() override;
+    void OnDestroy() override;
+    void OnMeasureItem(MEASUREITEMSTRUCT& item) override;
+    void OnDrawItem(DRAWITEMSTRUCT& item) override;
+    void OnActivate(tvgui::WINDOW_ACTIVE state, bool minimized, HWND other) override;
+    bool OnInitMenuPopup(HMENU menu, int index, bool windowMenu) override;
+    bool OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::TvGui& sender) override;
+    void OnContextMenu(tvgui::TvGui* window, int x, int y) override;
+    tvgui::HT OnHitTest(int x, int y, tvgui::HT code) override;
+    bool OnNonClientMouseLeftDown(tvgui::HT code, int x, int y) override;
+    void OnEnable(bool enabled) override;
+    LRESULT OnNotify(NMHDR& header, tvgui::ITEM_ID id) override;
+    bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void buildChildren();
+    void releaseChildren();
+    void addTrayIcon();
+    void registerHotKey();
+    void onTray(UINT mouseMessage);
+    void comeForward();
+    void showWindowMenu();
+    void storeLeaving(POSITION current);
+    // Runs a user's action: a failure of the application's exception tree is shown in the
+    // exception dialog and the launcher goes on.
+    void guarded(const std::function<void()>& action);
+    void showFailure(const std::exception& failure);
+
+    SIZE frameSize() const;
+    SIZE buttonSize() const;
+    SIZE titleSize() const;
+
+    std::unique_ptr<app::Application> application_;
+    std::function<void()> endSession_;
+    std::unique_ptr<TavrinTaskTray> taskTray_;
+    std::unique_ptr<TavrinToolBar> toolBar_;
+    std::unique_ptr<TavrinToolTip> toolTip_;
+    std::unique_ptr<TavrinTitleBar> titleBar_;
+    std::unique_ptr<ButtonLauncher> buttonLauncher_;
+    std::unique_ptr<tvgui::HotKey> hotKey_;
+    bool initialized_ = false;
+};
+
+} // namespace tavrin::gui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "system/win32.h"
+
+namespace tavrin::gui {
+
+// The launcher window's private messages.
+enum WM_MY_MSG : UINT {
+    // The shell's notifications about the docked bar.
+    APPBAR = 0x8001,
+    // The tray icon's mouse messages.
+    TASKTRAY = 0x8002,
+    // The title bar asks for the list of the buttons.
+    BUTTON_LIST = 0x8003,
+    // Another start on the same data folder asks the running launcher to come forward.
+    COME_FORWARD = 0x8004,
+};
+
+} // namespace tavrin::gui

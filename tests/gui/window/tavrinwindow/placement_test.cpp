@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "gui/window/tavrinwindow/placement.h"
+
+namespace tavrin::gui::placement {
+namespace {
+
+using tvgui::HT;
+using tvgui::SIDEFLAG;
+
+// A work area that starts below a bar on the top edge and left of one on the right.
+constexpr RECT workArea{0, 30, 1200, 1000};
+
+TEST(Placement, DockedBandLiesAlongItsEdgeOfTheWorkArea) {
+    const struct {
+        POSITION edge;
+        Placement expected;
+    } cases[] = {
+        {POSITION::LEFT, {0, 30, 40, 970}},
+        {POSITION::TOP, {0, 30, 1200, 40}},
+        {POSITION::RIGHT, {1160, 30, 40, 970}},
+        {POSITION::BOTTOM, {0, 960, 1200, 40}},
+    };
+    for (const auto& [edge, expected] : cases) {
+        const Placement placed = dockedPlacement(edge, workArea, 40);
+        EXPECT_EQ(placed, expected) << static_cast<int>(edge) << ": " << placed.x << "," << placed.y
+                                    << " " << placed.width << "x" << placed.height;
+    }
+}
+
+TEST(Placement, SizingCountsTheBarsButtonsOrTheFallbackWhenThereIsNoUsableSize) {
+    constexpr SIZE fallback{18, 17};
+    const struct {
+        bool hasButtons;
+        SIZE button;
+        SIZE expected;
+    } cases[] = {
+        {true, {24, 22}, {24, 22}},
+        {false, {24, 22}, {18, 17}},
+        {true, {0, 0}, {18, 17}},
+        {true, {24, 0}, {18, 17}},
+    };
+    for (const auto& [hasButtons, button, expected] : cases) {
+        const SIZE used = sizingButton(hasButtons, button, fallback);
+        EXPECT_EQ(used.cx, expected.cx) << hasButtons << " " << button.cx << "x" << button.cy;
+        EXPECT_EQ(used.cy, expected.cy) << hasButtons << " " << button.cx << "x" << button.cy;
+    }
+    const SIZE never = sizingButton(false, {}, {0, 0});
+    EXPECT_GT(never.cx, 0);
+    EXPECT_GT(never.cy, 0);
+}
+
+TEST(Placement, DraggedSidesSnapToWholeButtonsBesideFrameAndTitle) {
+    constexpr SIZE frame{6, 6};
+    constexpr SIZE button{24, 20};
+    constexpr SIZE title{8, 0};
+    // 110 wide holds 4 buttons (96) with frame and title; 75 high holds 3 (60).
+    constexpr RECT dragged{100, 100, 210, 175};
+    const struct {
+        SIDEFLAG side;
+        RECT expected;
+    } cases[] = {
+        {SIDEFLAG::LEFT, {100, 100, 210, 175}},     {SIDEFLAG::RIGHT, {100, 100, 210, 175}},
+        {SIDEFLAG::TOP, {100, 109, 210, 175}},      {SIDEFLAG::BOTTOM, {100, 100, 210, 166}},
+        {SIDEFLAG::TOPLEFT, {100, 109, 210, 175}},  {SIDEFLAG::BOTTOMRIGHT, {100, 100, 210, 166}},
+        {SIDEFLAG::TOPRIGHT, {100, 109, 210, 175}}, {SIDEFLAG::BOTTOMLEFT, {100, 100, 210, 166}},
+    };
+    for (const auto& [side, expected] : cases) {
+        RECT rect = dragged;
+        snapSizing(side, rect, frame, button, title);
+        EXPECT_EQ(rect.left, expected.left) << static_cast<int>(side);
+        EXPECT_EQ(rect.top, expected.top) << static_cast<int>(side);
+        EXPECT_EQ(rect.right, expected.right) << static_cast<int>(side);
+        EXPECT_EQ(rect.bottom, expected.bottom) << static_cast<int>(side);
+    }
+    // Not a multiple: 130 wide counts 5 whole buttons, 120, and the frame and title go beside.
+    RECT wide{0, 0, 130, 50};
+    snapSizing(SIDEFLAG::RIGHT, wide, frame, button, title);
+    EXPECT_EQ(wide.right, 134);
+    RECT fromLeft{0, 0, 130, 50};
+    snapSizing(SIDEFLAG::LEFT, fromLeft, frame, button, title);
+    EXPECT_EQ(fromLeft.left, -4);
+}
+
+TEST(Placement, SmallestTrackSizeIsFrameOneButtonAndTitle) {
+    const struct {
+        SIZE title;
+        POINT expected;
+    } cases[] = {{{8, 0}, {38, 26}}, {{0, 8}, {30, 34}}};
+    for (const auto& [title, expected] : cases) {
+        const POINT smallest = minimumTrackSize({6, 6}, {24, 20}, title);
+        EXPECT_EQ(smallest.x, expected.x);
+        EXPECT_EQ(smallest.y, expected.y);
+    }
+}
+
+TEST(Placement, DockedBarPassesOnlyItsInnerSideAndFloatingPassesAll) {
+    const HT codes[] = {HT::LEFT,     HT::RIGHT,      HT::TOP,         HT::BOTTOM,  HT::TOPLEFT,
+                        HT::TOPRIGHT, HT::BOTTOMLEFT, HT::BOTTOMRIGHT, HT::CAPTION, HT::CLIENT};
+    const struct {
+        POSITION position;
+        std::vector<HT> passed;
+    } cases[] = {
+        {POSITION::LEFT, {HT::RIGHT, HT::TOPRIGHT, HT::BOTTOMRIGHT, HT::CLIENT}},
+        {POSITION::RIGHT, {HT::LEFT, HT::TOPLEFT, HT::BOTTOMLEFT, HT::CLIENT}},
+        {POSITION::TOP, {HT::BOTTOM, HT::BOTTOMLEFT, HT::BOTTOMRIGHT, HT::CLIENT}},
+        {POSITION::BOTTOM, {HT::TOP, HT::TOPLEFT, HT::TOPRIGHT, HT::CLIENT}},
+        {POSITION::FLOAT, {std::begin(codes), std::end(codes)}},
+        {POSITION::HIDDEN, {std::begin(codes), std::end(codes)}},
+    };
+    for (const auto& [position, passed] : cases) {
+        for (const HT code : codes) {
+            const bool kept = std::find(passed.begin(), passed.end(), code) != passed.end();
+            EXPECT_EQ(dockedHitTest(position, code), kept ? code : HT::CLIENT)
+                << static_cast<int>(position) << " " << static_cast<int>(code);
+        }
+    }
+}
+
+} // namespace
+} // namespace tavrin::gui::placement

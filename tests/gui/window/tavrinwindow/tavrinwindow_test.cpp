@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "app/application.h"
+#include "app/staticconfig.h"
+#include "gui/control/tasktray.h"
+#include "gui/window/tavrinwindow/placement.h"
+#include "gui/window/tavrinwindow/tavrinwindow.h"
+#include "launchprobe_fixture.h"
+#include "system/staticdata.h"
+
+namespace tavrin::gui {
+namespace {
+
+using file::fixture::utf8;
+using file::fixture::writeBytes;
+using POSITION = file::App::POSITION;
+
+// Plays the shell's side of the tray icons for as long as it lives.
+class PlayedShell {
+public:
+    explicit PlayedShell(TaskTray::ShellCalls calls) : kept_(TaskTray::shellCalls()) {
+        TaskTray::shellCalls() = std::move(calls);
+    }
+    ~PlayedShell() { TaskTray::shellCalls() = std::move(kept_); }
+
+private:
+    TaskTray::ShellCalls kept_;
+};
+
+// The launcher window in this process over a data folder of its own: one group of two items,
+// docked thicknesses of their own per edge and a floating rectangle.
+class TavrinWindowTest : public testing::Test {
+protected:
+    TavrinWindowTest() {
+        system::StaticData::Values values =
+            app::readStaticConfiguration(drevak::DvkDocument(), utf8(scratch.root()));
+        values.DataFolder = utf8(data);
+        system::StaticData::initialize(values);
+        std::filesystem::create_directories(data);
+        writeBytes(data / L"groups.dvk", "Group$G\r\nGroup/G$S\r\nGroup/G/S$a\tb\r\n");
+        writeBytes(data / L"items.dvk", "Item/a\\A\r\nItem/b\\B\r\n");
+        writeBytes(data / L"app.dvk", "Window:4\r\nWindow/Left:40\r\nWindow/Top:50\r\n"
+                                      "Window/Right:60\r\nWindow/Bottom:70\r\n"
+                                      "Window/Float/Pos=30\t40\r\nWindow/Float/Size=200\t120\r\n");
+    }
+
+    std::unique_ptr<TavrinWindow> start() {
+        auto window = std::make_unique<TavrinWindow>(std::make_unique<app::Application>(),
+                                                     [this] { ++sessionEnds; });
+        window->initialize();
+        return window;
+    }
+
+    file::fixture::ScratchFolder scratch;
+    std::filesystem::path data = scratch.root() / L"data";
+    int sessionEnds = 0;
+};
+
+RECT windowRect(const TavrinWindow& window) {
+    RECT rect{};
+    GetWindowRect(window.hwnd(), &rect);
+    return rect;
+}
+
+TEST_F(TavrinWindowTest, EveryPositionPlacesTheWindowAndLeavingOneStoresItsSize) {
+    const std::unique_ptr<TavrinWindow> window = start();
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    file::App& settings = window->application().settings();
+    const struct {
+        POSITION position;
+        int thickness;
+    } docked[] = {
+        {POSITION::LEFT, 40}, {POSITION::TOP, 50}, {POSITION::RIGHT, 60}, {POSITION::BOTTOM, 70}};
+    for (const auto& [position, thickness] : docked) {
+        window->setPosition(position, true);
+        const placement::Placement expected =
+            placement::dockedPlacement(position, workArea, thickness);
+        const RECT placed = windowRect(*window);
+        EXPECT_EQ(placed.left, expected.x) << static_cast<int>(position);
+        EXPECT_EQ(placed.top, expected.y) << static_cast<int>(position);
+        EXPECT_EQ(placed.right - placed.left, expected.width) << static_cast<int>(position);
+        EXPECT_EQ(placed.bottom - placed.top, expected.height) << static_cast<int>(position);
+        EXPECT_TRUE(IsWindowVisible(window->hwnd()));
+        EXPECT_EQ(settings.Position(), position);
+    }
+
+    // Leaving the bottom edge after it was made thicker keeps the new thickness.
+    window->move(0, 0, 300, 90, true);
+    window->setPosition(POSITION::FLOAT, true);
+    EXPECT_EQ(settings.EdgeSize(POSITION::BOTTOM), 90);
+    const RECT floating = windowRect(*window);
+    EXPECT_EQ(floating.left, 30);
+    EXPECT_EQ(floating.top, 40);
+    EXPECT_EQ(floating.right - floating.left, 200);
+    EXPECT_EQ(floating.bottom - floating.top, 120);
+
+    window->move(5, 6, 210, 130, true);
+    window->setPosition(POSITION::HIDDEN, true);
+    EXPECT_FALSE(IsWindowVisible(window->hwnd()));
+    EXPECT_EQ(settings.FloatPos(), (file::App::Pair{5, 6}));
+    EXPECT_EQ(settings.FloatSize(), (file::App::Pair{210, 130}));
+    window->destroy();
+}
+
+// A shell that will not take the icon does not keep the launcher from starting; the icon is
+// added when the shell announces a new task bar.
+TEST_F(TavrinWindowTest, TrayIconRefusedAtStartIsAddedWhenTheTaskBarComesBack) {
+    bool refusing = true;
+    std::vector<bool> added;
+    const PlayedShell shell({[&](TaskTray::NIM command, NOTIFYICONDATAW&) {
+                                 if (command != TaskTray::NIM::ADD) {
+                                     return TRUE;
+                                 }
+                                 added.push_back(!refusing);
+                                 SetLastError(ERROR_ACCESS_DENIED);
+                                 return refusing ? FALSE : TRUE;
+                             },
+                             [](DWORD) {}});
+    const std::unique_ptr<TavrinWindow> window = start();
+    EXPECT_TRUE(IsWindowVisible(window->hwnd()));
+    EXPECT_EQ(added, std::vector<bool>{false});
+
+    refusing = false;
+    SendMessageW(window->hwnd(), TaskTray::taskbarCreatedMessage(), 0, 0);
+    EXPECT_EQ(added, (std::vector<bool>{false, true}));
+
+    SendMessageW(window->hwnd(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(sessionEnds, 0);
+    SendMessageW(window->hwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(sessionEnds, 1);
+    window->destroy();
+}
+
+} // namespace
+} // namespace tavrin::gui

@@ -1,0 +1,147 @@
+#include "launcherdriver.h"
+
+#include <commctrl.h>
+
+#include <string_view>
+
+#include "system/unicode.h"
+
+namespace tavrin::systemtest {
+
+namespace {
+
+// The visible top-level windows of the process, of the class when one is given.
+std::vector<HWND> windowsOf(DWORD processId, std::wstring_view className = {}) {
+    struct Search {
+        DWORD processId;
+        std::wstring_view className;
+        std::vector<HWND> found;
+    } search{processId, className, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64]{};
+            GetClassNameW(window, name, 64);
+            if (owner == search.processId && IsWindowVisible(window) &&
+                (search.className.empty() || search.className == name)) {
+                search.found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+constexpr int TEXT_BOX = 12;
+constexpr int CLOSE_BUTTON = 4;
+
+} // namespace
+
+bool waitFor(const std::function<bool()>& done) {
+    const ULONGLONG deadline = GetTickCount64() + 10000;
+    while (!done()) {
+        if (GetTickCount64() > deadline) {
+            return false;
+        }
+        Sleep(50);
+    }
+    return true;
+}
+
+HWND toolBarOf(HWND launcher) {
+    const HWND bar = GetDlgItem(launcher, 1);
+    wchar_t name[32]{};
+    GetClassNameW(bar, name, 32);
+    return std::wstring_view(name) == TOOLBARCLASSNAMEW ? bar : nullptr;
+}
+
+HWND launcherWindow(DWORD processId) {
+    for (const HWND window : windowsOf(processId)) {
+        if (toolBarOf(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<ShownFailure> exceptionDialog(DWORD processId) {
+    for (const HWND window : windowsOf(processId)) {
+        if (GetDlgItem(window, TEXT_BOX) && GetDlgItem(window, CLOSE_BUTTON)) {
+            // Wine answers GetWindowTextLengthW for another process's control with 0; the
+            // messages themselves cross.
+            const HWND box = GetDlgItem(window, TEXT_BOX);
+            std::wstring text(SendMessageW(box, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
+            text.resize(
+                SendMessageW(box, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+            return ShownFailure{window, system::toUtf8(text)};
+        }
+    }
+    return std::nullopt;
+}
+
+void closeExceptionDialog(HWND dialog) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(CLOSE_BUTTON, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, CLOSE_BUTTON)));
+}
+
+int buttonCount(HWND toolBar) {
+    return static_cast<int>(SendMessageW(toolBar, TB_BUTTONCOUNT, 0, 0));
+}
+
+std::vector<std::string> buttonTexts(HWND toolBar) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(toolBar, &processId);
+    const HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    std::vector<std::string> texts;
+    if (!process) {
+        return texts;
+    }
+    constexpr SIZE_T capacity = 512;
+    void* const buffer = VirtualAllocEx(process, nullptr, capacity * sizeof(wchar_t),
+                                        MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    const int count = buttonCount(toolBar);
+    for (int index = 0; buffer && index < count; ++index) {
+        const auto length =
+            SendMessageW(toolBar, TB_GETBUTTONTEXTW, index + 1, reinterpret_cast<LPARAM>(buffer));
+        wchar_t text[capacity]{};
+        SIZE_T read = 0;
+        if (length > 0 && length < static_cast<LRESULT>(capacity)) {
+            ReadProcessMemory(process, buffer, text, (length + 1) * sizeof(wchar_t), &read);
+        }
+        texts.push_back(system::toUtf8(text));
+    }
+    if (buffer) {
+        VirtualFreeEx(process, buffer, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return texts;
+}
+
+void pressButton(HWND launcher, HWND toolBar, int command) {
+    PostMessageW(launcher, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(toolBar));
+}
+
+HWND openMenu(DWORD processId) {
+    const std::vector<HWND> menus = windowsOf(processId, L"#32768");
+    return menus.empty() ? nullptr : menus.front();
+}
+
+void typeKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) {
+        for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = key;
+            input.ki.dwFlags = flags;
+            inputs.push_back(input);
+        }
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+} // namespace tavrin::systemtest

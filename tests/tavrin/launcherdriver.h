@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "system/win32.h"
+
+// Drives a running launcher from outside, as the shell and a user reach it: finds its windows
+// by its process, reads its tool bar across the process boundary and posts what the shell
+// would post.
+namespace tavrin::systemtest {
+
+// Polls until done answers true or about ten seconds have passed; the last answer.
+bool waitFor(const std::function<bool()>& done);
+
+// The launcher's main window: the visible top-level window of the process that holds the
+// tool bar (control 1). Null until there is one.
+HWND launcherWindow(DWORD processId);
+HWND toolBarOf(HWND launcher);
+
+// An exception dialog the process shows: its window and the text of its text box.
+struct ShownFailure {
+    HWND dialog = nullptr;
+    std::string text;
+};
+std::optional<ShownFailure> exceptionDialog(DWORD processId);
+// Closes it with its close button.
+void closeExceptionDialog(HWND dialog);
+
+int buttonCount(HWND toolBar);
+// The texts of the tool bar's buttons, read through a buffer in the launcher's process.
+std::vector<std::string> buttonTexts(HWND toolBar);
+
+// A click on the tool bar's button with the command, as the tool bar reports it.
+void pressButton(HWND launcher, HWND toolBar, int command);
+
+// The process's visible pop-up menu window, null when none is open.
+HWND openMenu(DWORD processId);
+
+// Types the keys with SendInput.
+void typeKeys(const std::vector<WORD>& keys);
+
+} // namespace tavrin::systemtest

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "image/fileiconcache.h"
 #include "system/staticdata.h"
 #include "system/systemmessage.h"
 #include "system/tavrinerrors.h"
@@ -113,11 +114,10 @@ Icon Icon::duplicate() const {
     return Icon(copy, true);
 }
 
-Icon GetFileIcon(ICONSIZE size, std::wstring_view pathText, int index) {
-    std::wstring path(pathText);
-    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        throw TavrinException(path + L"がない");
-    }
+namespace {
+
+// The shell's look-up behind GetFileIcon; the handle is the caller's.
+HICON lookUpFileIcon(ICONSIZE size, const std::wstring& path, int index) {
     // An icon file is read like a library: Windows' shell would show its picture as the
     // file's icon, but not every shell does, so the picture is taken from the file itself.
     bool iconSource = hasExtension(path, L"dll") || hasExtension(path, L"ico");
@@ -129,14 +129,27 @@ Icon GetFileIcon(ICONSIZE size, std::wstring_view pathText, int index) {
         extractable = false;
     }
     if (!extractable) {
-        return Icon(shellIcon(size, path), true);
+        return shellIcon(size, path);
     }
     // ExtractIconEx reads a negative index as a resource number, and one at the count is
     // past the last icon: both mean the first icon.
     if (index < 0 || static_cast<UINT>(index) >= count) {
         index = 0;
     }
-    return Icon(extractIcon(size, path, index), true);
+    return extractIcon(size, path, index);
+}
+
+} // namespace
+
+Icon GetFileIcon(ICONSIZE size, std::wstring_view pathText, int index) {
+    std::wstring path(pathText);
+    WIN32_FILE_ATTRIBUTE_DATA file{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file)) {
+        throw TavrinException(path + L"がない");
+    }
+    return Icon(FileIconCache::copyOf(path, index, pixelSize(size), file.ftLastWriteTime,
+                                      [&] { return lookUpFileIcon(size, path, index); }),
+                true);
 }
 
 Icon GetSystemIcon(ICONSIZE size, SYSICON icon) {

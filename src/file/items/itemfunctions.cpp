@@ -156,4 +156,12 @@ image::Icon itemIcon(ICONSIZE size, const Item& item) {
     return kindIcon(size, item.type());
 }
 
+std::string itemIconKey(const Item& item) {
+    if (item.type() == TYPE::LINK) {
+        return itemIconKey(*followLinks(item));
+    }
+    return std::to_string(static_cast<int>(item.type())) + '\n' + item.iconAddress() + '\n' +
+           item.fileAddress() + '\n' + std::to_string(item.iconIndex());
+}
+
 } // namespace tavrin::file

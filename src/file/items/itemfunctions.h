@@ -30,6 +30,11 @@ bool isUsable(const Item& item);
 // the icon of its kind. Environment variables are expanded.
 image::Icon itemIcon(image::ICONSIZE size, const Item& item);
 
+// A text that two items share whenever itemIcon gives them the same picture, found without
+// asking the shell, so that a list of items looks each picture up once. ItemException as
+// followLinks for a link that leads nowhere.
+std::string itemIconKey(const Item& item);
+
 // The icon of an item of the kind without a file to show: the launcher's own for an address
 // or a multi-item, the stock warning icon for a path item or a link that leads nowhere.
 image::Icon kindIcon(image::ICONSIZE size, Item::TYPE type);

@@ -1,5 +1,8 @@
 #include "gui/control/tavrintoolbar.h"
 
+#include <map>
+#include <string>
+
 #include <windowsx.h>
 
 #include "app/application.h"
@@ -74,8 +77,22 @@ void TavrinToolBar::setItems(const std::vector<file::Item*>& items) {
                                        : image::ICONSIZE::SMALL;
     tvgui::ImageList images(pixels, pixels, tvgui::ImageList::COLOR_TYPE::COLOR32,
                             static_cast<int>(items.size()), 1);
+    // Items of one program share its picture: the shell is asked once for it, which is
+    // most of the time a bar takes to fill.
+    std::map<std::string, int> imageOfKey;
+    std::vector<int> imageOf;
     for (const file::Item* item : items) {
-        images.add(buttonIcon(source, *item));
+        std::string key;
+        try {
+            key = file::itemIconKey(*item);
+        } catch (const system::TavrinException&) {
+            // Every link to nowhere shows the same stock picture.
+        }
+        const auto [known, fresh] = imageOfKey.try_emplace(key, images.count());
+        if (fresh) {
+            images.add(buttonIcon(source, *item));
+        }
+        imageOf.push_back(known->second);
     }
     setImageList(IMAGE_TYPE::NORMAL, images);
     images_ = std::move(images);
@@ -83,7 +100,7 @@ void TavrinToolBar::setItems(const std::vector<file::Item*>& items) {
     for (std::size_t index = 0; index < items.size(); ++index) {
         const int place = static_cast<int>(index);
         insertButton(place,
-                     tvgui::TOOLBUTTON{place, place + 1, tvgui::TOOLBUTTON::STATE::ENABLED,
+                     tvgui::TOOLBUTTON{imageOf[index], place + 1, tvgui::TOOLBUTTON::STATE::ENABLED,
                                        STYLE::BUTTON | STYLE::DROPDOWN | STYLE::NOPREFIX, index,
                                        settings.ButtonText() ? buttonCaption(*items[index])
                                                              : std::string()});

@@ -91,10 +91,6 @@ void ButtonLauncher::rebuild() {
     toolBar_.setItems(items_);
     // The bar no longer points at the old items, which may go now.
     menus_->records = std::move(records);
-    if (!items_.empty()) {
-        menus_->buttonList = std::make_unique<ButtonListMenu>(
-            menus_->records, TavrinToolBar::iconSize(application_.settings()));
-    }
 
     const int count = static_cast<int>(items_.size());
     for (int index = 0; index < std::max(count, menus_->tips); ++index) {
@@ -127,6 +123,11 @@ void ButtonLauncher::showGroupMenu(tvgui::TvGui& window) {
 }
 
 file::Item* ButtonLauncher::itemFromButtonList(tvgui::TvGui& window) {
+    // Made on first use: the bar is shown sooner without it.
+    if (!menus_->buttonList && !items_.empty()) {
+        menus_->buttonList = std::make_unique<ButtonListMenu>(
+            menus_->records, TavrinToolBar::iconSize(application_.settings()));
+    }
     if (!menus_->buttonList) {
         return nullptr;
     }

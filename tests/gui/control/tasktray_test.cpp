@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gui/control/tasktray.h"
+#include "playedshell.h"
 #include "system/systemmessage.h"
 #include "system/tavrinerrors.h"
 #include "tvgui/window/tvwindow.h"
@@ -16,17 +17,7 @@ namespace {
 
 using NIM = TaskTray::NIM;
 
-// Puts calls of the test's in the place of the shell's until the end of the scope.
-class PlayedShell {
-public:
-    explicit PlayedShell(TaskTray::ShellCalls calls) : kept_(TaskTray::shellCalls()) {
-        TaskTray::shellCalls() = std::move(calls);
-    }
-    ~PlayedShell() { TaskTray::shellCalls() = std::move(kept_); }
-
-private:
-    TaskTray::ShellCalls kept_;
-};
+using test::PlayedShell;
 
 struct Answer {
     bool success;

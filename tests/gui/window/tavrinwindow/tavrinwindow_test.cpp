@@ -10,6 +10,7 @@
 #include "gui/window/tavrinwindow/placement.h"
 #include "gui/window/tavrinwindow/tavrinwindow.h"
 #include "launchprobe_fixture.h"
+#include "playedshell.h"
 #include "system/staticdata.h"
 
 namespace tavrin::gui {
@@ -19,17 +20,7 @@ using file::fixture::utf8;
 using file::fixture::writeBytes;
 using POSITION = file::App::POSITION;
 
-// Plays the shell's side of the tray icons for as long as it lives.
-class PlayedShell {
-public:
-    explicit PlayedShell(TaskTray::ShellCalls calls) : kept_(TaskTray::shellCalls()) {
-        TaskTray::shellCalls() = std::move(calls);
-    }
-    ~PlayedShell() { TaskTray::shellCalls() = std::move(kept_); }
-
-private:
-    TaskTray::ShellCalls kept_;
-};
+using test::PlayedShell;
 
 // The launcher window in this process over a data folder of its own: one group of two items,
 // docked thicknesses of their own per edge and a floating rectangle.

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "dropblock.h"
 #include "launcherfixture.h"
 #include "shell/shortcut.h"
 #include "system/unicode.h"
@@ -19,26 +20,8 @@ namespace {
 using file::fixture::utf8;
 using testing::EndsWith;
 
-// A drop block as the shell hands it to a window: the header, then the wide paths, each
-// ending in a zero, and one more zero.
 HDROP dropBlock(const std::vector<std::wstring>& paths, POINT point) {
-    std::size_t units = 1;
-    for (const auto& path : paths) {
-        units += path.size() + 1;
-    }
-    HGLOBAL block =
-        GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + units * sizeof(wchar_t));
-    auto* header = static_cast<DROPFILES*>(GlobalLock(block));
-    header->pFiles = sizeof(DROPFILES);
-    header->pt = point;
-    header->fWide = TRUE;
-    auto* text = reinterpret_cast<wchar_t*>(reinterpret_cast<BYTE*>(header) + sizeof(DROPFILES));
-    for (const auto& path : paths) {
-        std::memcpy(text, path.c_str(), (path.size() + 1) * sizeof(wchar_t));
-        text += path.size() + 1;
-    }
-    GlobalUnlock(block);
-    return static_cast<HDROP>(block);
+    return shell::test::dropBlock(paths, point);
 }
 
 // Replaces each "{}" of the pattern with the folder.

@@ -1,0 +1,175 @@
+// Brings a running launcher into one state for tools/launcher-screenshots and exits once the
+// state is on screen, leaving it there for the picture:
+//   shot_driver ready           the launcher's window is up with its buttons
+//   shot_driver windowmenu      the tray icon's window menu, its "ウィンドウ" entry opened
+//   shot_driver itemmenu N      the item menu of button N (from 0), by a click on its arrow
+//   shot_driver press N         button N pressed, up to the exception dialog it leads to
+//   shot_driver version         the version dialog, chosen from the window menu
+// Exit code 0 when the state was reached, 1 when not, 2 on a wrong command line.
+#include "launcherdriver.h"
+#include "system/win32.h"
+
+#include <commctrl.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <optional>
+#include <string>
+
+namespace tavrin::systemtest {
+namespace {
+
+constexpr UINT TASKTRAY = 0x8002;
+constexpr wchar_t VERSION_CAPTION[] = L"バージョン情報";
+
+DWORD launcherProcess() {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    DWORD found = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found;
+         more = Process32NextW(snapshot, &entry)) {
+        if (_wcsicmp(entry.szExeFile, L"tavrin.exe") == 0) {
+            found = entry.th32ProcessID;
+        }
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
+struct Launcher {
+    DWORD processId;
+    HWND window;
+    HWND toolBar;
+};
+
+std::optional<Launcher> readyLauncher() {
+    Launcher launcher{};
+    const bool up = waitFor([&launcher] {
+        launcher.processId = launcherProcess();
+        launcher.window = launcher.processId ? launcherWindow(launcher.processId) : nullptr;
+        launcher.toolBar = launcher.window ? toolBarOf(launcher.window) : nullptr;
+        return launcher.toolBar && buttonCount(launcher.toolBar) > 0;
+    });
+    if (!up) {
+        std::fputs("shot_driver: no launcher window with buttons came up\n", stderr);
+        return std::nullopt;
+    }
+    // Buttons are painted after they are added.
+    Sleep(500);
+    return launcher;
+}
+
+// Screen rectangle of button index, read through a buffer in the launcher's process.
+std::optional<RECT> buttonRect(const Launcher& launcher, int index) {
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
+                                       FALSE, launcher.processId);
+    if (!process) {
+        return std::nullopt;
+    }
+    std::optional<RECT> found;
+    void* const buffer =
+        VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    RECT rect{};
+    SIZE_T read = 0;
+    if (buffer &&
+        SendMessageW(launcher.toolBar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(buffer)) &&
+        ReadProcessMemory(process, buffer, &rect, sizeof rect, &read) && read == sizeof rect) {
+        MapWindowPoints(launcher.toolBar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        found = rect;
+    }
+    if (buffer) {
+        VirtualFreeEx(process, buffer, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return found;
+}
+
+void click(POINT at) {
+    SetCursorPos(at.x, at.y);
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+// A menu shown at the cursor opens just below the launcher rather than mid-screen.
+bool openWindowMenu(const Launcher& launcher) {
+    RECT frame{};
+    GetWindowRect(launcher.window, &frame);
+    SetCursorPos(frame.left + 24, frame.bottom + 8);
+    PostMessageW(launcher.window, TASKTRAY, 0, WM_RBUTTONUP);
+    return waitFor([&launcher] { return openMenu(launcher.processId) != nullptr; });
+}
+
+bool settled(bool reached) {
+    // Time for the last paint.
+    Sleep(700);
+    return reached;
+}
+
+bool drive(const std::wstring& command, int index) {
+    const std::optional<Launcher> launcher = readyLauncher();
+    if (!launcher) {
+        return false;
+    }
+    if (command == L"ready") {
+        return settled(true);
+    }
+    if (command == L"windowmenu") {
+        if (!openWindowMenu(*launcher)) {
+            return false;
+        }
+        typeKeys({VK_DOWN, VK_RIGHT});
+        return settled(true);
+    }
+    if (command == L"version") {
+        if (!openWindowMenu(*launcher)) {
+            return false;
+        }
+        // From the last entry, "終了", one up.
+        typeKeys({VK_UP, VK_UP, VK_RETURN});
+        return settled(waitFor([] { return FindWindowW(nullptr, VERSION_CAPTION) != nullptr; }));
+    }
+    if (index < 0 || index >= buttonCount(launcher->toolBar)) {
+        std::fprintf(stderr, "shot_driver: no button %d\n", index);
+        return false;
+    }
+    if (command == L"press") {
+        pressButton(launcher->window, launcher->toolBar, index + 1);
+        return settled(
+            waitFor([&launcher] { return exceptionDialog(launcher->processId).has_value(); }));
+    }
+    const std::optional<RECT> rect = buttonRect(*launcher, index);
+    if (!rect) {
+        return false;
+    }
+    // The arrow is the button's right end.
+    click({rect->right - 4, (rect->top + rect->bottom) / 2});
+    SetCursorPos(rect->right + 200, rect->bottom + 200);
+    return settled(waitFor([&launcher] { return openMenu(launcher->processId) != nullptr; }));
+}
+
+} // namespace
+} // namespace tavrin::systemtest
+
+int wmain(int argc, wchar_t** argv) {
+    // Screen coordinates as the launcher, which is aware of the DPI, sees them.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    const bool indexed =
+        argc == 3 && (std::wstring(argv[1]) == L"press" || std::wstring(argv[1]) == L"itemmenu");
+    const bool plain =
+        argc == 2 && (std::wstring(argv[1]) == L"ready" || std::wstring(argv[1]) == L"windowmenu" ||
+                      std::wstring(argv[1]) == L"version");
+    if (!indexed && !plain) {
+        std::fputs("usage: shot_driver ready|windowmenu|version|press N|itemmenu N\n", stderr);
+        return 2;
+    }
+    const int index = indexed ? static_cast<int>(std::wcstol(argv[2], nullptr, 10)) : 0;
+    return tavrin::systemtest::drive(argv[1], index) ? 0 : 1;
+}

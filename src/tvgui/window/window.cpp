@@ -1,5 +1,7 @@
 #include "tvgui/window/window.h"
 
+#include <algorithm>
+
 #include "system/tavrinerrors.h"
 #include "system/unicode.h"
 #include "tvgui/window/stylepair.h"
@@ -79,8 +81,21 @@ bool Window::center(CENTER on, const TvGui* other) {
         area = other->windowRect();
         break;
     }
-    const int x = (area.right - area.left) / 2 + area.left - own.cx / 2;
-    const int y = (area.bottom - area.top) / 2 + area.top - own.cy / 2;
+    int x = (area.right - area.left) / 2 + area.left - own.cx / 2;
+    int y = (area.bottom - area.top) / 2 + area.top - own.cy / 2;
+    if (on == CENTER::WINDOW) {
+        // Over a small window near a screen edge the centre would put the caption off the
+        // screen, out of the user's reach: keep the window inside the work area.
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        if (GetMonitorInfoW(MonitorFromWindow(other->hwnd(), MONITOR_DEFAULTTONEAREST), &monitor)) {
+            const RECT& work = monitor.rcWork;
+            x = std::max(std::min(x, static_cast<int>(work.right - own.cx)),
+                         static_cast<int>(work.left));
+            y = std::max(std::min(y, static_cast<int>(work.bottom - own.cy)),
+                         static_cast<int>(work.top));
+        }
+    }
     return move(x, y, own.cx, own.cy, true);
 }
 

@@ -278,6 +278,16 @@ TEST(WindowGeometry, CentringOnAnotherWindow) {
     EXPECT_EQ(rect.left, 100 + 200 - 50);
     EXPECT_EQ(rect.top, 200 + 150 - 25);
     EXPECT_THROW(window.center(Window::CENTER::WINDOW), system::WindowError);
+
+    // A window larger than the one it centres on, near the work area's corner, stays inside
+    // the work area with its caption in reach.
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RecordingWindow large(&owner, 300, 200);
+    owner.move(work.left, work.top, 100, 60, false);
+    EXPECT_TRUE(large.center(Window::CENTER::WINDOW, &owner));
+    EXPECT_EQ(large.windowRect().left, work.left);
+    EXPECT_EQ(large.windowRect().top, work.top);
 }
 
 TEST(WindowClasses, RegisteringTwiceIsHarmless) {

@@ -89,6 +89,10 @@ struct ExceptionDialog::Parts {
             }
             tree.expand(node, tvgui::TreeView::EXPAND::EXPAND);
         }
+        // The failure itself first in view: expanding scrolled the tree to its last cause.
+        if (const HTREEITEM first = tree.next(nullptr, tvgui::TreeView::NEXT::ROOT)) {
+            tree.ensureVisible(first);
+        }
         text.setText(failureText(chain, utility::SystemReport()));
     }
 

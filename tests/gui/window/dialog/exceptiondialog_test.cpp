@@ -92,6 +92,10 @@ TEST(ExceptionDialog, TheTreeShowsEveryThrowableOfTheChainWithItsFacts) {
                                         "Code: There is no corresponding enum member name in CODE",
                                         MatchesRegex(TIME_PATTERN)),
                             ElementsAre("std::runtime_error", "ディスクがいっぱい")));
+    // The chain is longer than the tree is high: the failure itself is the first in view.
+    const TreeView& tree = controlOf<TreeView>(dialog, CTRL::TREE);
+    EXPECT_EQ(tree.next(nullptr, TreeView::NEXT::FIRSTVISIBLE),
+              tree.next(nullptr, TreeView::NEXT::ROOT));
 }
 
 TEST(ExceptionDialog, TheTextBoxHoldsTheMessagesThenTheSystemReportAndCopiesToTheClipboard) {

@@ -152,8 +152,8 @@ Icon GetFileIcon(ICONSIZE size, std::wstring_view pathText, int index) {
                 true);
 }
 
-Icon GetSystemIcon(ICONSIZE size, SYSICON icon) {
-    int pixels = pixelSize(size);
+Icon GetSystemIcon(ICONSIZE size, SYSICON icon, int dpi) {
+    const int pixels = MulDiv(pixelSize(size), dpi, 96);
     if (icon < SYSICON::TAVRIN) {
         auto stock = static_cast<HICON>(
             LoadImageW(nullptr, MAKEINTRESOURCEW(icon), IMAGE_ICON, pixels, pixels, LR_SHARED));

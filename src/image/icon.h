@@ -57,7 +57,9 @@ protected:
 Icon GetFileIcon(ICONSIZE size, std::wstring_view path, int index);
 
 // A stock icon (shared, not owned), or one of the launcher's own: the file of its name in
-// the resource folder when there is one (owned), else the executable's built-in icon.
-Icon GetSystemIcon(ICONSIZE size, SYSICON icon);
+// the resource folder when there is one (owned), else the executable's built-in icon. The
+// stock and built-in icons are drawn for the DPI given (the size is in 96-DPI pixels); an icon
+// file gives the shell's size.
+Icon GetSystemIcon(ICONSIZE size, SYSICON icon, int dpi = 96);
 
 } // namespace tavrin::image

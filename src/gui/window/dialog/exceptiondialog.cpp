@@ -50,7 +50,9 @@ tvgui::ITEM_ID itemId(CTRL id) {
 
 struct ExceptionDialog::Parts {
     explicit Parts(ExceptionDialog& dialog)
-        : icon(itemId(CTRL::ICON), dialog), tree(itemId(CTRL::TREE), dialog),
+        : handIcon(
+              image::GetSystemIcon(image::ICONSIZE::LARGE, image::SYSICON::HAND, dialog.dpi())),
+          icon(itemId(CTRL::ICON), dialog), tree(itemId(CTRL::TREE), dialog),
           text(itemId(CTRL::TEXT), dialog) {
         icon.setImage(handIcon);
         icon.imagePosition(tvgui::PictureLabel::POSITION::CENTER);
@@ -97,7 +99,7 @@ struct ExceptionDialog::Parts {
     }
 
     // Shared stock icon: the label shows it for as long as the dialog lives.
-    const image::Icon handIcon = image::GetSystemIcon(image::ICONSIZE::LARGE, image::SYSICON::HAND);
+    const image::Icon handIcon;
     tvgui::IconLabel icon;
     tvgui::TreeView tree;
     tvgui::MultiEdit text;

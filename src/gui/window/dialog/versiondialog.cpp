@@ -39,7 +39,9 @@ tvgui::ITEM_ID itemId(CTRL id) {
 
 struct VersionDialog::Parts {
     Parts(VersionDialog& dialog, const VersionInfo& info)
-        : icon(itemId(CTRL::ICON), dialog), name(itemId(CTRL::NAME), dialog, info.name),
+        : appIcon(
+              image::GetSystemIcon(image::ICONSIZE::LARGE, image::SYSICON::TAVRIN, dialog.dpi())),
+          icon(itemId(CTRL::ICON), dialog), name(itemId(CTRL::NAME), dialog, info.name),
           version(itemId(CTRL::VERSION), dialog, info.version),
           webSite(itemId(CTRL::WEBSITE), dialog, info.webSite),
           mail(itemId(CTRL::MAIL), dialog, info.mail), text(itemId(CTRL::TEXT), dialog),
@@ -72,8 +74,7 @@ struct VersionDialog::Parts {
         dialog.layoutManager()->setRootLayout(&page);
     }
 
-    const image::Icon appIcon =
-        image::GetSystemIcon(image::ICONSIZE::LARGE, image::SYSICON::TAVRIN);
+    const image::Icon appIcon;
     tvgui::IconLabel icon;
     tvgui::TextLabel name;
     tvgui::TextLabel version;

@@ -11,6 +11,7 @@
 
 #include "dialogtest.h"
 #include "system/tavrinerrors.h"
+#include "tvgui/control/picturelabel.h"
 #include "system/unicode.h"
 #include "testwindow.h"
 #include "tvgui/control/editbox.h"
@@ -96,6 +97,15 @@ TEST(ExceptionDialog, TheTreeShowsEveryThrowableOfTheChainWithItsFacts) {
     const TreeView& tree = controlOf<TreeView>(dialog, CTRL::TREE);
     EXPECT_EQ(tree.next(nullptr, TreeView::NEXT::FIRSTVISIBLE),
               tree.next(nullptr, TreeView::NEXT::ROOT));
+    // The error icon is drawn for the dialog's DPI, not scaled up from 32 pixels.
+    ICONINFO parts{};
+    ASSERT_TRUE(
+        GetIconInfo(controlOf<tvgui::IconLabel>(dialog, CTRL::ICON).iconImage().get(), &parts));
+    BITMAP mask{};
+    GetObjectW(parts.hbmMask, sizeof mask, &mask);
+    DeleteObject(parts.hbmMask);
+    DeleteObject(parts.hbmColor);
+    EXPECT_EQ(mask.bmWidth, MulDiv(32, dialog.dpi(), 96));
 }
 
 TEST(ExceptionDialog, TheTextBoxHoldsTheMessagesThenTheSystemReportAndCopiesToTheClipboard) {

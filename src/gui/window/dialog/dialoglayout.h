@@ -8,6 +8,17 @@
 
 namespace tavrin::gui {
 
+// The measures the launcher's dialogs share, in 96-DPI pixels.
+constexpr std::int32_t MARGIN = 8;
+constexpr std::int32_t CELL_GAP = 3;
+constexpr std::int32_t ICON_CELL = 40;
+constexpr std::int32_t BUTTON_HEIGHT = 26;
+
+// The child id of a dialog's control named in its CTRL enumeration.
+template <typename CTRL> constexpr tvgui::ITEM_ID itemId(CTRL id) {
+    return static_cast<tvgui::ITEM_ID>(id);
+}
+
 // Appends a cell of a fixed length in 96-DPI pixels holding a window or a panel.
 void addCell(tvgui::Line& line, tvgui::Placeable& gui, std::int32_t length);
 void addCell(tvgui::Line& line, tvgui::Layout& layout, std::int32_t length);

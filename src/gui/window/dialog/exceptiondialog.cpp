@@ -33,18 +33,10 @@ constexpr std::array<ButtonText, 5> BUTTONS{{{CTRL::WEB, "Web"},
                                              {CTRL::UPLOAD, "アップロード"}}};
 
 // The cells, in 96-DPI pixels; the client area is made to hold them exactly.
-constexpr std::int32_t MARGIN = 8;
-constexpr std::int32_t CELL_GAP = 3;
-constexpr std::int32_t ICON_CELL = 40;
 constexpr std::int32_t TREE_HEIGHT = 150;
 constexpr std::int32_t TEXT_HEIGHT = 120;
-constexpr std::int32_t BUTTON_HEIGHT = 26;
 constexpr std::int32_t BUTTON_WIDTH = 84;
 constexpr SIZE CLIENT{472, MARGIN * 2 + TREE_HEIGHT + TEXT_HEIGHT + BUTTON_HEIGHT + CELL_GAP * 6};
-
-tvgui::ITEM_ID itemId(CTRL id) {
-    return static_cast<tvgui::ITEM_ID>(id);
-}
 
 } // namespace
 

@@ -20,20 +20,12 @@ using CTRL = VersionDialog::CTRL;
 constexpr std::string_view CAPTION = "バージョン情報";
 
 // The cells, in 96-DPI pixels; the client area is made to hold them exactly.
-constexpr std::int32_t MARGIN = 8;
-constexpr std::int32_t CELL_GAP = 3;
-constexpr std::int32_t ICON_CELL = 40;
 constexpr std::int32_t LABEL_HEIGHT = 20;
 constexpr std::int32_t TEXT_HEIGHT = 150;
-constexpr std::int32_t BUTTON_HEIGHT = 26;
 // The share of the button row left blank before the button, in percent.
 constexpr long double BUTTON_ROW_BLANK = 78;
 constexpr SIZE CLIENT{420,
                       MARGIN * 2 + LABEL_HEIGHT * 4 + TEXT_HEIGHT + BUTTON_HEIGHT + CELL_GAP * 6};
-
-tvgui::ITEM_ID itemId(CTRL id) {
-    return static_cast<tvgui::ITEM_ID>(id);
-}
 
 } // namespace
 

@@ -65,17 +65,17 @@ Application::Application()
 }
 
 std::vector<file::BM_ITEM> Application::groupItems(std::string_view subGroup,
-                                                   std::string_view mainGroup) {
+                                                   std::string_view mainGroup, bool withIcons) {
     if (mainGroup.empty()) {
         return file::groupDisplayItems(menuGroups_.childNames(subGroup), itemsNode_,
-                                       iconSize(settings_.MenuIcon()), true);
+                                       iconSize(settings_.MenuIcon()), withIcons);
     }
     const std::optional<file::Sub> group = mainGroups_.sub(mainGroup);
     if (!group) {
         return {};
     }
     return file::groupDisplayItems(group->childNames(subGroup), itemsNode_,
-                                   iconSize(settings_.ButtonIcon()), true);
+                                   iconSize(settings_.ButtonIcon()), withIcons);
 }
 
 void Application::execute(file::Item& item, const file::OverrideInfo* override) {

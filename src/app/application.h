@@ -47,8 +47,10 @@ public:
     drevak::Drevak& itemsNode() noexcept { return itemsNode_; }
     // The launchers' records of the items of sub group subGroup of main group mainGroup, with
     // the button icon size; when mainGroup is empty, of the menu launcher's sub group subGroup,
-    // with the menu icon size. A group that does not exist shows nothing.
-    std::vector<file::BM_ITEM> groupItems(std::string_view subGroup, std::string_view mainGroup);
+    // with the menu icon size. A group that does not exist shows nothing. Without icons, the
+    // records carry no picture: a caller that shows pictures later looks them up itself.
+    std::vector<file::BM_ITEM> groupItems(std::string_view subGroup, std::string_view mainGroup,
+                                          bool withIcons = true);
     // The item that opens folders when the setting Folder is 2: the item the setting Program
     // names. Null otherwise; when that item cannot be made, the failure is logged and Folder
     // is set to 0, so folders open as usual.

@@ -24,7 +24,9 @@ struct Store {
 };
 
 Store& store() {
-    static Store kept;
+    // Never taken down: a picture loader's thread may still look a picture up while the
+    // program ends, and the process frees the pictures with it.
+    static Store& kept = *new Store;
     return kept;
 }
 

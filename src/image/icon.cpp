@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "image/fileiconcache.h"
 #include "system/staticdata.h"
@@ -174,6 +175,18 @@ Icon GetSystemIcon(ICONSIZE size, SYSICON icon, int dpi) {
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(own.resource),
                                       IMAGE_ICON, pixels, pixels, LR_SHARED));
     return Icon(builtIn, false);
+}
+
+Icon blankIcon(int pixels) {
+    // A monochrome icon whose mask keeps every screen pixel and whose image adds nothing.
+    const int rowBytes = ((pixels + 15) / 16) * 2;
+    const std::vector<BYTE> keep(static_cast<std::size_t>(rowBytes * pixels), 0xFF);
+    const std::vector<BYTE> nothing(keep.size(), 0x00);
+    HICON blank = CreateIcon(nullptr, pixels, pixels, 1, 1, keep.data(), nothing.data());
+    if (blank == nullptr) {
+        throw TavrinException("blankIcon:" + system::systemMessage(GetLastError()));
+    }
+    return Icon(blank, true);
 }
 
 } // namespace tavrin::image

@@ -62,4 +62,8 @@ Icon GetFileIcon(ICONSIZE size, std::wstring_view path, int index);
 // file gives the shell's size.
 Icon GetSystemIcon(ICONSIZE size, SYSICON icon, int dpi = 96);
 
+// A square, wholly transparent icon of the pixels given (owned): the place of a picture that
+// is still being looked up. TavrinException with the system's text when it cannot be made.
+Icon blankIcon(int pixels);
+
 } // namespace tavrin::image

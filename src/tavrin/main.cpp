@@ -10,6 +10,7 @@
 #include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/tavrinwindow/tavrinwindow.h"
 #include "gui/window/tavrinwindow/windowmessages.h"
+#include "image/iconloader.h"
 #include "system/log.h"
 #include "system/tavrinerrors.h"
 #include "system/unicode.h"
@@ -135,6 +136,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     DialogReporter reporter;
     Launcher launcher(reporter);
     const int exitCode = tavrin::runGuarded(launcher, reporter);
+    // The buttons' pictures may still be being looked up: the process must not take down
+    // what the look-up uses under it.
+    tavrin::image::IconLoader::waitForAll(2000);
     // After the guards, which log what they catch.
     tavrin::endLog();
     return exitCode;

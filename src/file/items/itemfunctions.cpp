@@ -137,31 +137,40 @@ image::Icon kindIcon(ICONSIZE size, TYPE type) {
     return image::GetSystemIcon(size, SYSICON::EXCLAMATION);
 }
 
-image::Icon itemIcon(ICONSIZE size, const Item& item) {
+IconSource iconSource(const Item& item) {
     if (item.type() == TYPE::LINK) {
-        return itemIcon(size, *followLinks(item));
+        return iconSource(*followLinks(item));
     }
-    std::string file = expandEnvironment(item.iconAddress());
+    return {item.type(), item.iconAddress(), item.fileAddress(), item.iconIndex()};
+}
+
+std::string IconSource::key() const {
+    return std::to_string(static_cast<int>(type)) + '\n' + iconAddress + '\n' + fileAddress + '\n' +
+           std::to_string(iconIndex);
+}
+
+image::Icon sourceIcon(ICONSIZE size, const IconSource& source) {
+    std::string file = expandEnvironment(source.iconAddress);
     if (!exists(file)) {
-        file = item.type() == TYPE::NORMAL ? expandEnvironment(item.fileAddress()) : "";
+        file = source.type == TYPE::NORMAL ? expandEnvironment(source.fileAddress) : "";
     }
     if (exists(file)) {
         try {
-            return image::GetFileIcon(size, toWide(file), item.iconIndex());
+            return image::GetFileIcon(size, toWide(file), static_cast<int>(source.iconIndex));
         } catch (const system::TavrinException&) {
             // The shell may refuse a file it can see, or the file may have gone since: the
             // item can still be started, so only its picture falls back.
         }
     }
-    return kindIcon(size, item.type());
+    return kindIcon(size, source.type);
+}
+
+image::Icon itemIcon(ICONSIZE size, const Item& item) {
+    return sourceIcon(size, iconSource(item));
 }
 
 std::string itemIconKey(const Item& item) {
-    if (item.type() == TYPE::LINK) {
-        return itemIconKey(*followLinks(item));
-    }
-    return std::to_string(static_cast<int>(item.type())) + '\n' + item.iconAddress() + '\n' +
-           item.fileAddress() + '\n' + std::to_string(item.iconIndex());
+    return iconSource(item).key();
 }
 
 } // namespace tavrin::file

@@ -25,14 +25,32 @@ std::string itemFolder(const Item& item);
 // expanded, exists and can be reached; an address always; a multi-item when it lists any item.
 bool isUsable(const Item& item);
 
-// The icon shown for the item: that of its icon file when that exists, else, for a path item,
+// What an item's picture is made from, as plain values taken from the item (links followed),
+// so that the picture can be looked up away from the item: on another thread, or once for
+// all the items that share it.
+struct IconSource {
+    Item::TYPE type;
+    std::string iconAddress;
+    std::string fileAddress;
+    Item::Integer iconIndex;
+
+    // A text that two sources share whenever they give the same picture, found without asking
+    // the shell.
+    std::string key() const;
+};
+
+// ItemException as followLinks for a link that leads nowhere.
+IconSource iconSource(const Item& item);
+
+// The picture of a source: that of its icon file when that exists, else, for a path item,
 // that of its file when that exists; otherwise, or when the shell gives no icon for the file,
-// the icon of its kind. Environment variables are expanded.
+// the icon of its kind. Environment variables are expanded. Safe on any thread.
+image::Icon sourceIcon(image::ICONSIZE size, const IconSource& source);
+
+// The icon shown for the item: the picture of its source.
 image::Icon itemIcon(image::ICONSIZE size, const Item& item);
 
-// A text that two items share whenever itemIcon gives them the same picture, found without
-// asking the shell, so that a list of items looks each picture up once. ItemException as
-// followLinks for a link that leads nowhere.
+// The key of the item's source, so that a list of items looks each picture up once.
 std::string itemIconKey(const Item& item);
 
 // The icon of an item of the kind without a file to show: the launcher's own for an address

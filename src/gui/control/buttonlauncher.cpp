@@ -81,7 +81,8 @@ void ButtonLauncher::rebuild() {
     const std::string& subGroup = application_.currentSubGroup();
     std::vector<file::BM_ITEM> records;
     if (!group.empty() && !subGroup.empty()) {
-        records = application_.groupItems(subGroup, group);
+        // The bar and the button list look their pictures up themselves, when they show.
+        records = application_.groupItems(subGroup, group, false);
         menus_->groups = std::make_unique<GroupMenu>(application_.mainGroups(),
                                                      file::Main::Selection{group, subGroup});
     }

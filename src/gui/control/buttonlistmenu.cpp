@@ -10,7 +10,7 @@ ButtonListMenu::ButtonListMenu(const std::vector<file::BM_ITEM>& records, image:
     for (std::size_t index = 0; index < records.size(); ++index) {
         const file::BM_ITEM& record = records[index];
         insertDrawn(taggedItem(static_cast<UINT>(index + 1), MENUS::BUTTON_LIST),
-                    {buttonCaption(*record.item), record.icon.duplicate()});
+                    {buttonCaption(*record.item), buttonIcon(size, *record.item)});
     }
 }
 

@@ -21,16 +21,24 @@ using STYLE = tvgui::TOOLBUTTON::STYLE;
 constexpr DWORD BAR_STYLE =
     CCS_TOP | CCS_NORESIZE | CCS_NODIVIDER | TBSTYLE_FLAT | TBSTYLE_WRAPABLE | TBSTYLE_TOOLTIPS;
 
-// The icon a button shows; an item whose icon cannot be had still gets a picture.
-image::Icon buttonIcon(image::ICONSIZE size, const file::Item& item) {
+// Posted to the bar by its picture loader when pictures wait (the bar's own messages are all
+// below the application range).
+constexpr UINT PICTURES = WM_APP + 0x10;
+
+image::Icon stockPicture() {
+    return image::Icon(LoadIconW(nullptr, IDI_APPLICATION), false);
+}
+
+// The picture of a source; a source whose picture cannot be had still gets the stock one.
+image::Icon sourcePicture(image::ICONSIZE size, const file::IconSource& source) {
     try {
-        if (image::Icon icon = file::itemIcon(size, item); icon.get() != nullptr) {
+        if (image::Icon icon = file::sourceIcon(size, source); icon.get() != nullptr) {
             return icon;
         }
     } catch (const system::TavrinException&) {
-        // A link in a loop or to nothing: its button stays, with the stock picture.
+        // The launcher's own picture of the item's kind may be unreadable.
     }
-    return image::Icon(LoadIconW(nullptr, IDI_APPLICATION), false);
+    return stockPicture();
 }
 
 } // namespace
@@ -50,6 +58,15 @@ std::string buttonCaption(const file::Item& item) {
     return name.empty() ? item.id() : name;
 }
 
+image::Icon buttonIcon(image::ICONSIZE size, const file::Item& item) {
+    try {
+        return sourcePicture(size, file::iconSource(item));
+    } catch (const system::TavrinException&) {
+        // A link in a loop or to nothing: its button stays, with the stock picture.
+        return stockPicture();
+    }
+}
+
 image::ICONSIZE TavrinToolBar::iconSize(const file::App& settings) {
     return settings.ButtonIcon() == 0 ? image::ICONSIZE::SMALL : image::ICONSIZE::LARGE;
 }
@@ -65,6 +82,9 @@ int TavrinToolBar::buttonWidth(const file::App& settings, int dpi) {
 
 void TavrinToolBar::setItems(const std::vector<file::Item*>& items) {
     const file::App& settings = application_.settings();
+    // The old bar's pictures are not wanted any more; those under way are dropped.
+    pictures_.reset();
+    pictureSlots_.clear();
     clear();
     items_ = items;
     // Before any button: the system measures a button's text layout only as it is added.
@@ -77,25 +97,35 @@ void TavrinToolBar::setItems(const std::vector<file::Item*>& items) {
                                        : image::ICONSIZE::SMALL;
     tvgui::ImageList images(pixels, pixels, tvgui::ImageList::COLOR_TYPE::COLOR32,
                             static_cast<int>(items.size()), 1);
+    const image::Icon blank = image::blankIcon(pixels);
     // Items of one program share its picture: the shell is asked once for it, which is
     // most of the time a bar takes to fill.
     std::map<std::string, int> imageOfKey;
     std::vector<int> imageOf;
+    std::vector<image::IconLoader::LookUp> lookUps;
     for (const file::Item* item : items) {
-        std::string key;
+        std::optional<file::IconSource> from;
         try {
-            key = file::itemIconKey(*item);
+            from = file::iconSource(*item);
         } catch (const system::TavrinException&) {
             // Every link to nowhere shows the same stock picture.
         }
-        const auto [known, fresh] = imageOfKey.try_emplace(key, images.count());
+        const auto [known, fresh] =
+            imageOfKey.try_emplace(from ? from->key() : std::string(), images.count());
         if (fresh) {
-            images.add(buttonIcon(source, *item));
+            if (from) {
+                pictureSlots_.push_back(images.add(blank));
+                lookUps.emplace_back(
+                    [source, from = *from] { return sourcePicture(source, from); });
+            } else {
+                images.add(stockPicture());
+            }
         }
         imageOf.push_back(known->second);
     }
     setImageList(IMAGE_TYPE::NORMAL, images);
     images_ = std::move(images);
+    pictures_ = std::make_unique<image::IconLoader>(hwnd(), PICTURES, std::move(lookUps));
 
     for (std::size_t index = 0; index < items.size(); ++index) {
         const int place = static_cast<int>(index);
@@ -141,6 +171,9 @@ LRESULT TavrinToolBar::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_DROPFILES:
         onDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
+    case PICTURES:
+        onPictures(wParam);
+        return 0;
     default:
         break;
     }
@@ -151,6 +184,20 @@ void TavrinToolBar::onMiddleDown(WPARAM keys, LPARAM point) {
     POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
     MapWindowPoints(hwnd(), owner_.hwnd(), &at, 1);
     SendMessageW(owner_.hwnd(), WM_MBUTTONDOWN, keys, MAKELPARAM(at.x, at.y));
+}
+
+void TavrinToolBar::onPictures(WPARAM serial) {
+    if (!pictures_ || !pictures_->sent(serial) || !images_) {
+        return;
+    }
+    for (const auto& [place, picture] : pictures_->take()) {
+        try {
+            images_->replace(pictureSlots_[place], picture);
+        } catch (const system::TavrinException&) {
+            // The list refused the picture: the button keeps its empty place.
+        }
+    }
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void TavrinToolBar::onDropFiles(HDROP drop) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "gui/control/showfailure.h"
+#include "image/iconloader.h"
 #include "tvgui/control/toolbar.h"
 #include "tvgui/draw/imagelist.h"
 #include "tvgui/window/subclass.h"
@@ -33,7 +35,8 @@ public:
 
     // Replaces the buttons with one per item (icon of the ButtonIcon size, and the item's
     // name when ButtonText is on), the list style when ButtonList is on, and the fixed
-    // button width. The items must outlive the buttons.
+    // button width. The items must outlive the buttons. The buttons are there at once; their
+    // pictures follow as the shell gives them, looked up on a thread of their own.
     void setItems(const std::vector<file::Item*>& items);
     // The item of the button at index; null when there is no such button.
     file::Item* buttonItem(int index) const;
@@ -49,6 +52,7 @@ public:
 
 private:
     void onMiddleDown(WPARAM keys, LPARAM point);
+    void onPictures(WPARAM serial);
     void onDropFiles(HDROP drop);
 
     app::Application& application_;
@@ -56,11 +60,18 @@ private:
     ShowFailure showFailure_;
     std::vector<file::Item*> items_;
     std::optional<tvgui::ImageList> images_;
+    std::unique_ptr<image::IconLoader> pictures_;
+    // The image of each picture being looked up.
+    std::vector<int> pictureSlots_;
     tvgui::SubClass subClass_;
 };
 
 // What names an item's button, its tool tip and its entry in the button list: the item's
 // name, or its ID when it has none, so that nothing shows blank.
 std::string buttonCaption(const file::Item& item);
+
+// The picture of an item's button and of its entry in the button list; an item whose picture
+// cannot be had still gets the stock one.
+image::Icon buttonIcon(image::ICONSIZE size, const file::Item& item);
 
 } // namespace tavrin::gui

@@ -100,6 +100,52 @@ TEST_F(LauncherTest, ButtonWidthFollowsIconTextAndList) {
     }
 }
 
+// The buttons come at once and each picture follows from the shell: the shared place of
+// "edit" and "probe" ends up showing the program's picture, not the empty one it starts with.
+TEST_F(LauncherTest, ButtonPicturesArriveAfterTheButtons) {
+    start();
+    show("Main", "Tools");
+    ASSERT_EQ(bar->buttonCount(), 3);
+    const std::unique_ptr<tvgui::ImageList> images =
+        bar->imageList(tvgui::ToolBar::IMAGE_TYPE::NORMAL);
+    ASSERT_NE(images, nullptr);
+    int size = 0;
+    ImageList_GetIconSize(images->get(), &size, &size);
+    // Whether the picture leaves a magenta ground as it was.
+    const auto empty = [&images, size](int image) {
+        const HDC screen = GetDC(nullptr);
+        const HDC canvas = CreateCompatibleDC(screen);
+        const HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+        const HGDIOBJ old = SelectObject(canvas, bitmap);
+        const HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+        const RECT all{0, 0, size, size};
+        FillRect(canvas, &all, magenta);
+        ImageList_Draw(images->get(), image, canvas, 0, 0, ILD_NORMAL);
+        bool untouched = true;
+        for (int y = 0; y < size && untouched; ++y) {
+            for (int x = 0; x < size && untouched; ++x) {
+                untouched = GetPixel(canvas, x, y) == RGB(255, 0, 255);
+            }
+        }
+        SelectObject(canvas, old);
+        DeleteObject(magenta);
+        DeleteObject(bitmap);
+        DeleteDC(canvas);
+        ReleaseDC(nullptr, screen);
+        return untouched;
+    };
+    const int image = bar->button(0)->image;
+    const ULONGLONG giveUp = GetTickCount64() + 5000;
+    while (empty(image) && GetTickCount64() < giveUp) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+    EXPECT_FALSE(empty(image));
+}
+
 // A choice of the group menu names a main group and one of its sub-groups; the current
 // group stands in for group number 0, and numbers outside the groups choose nothing.
 TEST_F(LauncherTest, GroupMenuCommandsNameTheirGroupAndSubGroup) {

@@ -48,7 +48,6 @@ void TavrinWindow::buildChildren() {
     releaseChildren();
     const ShowFailure failure = [this](const std::exception& shown) { showFailure(shown); };
     taskTray_ = std::make_unique<TavrinTaskTray>(*this, TASKTRAY);
-    addTrayIcon();
     toolBar_ = std::make_unique<TavrinToolBar>(*application_, CTRL_TOOLBAR, *this, failure);
     toolTip_ = std::make_unique<TavrinToolTip>(*this);
     titleBar_ = std::make_unique<TavrinTitleBar>(CTRL_TITLEBAR, *this);
@@ -91,6 +90,8 @@ void TavrinWindow::initialize() {
     registerHotKey();
     setPosition(application_->settings().Position(), false);
     topMost(application_->settings().Front());
+    // The shell's tray answers slowly: the window shows first.
+    PostMessageW(hwnd(), ADD_TRAY_ICON, 0, 0);
 }
 
 void TavrinWindow::registerHotKey() {
@@ -302,6 +303,11 @@ bool TavrinWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRES
         return true;
     case COME_FORWARD:
         comeForward();
+        return true;
+    case ADD_TRAY_ICON:
+        if (taskTray_) {
+            addTrayIcon();
+        }
         return true;
     case WM_ENDSESSION:
         // The process may end without another message: the data is written now.

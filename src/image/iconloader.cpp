@@ -1,0 +1,89 @@
+#include "image/iconloader.h"
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+#include "shell/com.h"
+
+namespace tavrin::image {
+
+struct IconLoader::Shared {
+    std::mutex lock;
+    bool stopped = false;
+    std::vector<Found> found;
+};
+
+namespace {
+
+std::atomic<WPARAM> lastSerial{0};
+std::atomic<int> running{0};
+
+void lookUpAll(const std::shared_ptr<IconLoader::Shared>& shared, HWND window, UINT message,
+               WPARAM serial, const std::vector<IconLoader::LookUp>& lookUps) noexcept {
+    try {
+        // The shell reads pictures through COM, which each thread enters for itself.
+        shell::enterApartment();
+    } catch (...) {
+        // Without COM the shell still gives most pictures; those it cannot are left out.
+    }
+    for (std::size_t place = 0; place < lookUps.size(); ++place) {
+        Icon icon;
+        try {
+            icon = lookUps[place]();
+        } catch (...) {
+            continue;
+        }
+        if (icon.get() == nullptr) {
+            continue;
+        }
+        bool firstWaiting = false;
+        {
+            const std::lock_guard<std::mutex> guard(shared->lock);
+            if (shared->stopped) {
+                return;
+            }
+            shared->found.emplace_back(place, std::move(icon));
+            firstWaiting = shared->found.size() == 1;
+        }
+        if (firstWaiting) {
+            PostMessageW(window, message, serial, 0);
+        }
+    }
+}
+
+} // namespace
+
+IconLoader::IconLoader(HWND window, UINT message, std::vector<LookUp> lookUps)
+    : shared_(std::make_shared<Shared>()), serial_(++lastSerial) {
+    // Detached: the window must never wait for the shell, not even when it closes.
+    ++running;
+    std::thread([shared = shared_, window, message, serial = serial_,
+                 lookUps = std::move(lookUps)] {
+        lookUpAll(shared, window, message, serial, lookUps);
+        --running;
+    }).detach();
+}
+
+IconLoader::~IconLoader() {
+    std::vector<Found> dropped;
+    const std::lock_guard<std::mutex> guard(shared_->lock);
+    shared_->stopped = true;
+    dropped.swap(shared_->found);
+}
+
+void IconLoader::waitForAll(DWORD milliseconds) noexcept {
+    const ULONGLONG giveUp = GetTickCount64() + milliseconds;
+    while (running > 0 && GetTickCount64() < giveUp) {
+        Sleep(5);
+    }
+}
+
+std::vector<IconLoader::Found> IconLoader::take() {
+    std::vector<Found> taken;
+    const std::lock_guard<std::mutex> guard(shared_->lock);
+    taken.swap(shared_->found);
+    return taken;
+}
+
+} // namespace tavrin::image

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string_view>
+#include <vector>
 
 #include "system/unicode.h"
 
@@ -36,6 +37,8 @@ std::vector<HWND> windowsOf(DWORD processId, std::wstring_view className = {}) {
 
 constexpr int TEXT_BOX = 12;
 constexpr int CLOSE_BUTTON = 4;
+// The launcher's message for its tray icon's mouse messages.
+constexpr UINT TASKTRAY = 0x8002;
 
 } // namespace
 
@@ -142,6 +145,23 @@ void typeKeys(const std::vector<WORD>& keys) {
         }
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool openWindowMenu(DWORD processId, HWND launcher) {
+    PostMessageW(launcher, TASKTRAY, 0, WM_RBUTTONUP);
+    return waitFor([processId] { return openMenu(processId) != nullptr; });
+}
+
+bool chooseWindowEntry(DWORD processId, HWND launcher, WindowEntry entry) {
+    if (!openWindowMenu(processId, launcher)) {
+        return false;
+    }
+    // The first entry opens the sub-menu; Up from there goes round to its last entry.
+    std::vector<WORD> keys{VK_DOWN, VK_RIGHT};
+    keys.insert(keys.end(), static_cast<std::size_t>(entry), VK_UP);
+    keys.push_back(VK_RETURN);
+    typeKeys(keys);
+    return waitFor([processId] { return openMenu(processId) == nullptr; });
 }
 
 } // namespace tavrin::systemtest

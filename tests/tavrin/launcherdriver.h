@@ -42,4 +42,20 @@ HWND openMenu(DWORD processId);
 // Types the keys with SendInput.
 void typeKeys(const std::vector<WORD>& keys);
 
+// Opens the window menu as the tray icon's right click does; false when no menu opened.
+bool openWindowMenu(DWORD processId, HWND launcher);
+
+// The entries of the window menu's "ウィンドウ" sub-menu, counted up from its last one.
+enum class WindowEntry {
+    HIDDEN = 1,
+    FRONT = 2,
+    FLOAT = 3,
+    BOTTOM = 4,
+    RIGHT = 5,
+    TOP = 6,
+    LEFT = 7
+};
+// Chooses the entry from the window menu with the keys a user would type.
+bool chooseWindowEntry(DWORD processId, HWND launcher, WindowEntry entry);
+
 } // namespace tavrin::systemtest

@@ -1,6 +1,7 @@
 // Brings a running launcher into one state for tools/launcher-screenshots and exits once the
 // state is on screen, leaving it there for the picture:
 //   shot_driver ready           the launcher's window is up with its buttons
+//   shot_driver docked          the same, with Wine's own tray window off the screen's left edge
 //   shot_driver windowmenu      the tray icon's window menu, its "ウィンドウ" entry opened
 //   shot_driver itemmenu N      the item menu of button N (from 0), by a click on its arrow
 //   shot_driver press N         button N pressed, up to the exception dialog it leads to
@@ -121,6 +122,17 @@ bool drive(const std::wstring& command, int index) {
     if (command == L"ready") {
         return settled(true);
     }
+    if (command == L"docked") {
+        // Without a tray on the screen Wine shows the tray icons in a window of its own at the
+        // top left, which the pictures paint over: it would hide the top of a bar docked there.
+        if (const HWND tray = FindWindowW(nullptr, L"Wine System Tray")) {
+            RECT rect{};
+            GetWindowRect(tray, &rect);
+            SetWindowPos(tray, nullptr, GetSystemMetrics(SM_CXSCREEN) / 2, rect.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        return settled(true);
+    }
     if (command == L"windowmenu") {
         if (!openWindowMenu(*launcher)) {
             return false;
@@ -164,10 +176,12 @@ int wmain(int argc, wchar_t** argv) {
     const bool indexed =
         argc == 3 && (std::wstring(argv[1]) == L"press" || std::wstring(argv[1]) == L"itemmenu");
     const bool plain =
-        argc == 2 && (std::wstring(argv[1]) == L"ready" || std::wstring(argv[1]) == L"windowmenu" ||
-                      std::wstring(argv[1]) == L"version");
+        argc == 2 &&
+        (std::wstring(argv[1]) == L"ready" || std::wstring(argv[1]) == L"docked" ||
+         std::wstring(argv[1]) == L"windowmenu" || std::wstring(argv[1]) == L"version");
     if (!indexed && !plain) {
-        std::fputs("usage: shot_driver ready|windowmenu|version|press N|itemmenu N\n", stderr);
+        std::fputs("usage: shot_driver ready|docked|windowmenu|version|press N|itemmenu N\n",
+                   stderr);
         return 2;
     }
     const int index = indexed ? static_cast<int>(std::wcstol(argv[2], nullptr, 10)) : 0;

@@ -620,6 +620,63 @@ TEST_F(LauncherTest, TrayRightClickOpensTheWindowMenuThatHidesAndEndsTheLauncher
     EXPECT_NE(settings.find("\r\nWindow:5\r\n"), std::string::npos) << settings;
 }
 
+// Docked at the left and widened by a drag of its inner side, then at the bottom, then floating
+// again: each edge holds the bar with its stored thickness, the floating place comes back, and
+// the sizes outlive the run.
+TEST_F(LauncherTest, WindowMenuDocksAtTheEdgesAndFloatsAgainWithTheSizesKept) {
+    writeBytes(data / L"app.dvk", "Launcher/Button/Text:1\r\nWindow:4\r\nWindow/Left:150\r\n"
+                                  "Window/Bottom:60\r\nWindow/Float/Pos=120\t130\r\n"
+                                  "Window/Float/Size=300\t90\r\n");
+    const LONG width = GetSystemMetrics(SM_CXSCREEN);
+    const LONG height = GetSystemMetrics(SM_CYSCREEN);
+    const struct {
+        WindowEntry entry;
+        RECT expected;
+        LONG widened;
+    } steps[] = {
+        {WindowEntry::LEFT, {0, 0, 150, height}, 200},
+        {WindowEntry::BOTTOM, {0, height - 60, width, height}, 0},
+        {WindowEntry::FLOAT, {120, 130, 420, 220}, 0},
+        {WindowEntry::LEFT, {0, 0, 200, height}, 0},
+        {WindowEntry::FLOAT, {120, 130, 420, 220}, 0},
+    };
+    bool ended = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        const auto placedAt = [launcher](RECT expected) {
+            RECT placed{};
+            const bool there = waitFor([&] {
+                GetWindowRect(launcher, &placed);
+                return EqualRect(&placed, &expected) != FALSE;
+            });
+            EXPECT_TRUE(there) << placed.left << "," << placed.top << " " << placed.right << ","
+                               << placed.bottom;
+        };
+        for (const auto& [entry, expected, widened] : steps) {
+            ASSERT_TRUE(chooseWindowEntry(processId, launcher, entry)) << static_cast<int>(entry);
+            placedAt(expected);
+            if (widened != 0) {
+                // What a drag of the inner side leaves when it ends.
+                MoveWindow(launcher, expected.left, expected.top, widened,
+                           expected.bottom - expected.top, TRUE);
+                SendMessageW(launcher, WM_EXITSIZEMOVE, 0, 0);
+                placedAt({expected.left, expected.top, expected.left + widened, expected.bottom});
+            }
+        }
+        // The top menu's last entry: "終了".
+        ASSERT_TRUE(openWindowMenu(processId, launcher));
+        typeKeys({VK_UP, VK_RETURN});
+        ended = waitFor([launcher] { return !IsWindow(launcher); });
+    });
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(exitCode, 0u);
+    const std::string settings = readBytes(data / L"app.dvk");
+    for (const char* kept :
+         {"\r\nWindow:4\r\n", "\r\nWindow/Left:200\r\n", "\r\nWindow/Bottom:60\r\n",
+          "\r\nWindow/Float/Pos=120\t130\r\n", "\r\nWindow/Float/Size=300\t90\r\n"}) {
+        EXPECT_NE(settings.find(kept), std::string::npos) << kept << " in " << settings;
+    }
+}
+
 TEST_F(LauncherTest, SecondStartEndsAndTheFirstStaysAndTheSessionsEndWritesTheData) {
     DWORD second = ~DWORD(0);
     bool stayed = false;

@@ -27,6 +27,15 @@ Placement dockedPlacement(POSITION edge, const RECT& workArea, int thickness) {
     return {};
 }
 
+Placement ontoWorkArea(Placement floating, const RECT& workArea) noexcept {
+    const auto clamped = [](int start, int length, LONG low, LONG high) {
+        return std::max<int>(low, std::min<int>(start, high - length));
+    };
+    floating.x = clamped(floating.x, floating.width, workArea.left, workArea.right);
+    floating.y = clamped(floating.y, floating.height, workArea.top, workArea.bottom);
+    return floating;
+}
+
 SIZE sizingButton(bool hasButtons, SIZE buttonSize, SIZE fallback) noexcept {
     if (hasButtons && buttonSize.cx > 0 && buttonSize.cy > 0) {
         return buttonSize;

@@ -26,6 +26,10 @@ constexpr bool isDocked(POSITION position) noexcept {
 // bottom), as wide or as high as the work area along that edge.
 Placement dockedPlacement(POSITION edge, const RECT& workArea, int thickness);
 
+// A floating rectangle moved onto the work area, its size kept: a side that would stick out
+// brings the rectangle back in, and one larger than the work area starts at its left or top.
+Placement ontoWorkArea(Placement floating, const RECT& workArea) noexcept;
+
 // The size the sizing rules count buttons in: the tool bar's own button size when it has
 // buttons, else the fallback (the small caption button). A zero side, as an empty or not yet
 // laid out bar reports, also takes the fallback: a button of no width fits no count.

@@ -23,6 +23,20 @@ namespace {
 constexpr DWORD EX_STYLE = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
 constexpr DWORD STYLE = WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
 
+// A monitor removed since the launcher last floated would leave it out of reach: it comes
+// back onto the nearest work area.
+placement::Placement reachable(placement::Placement floating) {
+    const RECT rect{floating.x, floating.y, floating.x + floating.width,
+                    floating.y + floating.height};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr ||
+        !GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return floating;
+    }
+    return placement::ontoWorkArea(floating, monitor.rcWork);
+}
+
 } // namespace
 
 TavrinWindow::TavrinWindow(std::unique_ptr<app::Application> application,
@@ -108,11 +122,14 @@ void TavrinWindow::registerHotKey() {
 
 void TavrinWindow::setPosition(POSITION position, bool save) {
     file::App& settings = application_->settings();
+    // Every docked period has a bar of its own: the shell forgets the one being left.
+    appBar_.reset();
     if (save) {
         storeLeaving(settings.Position());
     }
     placement::Placement place;
     if (placement::isDocked(position)) {
+        appBar_ = std::make_unique<ApplicationDesktopToolBar>(*this, APPBAR);
         RECT workArea{};
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
         place = placement::dockedPlacement(position, workArea,
@@ -120,8 +137,8 @@ void TavrinWindow::setPosition(POSITION position, bool save) {
     } else if (position == POSITION::FLOAT) {
         const auto [x, y] = settings.FloatPos();
         const auto [width, height] = settings.FloatSize();
-        place = {static_cast<int>(x), static_cast<int>(y), static_cast<int>(width),
-                 static_cast<int>(height)};
+        place = reachable({static_cast<int>(x), static_cast<int>(y), static_cast<int>(width),
+                           static_cast<int>(height)});
     }
     settings.Position(position);
     if (position == POSITION::HIDDEN) {
@@ -134,6 +151,10 @@ void TavrinWindow::setPosition(POSITION position, bool save) {
                            static_cast<SWP>(SWP_NOZORDER | SWP_FRAMECHANGED));
         refreshFrame();
         show(SHOW::SHOW);
+        if (appBar_) {
+            // The docked positions are numbered as the shell numbers its edges.
+            appBar_->dock(static_cast<ApplicationDesktopToolBar::ABE>(position));
+        }
     }
     refreshFrame();
 }
@@ -217,11 +238,56 @@ bool TavrinWindow::OnNonClientMouseLeftDown(HT code, int, int) {
 
 void TavrinWindow::OnExitSizeMove() {
     setPosition(application_->settings().Position(), true);
+    redock();
 }
 
 void TavrinWindow::OnActivate(tvgui::WINDOW_ACTIVE state, bool, HWND) {
     if (titleBar_) {
         titleBar_->setActive(state != tvgui::WINDOW_ACTIVE::INACTIVE);
+    }
+    if (appBar_) {
+        appBar_->activate();
+    }
+}
+
+void TavrinWindow::OnPositionChanged(WINDOWPOS&) {
+    if (appBar_) {
+        appBar_->positionChanged();
+    }
+}
+
+void TavrinWindow::OnDisplayChange(int, int, int) {
+    redock();
+}
+
+void TavrinWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (!appBar_) {
+        MainWindow::OnDpiChanged(dpi, suggested);
+        return;
+    }
+    // The shell owns a docked bar's place: the bar takes the size the system scaled for the
+    // new DPI where it stands, and goes back to its edge with that thickness.
+    const RECT now = windowRect();
+    MainWindow::OnDpiChanged(dpi, {now.left, now.top, now.left + suggested.right - suggested.left,
+                                   now.top + suggested.bottom - suggested.top});
+    redock();
+}
+
+void TavrinWindow::redock() {
+    if (appBar_) {
+        appBar_->dock(appBar_->edge());
+    }
+}
+
+void TavrinWindow::onAppBar(UINT notification, bool fullScreenOpened) {
+    // A notification that arrives after the bar was left concerns no bar any more.
+    if (!appBar_) {
+        return;
+    }
+    if (notification == ABN_POSCHANGED) {
+        redock();
+    } else if (notification == ABN_FULLSCREENAPP) {
+        show(fullScreenOpened ? SHOW::HIDE : SHOW::SHOWNORMAL);
     }
 }
 
@@ -280,12 +346,16 @@ void TavrinWindow::OnEnable(bool enabled) {
 void TavrinWindow::OnDestroy() {
     buttonLauncher_.reset();
     hotKey_.reset();
+    appBar_.reset();
     taskTray_.reset();
     MainWindow::OnDestroy();
 }
 
 bool TavrinWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
     switch (message) {
+    case APPBAR:
+        onAppBar(static_cast<UINT>(wParam), lParam != 0);
+        return true;
     case TASKTRAY:
         if (lParam != WM_LBUTTONDOWN && lParam != WM_RBUTTONUP && lParam != WM_MBUTTONDOWN) {
             return false;

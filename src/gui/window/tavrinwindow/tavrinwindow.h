@@ -10,6 +10,7 @@
 #include "gui/control/tavrintoolbar.h"
 #include "gui/control/tavrintooltip.h"
 #include "gui/control/titlebar.h"
+#include "gui/window/tavrinwindow/applicationdesktoptoolbar.h"
 #include "system/raii.h"
 #include "tvgui/keyboard/hotkey.h"
 #include "tvgui/window/mainwindow.h"
@@ -51,6 +52,7 @@ public:
     void OnSizing(tvgui::SIDEFLAG side, RECT& rect) override;
     bool OnMinMax(POINT& maxSize, POINT& maxPosition, POINT& maxTrackSize,
                   POINT& minTrackSize) override;
+    void OnPositionChanged(WINDOWPOS& position) override;
     void OnExitSizeMove() override;
     void OnDestroy() override;
     void OnMeasureItem(MEASUREITEMSTRUCT& item) override;
@@ -64,6 +66,8 @@ public:
     void OnEnable(bool enabled) override;
     LRESULT OnNotify(NMHDR& header, tvgui::ITEM_ID id) override;
     bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnDisplayChange(int bitsPerPixel, int width, int height) override;
+    void OnDpiChanged(int dpi, const RECT& suggested) override;
 
 private:
     void buildChildren();
@@ -92,6 +96,11 @@ private:
     std::unique_ptr<ButtonLauncher> buttonLauncher_;
     std::unique_ptr<tvgui::HotKey> hotKey_;
     bool initialized_ = false;
+
+    // Desktop docking: the shell's bar while docked, null otherwise.
+    void redock();
+    void onAppBar(UINT notification, bool fullScreenOpened);
+    std::unique_ptr<ApplicationDesktopToolBar> appBar_;
 };
 
 } // namespace tavrin::gui

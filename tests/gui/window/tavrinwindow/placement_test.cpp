@@ -28,6 +28,27 @@ TEST(Placement, DockedBandLiesAlongItsEdgeOfTheWorkArea) {
     }
 }
 
+TEST(Placement, FloatingRectangleIsBroughtOntoTheWorkAreaWithItsSize) {
+    const struct {
+        Placement floating;
+        Placement expected;
+    } cases[] = {
+        {{100, 200, 300, 100}, {100, 200, 300, 100}},
+        {{-2000, 200, 300, 100}, {0, 200, 300, 100}},
+        {{3000, 200, 300, 100}, {900, 200, 300, 100}},
+        {{100, -500, 300, 100}, {100, 30, 300, 100}},
+        {{100, 5000, 300, 100}, {100, 900, 300, 100}},
+        {{-2000, 5000, 300, 100}, {0, 900, 300, 100}},
+        // Larger than the work area: its left and top stay in sight.
+        {{3000, 5000, 1500, 1100}, {0, 30, 1500, 1100}},
+    };
+    for (const auto& [floating, expected] : cases) {
+        const Placement placed = ontoWorkArea(floating, workArea);
+        EXPECT_EQ(placed, expected) << floating.x << "," << floating.y << " -> " << placed.x << ","
+                                    << placed.y << " " << placed.width << "x" << placed.height;
+    }
+}
+
 TEST(Placement, SizingCountsTheBarsButtonsOrTheFallbackWhenThereIsNoUsableSize) {
     constexpr SIZE fallback{18, 17};
     const struct {

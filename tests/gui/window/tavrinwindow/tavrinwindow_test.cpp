@@ -9,6 +9,7 @@
 #include "gui/control/tasktray.h"
 #include "gui/window/tavrinwindow/placement.h"
 #include "gui/window/tavrinwindow/tavrinwindow.h"
+#include "gui/window/tavrinwindow/windowmessages.h"
 #include "launchprobe_fixture.h"
 #include "playedshell.h"
 #include "system/staticdata.h"
@@ -95,6 +96,143 @@ TEST_F(TavrinWindowTest, EveryPositionPlacesTheWindowAndLeavingOneStoresItsSize)
     EXPECT_FALSE(IsWindowVisible(window->hwnd()));
     EXPECT_EQ(settings.FloatPos(), (file::App::Pair{5, 6}));
     EXPECT_EQ(settings.FloatSize(), (file::App::Pair{210, 130}));
+    window->destroy();
+}
+
+RECT screen() {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+::testing::AssertionResult placedAt(const TavrinWindow& window, const RECT& expected) {
+    const RECT placed = windowRect(window);
+    if (EqualRect(&placed, &expected)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "placed at " << placed.left << "," << placed.top << " " << placed.right << ","
+           << placed.bottom << " instead of " << expected.left << "," << expected.top << " "
+           << expected.right << "," << expected.bottom;
+}
+
+// Another program's desktop toolbar, registered with the shell before the launcher's.
+class OtherBar {
+public:
+    OtherBar(UINT edge, const RECT& band)
+        : window(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                 nullptr, nullptr, nullptr)) {
+        APPBARDATA data = record();
+        data.uCallbackMessage = WM_APP;
+        EXPECT_TRUE(SHAppBarMessage(ABM_NEW, &data));
+        data.uEdge = edge;
+        data.rc = band;
+        EXPECT_TRUE(SHAppBarMessage(ABM_SETPOS, &data));
+    }
+    ~OtherBar() {
+        APPBARDATA data = record();
+        SHAppBarMessage(ABM_REMOVE, &data);
+        DestroyWindow(window);
+    }
+    OtherBar(const OtherBar&) = delete;
+    OtherBar& operator=(const OtherBar&) = delete;
+
+private:
+    APPBARDATA record() const {
+        APPBARDATA data{};
+        data.cbSize = sizeof data;
+        data.hWnd = window;
+        return data;
+    }
+    HWND window;
+};
+
+TEST_F(TavrinWindowTest, EachEdgeDocksInTheRoomTheShellLeavesBesideABarRegisteredFirst) {
+    const RECT whole = screen();
+    const LONG below = whole.bottom - 50;
+    const OtherBar other(ABE_BOTTOM, {0, below, whole.right, whole.bottom});
+    const std::unique_ptr<TavrinWindow> window = start();
+    const struct {
+        POSITION position;
+        RECT expected;
+    } cases[] = {
+        {POSITION::LEFT, {0, 0, 40, below}},
+        {POSITION::TOP, {0, 0, whole.right, 50}},
+        {POSITION::RIGHT, {whole.right - 60, 0, whole.right, below}},
+        {POSITION::BOTTOM, {0, below - 70, whole.right, below}},
+    };
+    for (const auto& [position, expected] : cases) {
+        window->setPosition(position, true);
+        EXPECT_TRUE(placedAt(*window, expected)) << static_cast<int>(position);
+    }
+    window->destroy();
+}
+
+// The shell's word that the bars moved, a display change and a DPI change each put the bar back
+// on its edge; the DPI change with the thickness the system scaled for the new DPI.
+TEST_F(TavrinWindowTest, ReDockingPutsTheBarBackOnItsEdgeWithTheThicknessItHasThen) {
+    const std::unique_ptr<TavrinWindow> window = start();
+    window->setPosition(POSITION::RIGHT, false);
+    const RECT whole = screen();
+    RECT suggested{};
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        int suggestedWidth;
+        int expectedWidth;
+    } cases[] = {
+        {"bars moved", APPBAR, ABN_POSCHANGED, 0, 0, 90},
+        {"display", WM_DISPLAYCHANGE, 32, MAKELPARAM(whole.right, whole.bottom), 0, 90},
+        {"DPI", WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested), 120, 120},
+    };
+    for (const auto& [name, message, wParam, lParam, suggestedWidth, expectedWidth] : cases) {
+        window->move(300, 200, 90, 300, true);
+        suggested = {300, 200, 300 + suggestedWidth, 500};
+        SendMessageW(window->hwnd(), message, wParam, lParam);
+        EXPECT_TRUE(placedAt(*window, {whole.right - expectedWidth, 0, whole.right, whole.bottom}))
+            << name;
+    }
+    window->destroy();
+}
+
+TEST_F(TavrinWindowTest, FullScreenApplicationHidesTheDockedBarAndItsEndShowsItAgain) {
+    const std::unique_ptr<TavrinWindow> window = start();
+    window->setPosition(POSITION::TOP, false);
+    const RECT docked = windowRect(*window);
+    SendMessageW(window->hwnd(), APPBAR, ABN_FULLSCREENAPP, TRUE);
+    EXPECT_FALSE(IsWindowVisible(window->hwnd()));
+    SendMessageW(window->hwnd(), APPBAR, ABN_FULLSCREENAPP, FALSE);
+    EXPECT_TRUE(IsWindowVisible(window->hwnd()));
+    EXPECT_TRUE(placedAt(*window, docked));
+    EXPECT_EQ(window->application().settings().Position(), POSITION::TOP);
+
+    // Once the bar is left, a late word from the shell shows nothing.
+    window->setPosition(POSITION::HIDDEN, false);
+    SendMessageW(window->hwnd(), APPBAR, ABN_FULLSCREENAPP, FALSE);
+    EXPECT_FALSE(IsWindowVisible(window->hwnd()));
+    window->destroy();
+}
+
+// A floating place on a monitor removed since is brought back; one partly on screen is the
+// user's and stays.
+TEST_F(TavrinWindowTest, FloatingPlaceOffEveryMonitorComesBackOntoTheWorkArea) {
+    const std::unique_ptr<TavrinWindow> window = start();
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    const struct {
+        POINT stored;
+        POINT expected;
+    } cases[] = {
+        {{-5000, -5000}, {workArea.left, workArea.top}},
+        {{workArea.right + 4000, 100}, {workArea.right - 200, 100}},
+        {{-50, 100}, {-50, 100}},
+    };
+    for (const auto& [stored, expected] : cases) {
+        window->application().settings().FloatPos(stored.x, stored.y);
+        window->setPosition(POSITION::FLOAT, false);
+        EXPECT_TRUE(placedAt(*window, {expected.x, expected.y, expected.x + 200, expected.y + 120}))
+            << stored.x << "," << stored.y;
+    }
     window->destroy();
 }
 

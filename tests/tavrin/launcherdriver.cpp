@@ -144,4 +144,21 @@ void typeKeys(const std::vector<WORD>& keys) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+bool typeInMenus(DWORD processId, const std::vector<std::vector<WORD>>& keysPerMenu) {
+    HWND last = nullptr;
+    for (const std::vector<WORD>& keys : keysPerMenu) {
+        HWND menu = nullptr;
+        // Each tracking makes its menu window anew.
+        if (!waitFor([&] {
+                menu = openMenu(processId);
+                return menu != nullptr && menu != last;
+            })) {
+            return false;
+        }
+        typeKeys(keys);
+        last = menu;
+    }
+    return true;
+}
+
 } // namespace tavrin::systemtest

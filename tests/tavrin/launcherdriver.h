@@ -42,4 +42,8 @@ HWND openMenu(DWORD processId);
 // Types the keys with SendInput.
 void typeKeys(const std::vector<WORD>& keys);
 
+// Types each list of keys into the next pop-up menu the process opens, a menu that re-opens
+// after a choice counting as the next one; whether every menu came.
+bool typeInMenus(DWORD processId, const std::vector<std::vector<WORD>>& keysPerMenu);
+
 } // namespace tavrin::systemtest

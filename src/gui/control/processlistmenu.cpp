@@ -35,14 +35,19 @@ bool standsAlone(HWND window) {
            (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0;
 }
 
-// The window's small icon, its class's icon, or the system's application icon; none of them
-// belongs to the menu.
+// The window's small icon (the one it set, else the one the system makes of its big one), its
+// class's icon, or the system's application icon; none of them belongs to the menu. A window
+// that does not answer is asked once.
 HICON iconOf(HWND window) {
-    DWORD_PTR answer = 0;
-    if (SendMessageTimeoutW(window, WM_GETICON, ICON_SMALL, 0, SMTO_ABORTIFHUNG, ICON_QUESTION_MS,
-                            &answer) != 0 &&
-        answer != 0) {
-        return reinterpret_cast<HICON>(answer);
+    for (const WPARAM kind : {ICON_SMALL, ICON_SMALL2}) {
+        DWORD_PTR answer = 0;
+        if (SendMessageTimeoutW(window, WM_GETICON, kind, 0, SMTO_ABORTIFHUNG, ICON_QUESTION_MS,
+                                &answer) == 0) {
+            break;
+        }
+        if (answer != 0) {
+            return reinterpret_cast<HICON>(answer);
+        }
     }
     for (const int kind : {GCLP_HICONSM, GCLP_HICON}) {
         if (const ULONG_PTR icon = GetClassLongPtrW(window, kind)) {

@@ -1,7 +1,6 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -13,63 +12,36 @@
 namespace tavrin::gui::test {
 namespace {
 
-using tvgui::test::pumpMessages;
+// Shared stock icons that tell apart where an entry's icon came from.
+const HICON classIcon = LoadIconW(nullptr, IDI_WARNING);
+const HICON ownIcon = LoadIconW(nullptr, IDI_INFORMATION);
+const HICON systemIcon = LoadIconW(nullptr, IDI_APPLICATION);
+constexpr DWORD SHOWN = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 
-constexpr wchar_t WITH_ICON[] = L"TavrinProcessMenuWithIcon";
-constexpr wchar_t PLAIN[] = L"TavrinProcessMenuPlain";
-
-// Three shared stock icons that tell apart where an entry's icon came from.
-HICON classIcon() {
-    return LoadIconW(nullptr, IDI_WARNING);
-}
-HICON ownIcon() {
-    return LoadIconW(nullptr, IDI_INFORMATION);
-}
-HICON systemIcon() {
-    return LoadIconW(nullptr, IDI_APPLICATION);
-}
-
-void registerClasses() {
+// A window of a class with the class icon, or of one without any icon (plain).
+HWND open(const wchar_t* title, DWORD exStyle = 0, DWORD style = SHOWN, HWND owner = nullptr,
+          bool withOwnIcon = false, bool plain = false) {
     static const bool registered = [] {
         WNDCLASSEXW kind{};
         kind.cbSize = sizeof kind;
         kind.lpfnWndProc = DefWindowProcW;
-        kind.hInstance = GetModuleHandleW(nullptr);
-        kind.lpszClassName = WITH_ICON;
-        kind.hIcon = classIcon();
-        kind.hIconSm = classIcon();
+        kind.lpszClassName = L"TavrinProcessMenuIcon";
+        kind.hIcon = kind.hIconSm = classIcon;
         RegisterClassExW(&kind);
-        kind.lpszClassName = PLAIN;
-        kind.hIcon = nullptr;
-        kind.hIconSm = nullptr;
-        RegisterClassExW(&kind);
-        return true;
+        kind.lpszClassName = L"TavrinProcessMenuPlain";
+        kind.hIcon = kind.hIconSm = nullptr;
+        return RegisterClassExW(&kind) != 0;
     }();
-    (void)registered;
-}
-
-struct Shape {
-    const wchar_t* className = WITH_ICON;
-    const wchar_t* title = L"";
-    DWORD exStyle = 0;
-    DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-    HWND owner = nullptr;
-    bool ownIcon = false;
-};
-
-HWND open(const Shape& shape) {
-    registerClasses();
+    EXPECT_TRUE(registered);
     const HWND window =
-        CreateWindowExW(shape.exStyle, shape.className, shape.title, shape.style, 40, 40, 200, 120,
-                        shape.owner, nullptr, GetModuleHandleW(nullptr), nullptr);
-    EXPECT_NE(window, nullptr);
-    if (shape.ownIcon) {
-        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ownIcon()));
+        CreateWindowExW(exStyle, plain ? L"TavrinProcessMenuPlain" : L"TavrinProcessMenuIcon",
+                        title, style, 40, 40, 200, 120, owner, nullptr, nullptr, nullptr);
+    if (withOwnIcon) {
+        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ownIcon));
     }
     return window;
 }
 
-// The window's entry in the menu, if it has one.
 std::optional<UINT> entryOf(const ProcessListMenu& menu, HWND window) {
     for (const UINT id : menu.ids()) {
         if (const tvgui::OtherWindow* bound = menu.getData(id); bound && bound->hwnd() == window) {
@@ -79,80 +51,56 @@ std::optional<UINT> entryOf(const ProcessListMenu& menu, HWND window) {
     return std::nullopt;
 }
 
-// A window whose thread stops answering once it has its own icon, until released.
-class UnansweringWindow {
-public:
-    UnansweringWindow() {
-        thread_ = std::thread([this] {
-            window_ = open({WITH_ICON, L"tavrin-process-unanswering", 0,
-                            WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, true});
-            SetEvent(ready_);
-            WaitForSingleObject(release_, INFINITE);
-            DestroyWindow(window_);
-        });
-        WaitForSingleObject(ready_, INFINITE);
-    }
-    ~UnansweringWindow() {
-        SetEvent(release_);
-        thread_.join();
-        CloseHandle(ready_);
-        CloseHandle(release_);
-    }
-    HWND get() const { return window_; }
-
-private:
-    HANDLE ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HWND window_ = nullptr;
-    std::thread thread_;
-};
-
 // Only visible, titled windows without owner that are no tool windows are listed, with the
-// window's own small icon, else its class's, else the system's; a window that does not answer
-// gets its class's icon and keeps no one waiting.
+// window's own small icon, else its class's, else the system's. A window whose thread does not
+// answer (it set its own icon, then stopped) gets its class's icon and keeps no one waiting.
 TEST(ProcessListMenu, ListsWindowsThatStandAloneWithTheirIcons) {
-    const HWND owner = open({WITH_ICON, L"tavrin-process-owner"});
-    const UnansweringWindow unanswering;
+    const HWND owner = open(L"tavrin-process-owner");
+    HWND unanswering = nullptr;
+    const HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread stopped([&] {
+        unanswering = open(L"tavrin-process-unanswering", 0, SHOWN, nullptr, true);
+        SetEvent(ready);
+        WaitForSingleObject(release, INFINITE);
+        DestroyWindow(unanswering);
+    });
+    WaitForSingleObject(ready, INFINITE);
     const struct {
         const char* name;
         HWND window;
-        bool listed;
-        HICON icon = nullptr;
+        HICON icon;
     } rows[]{
-        {"own icon",
-         open({WITH_ICON, L"tavrin-process-own", 0, WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr,
-               true}),
-         true, ownIcon()},
-        {"class icon", open({WITH_ICON, L"tavrin-process-class"}), true, classIcon()},
-        {"no icon", open({PLAIN, L"tavrin-process-plain"}), true, systemIcon()},
-        {"unanswering", unanswering.get(), true, classIcon()},
-        {"tool window", open({WITH_ICON, L"tavrin-process-tool", WS_EX_TOOLWINDOW}), false},
-        {"owned",
-         open({WITH_ICON, L"tavrin-process-owned", 0, WS_OVERLAPPEDWINDOW | WS_VISIBLE, owner}),
-         false},
-        {"untitled", open({WITH_ICON, L""}), false},
-        {"invisible", open({WITH_ICON, L"tavrin-process-hidden", 0, WS_OVERLAPPEDWINDOW}), false},
+        {"own icon", open(L"tavrin-process-own", 0, SHOWN, nullptr, true), ownIcon},
+        {"class icon", open(L"tavrin-process-class"), classIcon},
+        {"no icon", open(L"tavrin-process-plain", 0, SHOWN, nullptr, false, true), systemIcon},
+        {"unanswering", unanswering, classIcon},
+        {"tool window", open(L"tavrin-process-tool", WS_EX_TOOLWINDOW), nullptr},
+        {"owned", open(L"tavrin-process-owned", 0, SHOWN, owner), nullptr},
+        {"untitled", open(L""), nullptr},
+        {"invisible", open(L"tavrin-process-hidden", 0, WS_OVERLAPPEDWINDOW), nullptr},
     };
     ProcessListMenu menu(image::ICONSIZE::SMALL);
     menu.fill();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const std::optional<UINT> entry = entryOf(menu, row.window);
-        ASSERT_EQ(entry.has_value(), row.listed);
+        ASSERT_EQ(entry.has_value(), row.icon != nullptr);
         if (entry) {
             EXPECT_EQ(menu.drawItemOf(*entry).icon.get(), row.icon);
             wchar_t title[64]{};
             InternalGetWindowText(row.window, title, 64);
             EXPECT_EQ(system::toWide(menu.drawItemOf(*entry).text), title);
         }
-    }
-    EXPECT_TRUE(entryOf(menu, owner).has_value());
-    for (const auto& row : rows) {
-        if (row.window != unanswering.get()) {
+        if (row.window != unanswering) {
             DestroyWindow(row.window);
         }
     }
+    SetEvent(release);
+    stopped.join();
     DestroyWindow(owner);
+    CloseHandle(ready);
+    CloseHandle(release);
 }
 
 // A minimised window is restored; any other comes to the top without taking the focus from
@@ -161,21 +109,20 @@ TEST(ProcessListMenu, ChosenWindowComesForwardAsItStands) {
     enum class KIND { NORMAL, MINIMISED, CLOSED, UNBOUND };
     const struct {
         KIND kind;
-        const char* failure;
+        std::string failure;
     } rows[]{
-        {KIND::NORMAL, nullptr},
-        {KIND::MINIMISED, nullptr},
+        {KIND::NORMAL, ""},
+        {KIND::MINIMISED, ""},
         {KIND::CLOSED, "既に存在しないウィンドウ"},
         {KIND::UNBOUND, "AppButton_Proc_RButtonDown:ProcessListMenu.get(MENUITEM)"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(static_cast<int>(row.kind));
-        const DWORD minimised = row.kind == KIND::MINIMISED ? WS_MINIMIZE : 0;
-        const HWND chosen = open(
-            {WITH_ICON, L"tavrin-process-chosen", 0, WS_OVERLAPPEDWINDOW | WS_VISIBLE | minimised});
-        const HWND front = open({WITH_ICON, L"tavrin-process-front"});
+        const HWND chosen = open(L"tavrin-process-chosen", 0,
+                                 SHOWN | (row.kind == KIND::MINIMISED ? WS_MINIMIZE : 0));
+        const HWND front = open(L"tavrin-process-front");
         SetForegroundWindow(front);
-        pumpMessages();
+        tvgui::test::pumpMessages();
         ProcessListMenu menu(image::ICONSIZE::LARGE);
         menu.fill();
         const std::optional<UINT> entry = entryOf(menu, chosen);
@@ -183,27 +130,26 @@ TEST(ProcessListMenu, ChosenWindowComesForwardAsItStands) {
         if (row.kind == KIND::CLOSED) {
             DestroyWindow(chosen);
         }
-        const UINT id =
-            row.kind == KIND::UNBOUND ? static_cast<UINT>(menu.ids().size() + 1) : *entry;
-        std::optional<std::string> failure;
+        std::string failure;
         try {
-            menu.bringForward(id);
+            menu.bringForward(row.kind == KIND::UNBOUND ? static_cast<UINT>(menu.ids().size() + 1)
+                                                        : *entry);
         } catch (const system::TavrinException& raised) {
             failure = raised.message();
         }
-        pumpMessages();
-        EXPECT_EQ(failure.value_or(""), row.failure ? row.failure : "");
-        if (!row.failure) {
+        tvgui::test::pumpMessages();
+        EXPECT_EQ(failure, row.failure);
+        if (row.failure.empty()) {
             EXPECT_FALSE(IsIconic(chosen));
         }
         if (row.kind == KIND::NORMAL) {
             EXPECT_EQ(GetForegroundWindow(), front);
-            // Above the window that was in front, which came later in the z-order.
-            HWND above = chosen;
-            while (above != nullptr && above != front) {
-                above = GetWindow(above, GW_HWNDNEXT);
+            // Now above the window that was in front: front comes later in the z-order.
+            HWND below = chosen;
+            while (below != nullptr && below != front) {
+                below = GetWindow(below, GW_HWNDNEXT);
             }
-            EXPECT_EQ(above, front);
+            EXPECT_EQ(below, front);
         }
         DestroyWindow(chosen);
         DestroyWindow(front);

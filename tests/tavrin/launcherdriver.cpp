@@ -164,4 +164,21 @@ bool chooseWindowEntry(DWORD processId, HWND launcher, WindowEntry entry) {
     return waitFor([processId] { return openMenu(processId) == nullptr; });
 }
 
+bool typeInMenus(DWORD processId, const std::vector<std::vector<WORD>>& keysPerMenu) {
+    HWND last = nullptr;
+    for (const std::vector<WORD>& keys : keysPerMenu) {
+        HWND menu = nullptr;
+        // Each tracking makes its menu window anew.
+        if (!waitFor([&] {
+                menu = openMenu(processId);
+                return menu != nullptr && menu != last;
+            })) {
+            return false;
+        }
+        typeKeys(keys);
+        last = menu;
+    }
+    return true;
+}
+
 } // namespace tavrin::systemtest

@@ -58,4 +58,8 @@ enum class WindowEntry {
 // Chooses the entry from the window menu with the keys a user would type.
 bool chooseWindowEntry(DWORD processId, HWND launcher, WindowEntry entry);
 
+// Types each list of keys into the next pop-up menu the process opens, a menu that re-opens
+// after a choice counting as the next one; whether every menu came.
+bool typeInMenus(DWORD processId, const std::vector<std::vector<WORD>>& keysPerMenu);
+
 } // namespace tavrin::systemtest

@@ -6,6 +6,10 @@
 //   shot_driver itemmenu N      the item menu of button N (from 0), by a click on its arrow
 //   shot_driver press N         button N pressed, up to the exception dialog it leads to
 //   shot_driver version         the version dialog, chosen from the window menu
+//   shot_driver menulauncher    the menu launcher from a tray left click, its first item
+//                               highlighted
+//   shot_driver processmenu     the process menu from a tray middle click, once the menu
+//                               launcher has started the first item (a program with a window)
 // Exit code 0 when the state was reached, 1 when not, 2 on a wrong command line.
 #include "launcherdriver.h"
 #include "system/win32.h"
@@ -17,6 +21,7 @@
 #include <cwchar>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tavrin::systemtest {
 namespace {
@@ -99,13 +104,25 @@ void click(POINT at) {
     SendInput(2, inputs, sizeof(INPUT));
 }
 
-// A menu shown at the cursor opens just below the launcher rather than mid-screen.
-bool openWindowMenu(const Launcher& launcher) {
+// A tray click whose menu opens just below the launcher rather than mid-screen.
+bool openTrayMenu(const Launcher& launcher, UINT mouseMessage) {
     RECT frame{};
     GetWindowRect(launcher.window, &frame);
     SetCursorPos(frame.left + 24, frame.bottom + 8);
-    PostMessageW(launcher.window, TASKTRAY, 0, WM_RBUTTONUP);
+    PostMessageW(launcher.window, TASKTRAY, 0, mouseMessage);
     return waitFor([&launcher] { return openMenu(launcher.processId) != nullptr; });
+}
+
+// The visible top-level windows, counted to see a started program's window come.
+int visibleWindows() {
+    int count = 0;
+    EnumWindows(
+        [](HWND window, LPARAM counted) -> BOOL {
+            *reinterpret_cast<int*>(counted) += IsWindowVisible(window) ? 1 : 0;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
 }
 
 bool settled(bool reached) {
@@ -133,15 +150,38 @@ bool drive(const std::wstring& command, int index) {
         }
         return settled(true);
     }
+    // The menu launcher's entries: the menu groups (two in the pictures' data), then the items.
+    const std::vector<WORD> firstItem{VK_DOWN, VK_DOWN, VK_DOWN};
+    if (command == L"menulauncher") {
+        if (!openTrayMenu(*launcher, WM_LBUTTONDOWN)) {
+            return false;
+        }
+        typeKeys(firstItem);
+        return settled(true);
+    }
+    if (command == L"processmenu") {
+        const int before = visibleWindows();
+        if (!openTrayMenu(*launcher, WM_LBUTTONDOWN)) {
+            return false;
+        }
+        std::vector<WORD> start = firstItem;
+        start.push_back(VK_RETURN);
+        typeKeys(start);
+        if (!waitFor([before] { return visibleWindows() > before; })) {
+            return false;
+        }
+        Sleep(500);
+        return settled(openTrayMenu(*launcher, WM_MBUTTONDOWN));
+    }
     if (command == L"windowmenu") {
-        if (!openWindowMenu(*launcher)) {
+        if (!openTrayMenu(*launcher, WM_RBUTTONUP)) {
             return false;
         }
         typeKeys({VK_DOWN, VK_RIGHT});
         return settled(true);
     }
     if (command == L"version") {
-        if (!openWindowMenu(*launcher)) {
+        if (!openTrayMenu(*launcher, WM_RBUTTONUP)) {
             return false;
         }
         // From the last entry, "終了", one up.
@@ -178,9 +218,11 @@ int wmain(int argc, wchar_t** argv) {
     const bool plain =
         argc == 2 &&
         (std::wstring(argv[1]) == L"ready" || std::wstring(argv[1]) == L"docked" ||
-         std::wstring(argv[1]) == L"windowmenu" || std::wstring(argv[1]) == L"version");
+         std::wstring(argv[1]) == L"windowmenu" || std::wstring(argv[1]) == L"version" ||
+         std::wstring(argv[1]) == L"menulauncher" || std::wstring(argv[1]) == L"processmenu");
     if (!indexed && !plain) {
-        std::fputs("usage: shot_driver ready|docked|windowmenu|version|press N|itemmenu N\n",
+        std::fputs("usage: shot_driver "
+                   "ready|docked|windowmenu|version|menulauncher|processmenu|press N|itemmenu N\n",
                    stderr);
         return 2;
     }

@@ -677,6 +677,80 @@ TEST_F(LauncherTest, WindowMenuDocksAtTheEdgesAndFloatsAgainWithTheSizesKept) {
     }
 }
 
+// The launcher's group with two menu groups: "一覧" lists both items, "別" only the second.
+class MenuLauncherTest : public LauncherTest {
+protected:
+    MenuLauncherTest() {
+        writeBytes(data / L"groups.dvk", readBytes(data / L"groups.dvk") +
+                                             "Group/<Menu>$一覧\t別\r\n"
+                                             "Group/<Menu>/一覧$one\ttwo\r\n"
+                                             "Group/<Menu>/別$two\r\n");
+    }
+};
+
+// Entries: the groups first, then the current group's items. A group chosen re-opens the menu
+// with its items, and it stays current for the next opening; a hidden launcher still opens it
+// from the tray, and when it is started a second time.
+TEST_F(MenuLauncherTest, MiddleClickAndTrayLeftClickOpenTheMenuLauncherThatStartsTheChoice) {
+    const std::vector<WORD> third{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN};
+    const struct {
+        const char* way;
+        bool hidden;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        std::vector<std::vector<WORD>> menus;
+        const char* option;
+    } rows[]{
+        {"middle click in the launcher",
+         false,
+         WM_MBUTTONDOWN,
+         MK_MBUTTON,
+         MAKELPARAM(4, 4),
+         {third},
+         " first"},
+        {"tray left click, group 別",
+         false,
+         0x8002,
+         0,
+         WM_LBUTTONDOWN,
+         {{VK_DOWN, VK_DOWN, VK_RETURN}, third},
+         " second"},
+        {"tray left click while hidden, group 一覧",
+         true,
+         0x8002,
+         0,
+         WM_LBUTTONDOWN,
+         {{VK_DOWN, VK_RETURN}, third},
+         " first"},
+        {"second start while hidden", false, 0, 0, 0, {third}, " first"},
+    };
+    std::vector<file::fixture::ProbeRecord> started;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        for (std::size_t row = 0; row < std::size(rows); ++row) {
+            SCOPED_TRACE(rows[row].way);
+            if (rows[row].hidden) {
+                // The window menu's first sub-menu, its last entry: "非表示".
+                PostMessageW(launcher, 0x8002, 0, WM_RBUTTONUP);
+                ASSERT_TRUE(typeInMenus(processId, {{VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN}}));
+                ASSERT_TRUE(waitFor([launcher] { return !IsWindowVisible(launcher); }));
+            }
+            if (rows[row].message != 0) {
+                PostMessageW(launcher, rows[row].message, rows[row].wParam, rows[row].lParam);
+            } else {
+                ASSERT_EQ(runToEnd(program, temp.path()), 0u);
+            }
+            ASSERT_TRUE(typeInMenus(processId, rows[row].menus));
+            started = probes.wait(row + 1);
+            ASSERT_EQ(started.size(), row + 1);
+            EXPECT_TRUE(started.back().command.ends_with(rows[row].option))
+                << started.back().command;
+        }
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(shown.empty());
+}
+
 TEST_F(LauncherTest, SecondStartEndsAndTheFirstStaysAndTheSessionsEndWritesTheData) {
     DWORD second = ~DWORD(0);
     bool stayed = false;

@@ -5,9 +5,9 @@
 
 namespace tavrin::gui {
 
-// The tags that owner-drawn items of the button launcher carry as their item data, so that
+// The tags that owner-drawn items of the launcher's menus carry as their item data, so that
 // the window hands each WM_MEASUREITEM and WM_DRAWITEM to the menu that drew the item.
-enum class MENUS : ULONG_PTR { BUTTON_LIST = 2, ITEM_FILE = 3 };
+enum class MENUS : ULONG_PTR { MENU_LAUNCHER = 1, BUTTON_LIST = 2, ITEM_FILE = 3, PROCESS = 4 };
 
 // An enabled owner-drawn item with the tag.
 inline tvgui::MENUITEM taggedItem(UINT id, MENUS tag) {

@@ -101,6 +101,9 @@ void TavrinWindow::initialize() {
     }
     application_->selectDefaultGroups();
     buttonLauncher_->rebuild();
+    menuLauncher_ = std::make_unique<MenuLauncher>(
+        *application_, [this](const std::exception& shown) { showFailure(shown); });
+    menuLauncher_->rebuild();
     registerHotKey();
     setPosition(application_->settings().Position(), false);
     topMost(application_->settings().Front());
@@ -318,13 +321,16 @@ LRESULT TavrinWindow::OnNotify(NMHDR& header, tvgui::ITEM_ID) {
 }
 
 void TavrinWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    if (measureLauncherMenus(item)) {
+        return;
+    }
     if (buttonLauncher_) {
         buttonLauncher_->measureItem(item, hwnd());
     }
 }
 
 void TavrinWindow::OnDrawItem(DRAWITEMSTRUCT& item) {
-    if (buttonLauncher_ && buttonLauncher_->drawItem(item)) {
+    if (drawLauncherMenus(item) || (buttonLauncher_ && buttonLauncher_->drawItem(item))) {
         return;
     }
     if (item.CtlType == ODT_BUTTON && titleBar_) {
@@ -345,6 +351,7 @@ void TavrinWindow::OnEnable(bool enabled) {
 
 void TavrinWindow::OnDestroy() {
     buttonLauncher_.reset();
+    menuLauncher_.reset();
     hotKey_.reset();
     appBar_.reset();
     taskTray_.reset();
@@ -409,10 +416,12 @@ void TavrinWindow::onTray(UINT mouseMessage) {
         return;
     }
     setForeground();
-    // The left press (the menu launcher) and the middle press (the process menu) have
-    // nothing to open yet.
     if (mouseMessage == WM_RBUTTONUP) {
         showWindowMenu();
+    } else if (mouseMessage == WM_LBUTTONDOWN) {
+        SendMessageW(hwnd(), WM_MBUTTONDOWN, 0, 0);
+    } else {
+        showProcessMenu();
     }
     // A menu tracked for a tray icon closes properly only after the owner gets a message.
     PostMessageW(hwnd(), WM_NULL, 0, 0);
@@ -425,8 +434,11 @@ void TavrinWindow::comeForward() {
         }
         return;
     }
-    // A hidden launcher has nothing to show yet: its menu launcher is what will open here.
+    // A hidden launcher has no window to show: its menu launcher opens instead.
     if (application_->settings().Position() == POSITION::HIDDEN) {
+        setForeground();
+        showMenuLauncher();
+        PostMessageW(hwnd(), WM_NULL, 0, 0);
         return;
     }
     show(SHOW::SHOW);

@@ -6,6 +6,8 @@
 
 #include "file/app.h"
 #include "gui/control/buttonlauncher.h"
+#include "gui/control/menulauncher.h"
+#include "gui/control/processlistmenu.h"
 #include "gui/control/tasktray.h"
 #include "gui/control/tavrintoolbar.h"
 #include "gui/control/tavrintooltip.h"
@@ -63,6 +65,7 @@ public:
     void OnContextMenu(tvgui::TvGui* window, int x, int y) override;
     tvgui::HT OnHitTest(int x, int y, tvgui::HT code) override;
     bool OnNonClientMouseLeftDown(tvgui::HT code, int x, int y) override;
+    bool OnMouseMiddleDown(tvgui::MOUSE_KEY key, int x, int y) override;
     void OnEnable(bool enabled) override;
     LRESULT OnNotify(NMHDR& header, tvgui::ITEM_ID id) override;
     bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -101,6 +104,15 @@ private:
     void redock();
     void onAppBar(UINT notification, bool fullScreenOpened);
     std::unique_ptr<ApplicationDesktopToolBar> appBar_;
+
+    // The menu launcher and the process menu (tavrinwindow_menus.cpp).
+    void showMenuLauncher();
+    void showProcessMenu();
+    bool measureLauncherMenus(MEASUREITEMSTRUCT& item);
+    bool drawLauncherMenus(const DRAWITEMSTRUCT& item);
+    std::unique_ptr<MenuLauncher> menuLauncher_;
+    // Only while the process menu is shown.
+    std::unique_ptr<ProcessListMenu> processMenu_;
 };
 
 } // namespace tavrin::gui

@@ -236,8 +236,8 @@ TEST_F(TavrinWindowTest, FloatingPlaceOffEveryMonitorComesBackOntoTheWorkArea) {
     window->destroy();
 }
 
-// A shell that will not take the icon does not keep the launcher from starting; the icon is
-// added when the shell announces a new task bar.
+// The icon is asked for once the window shows; a shell that will not take it does not keep
+// the launcher from starting, and the icon is added when the shell announces a new task bar.
 TEST_F(TavrinWindowTest, TrayIconRefusedAtStartIsAddedWhenTheTaskBarComesBack) {
     bool refusing = true;
     std::vector<bool> added;
@@ -252,6 +252,12 @@ TEST_F(TavrinWindowTest, TrayIconRefusedAtStartIsAddedWhenTheTaskBarComesBack) {
                              [](DWORD) {}});
     const std::unique_ptr<TavrinWindow> window = start();
     EXPECT_TRUE(IsWindowVisible(window->hwnd()));
+    // The window shows before the shell is asked for the icon.
+    EXPECT_TRUE(added.empty());
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
     EXPECT_EQ(added, std::vector<bool>{false});
 
     refusing = false;

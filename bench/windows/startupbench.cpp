@@ -1,7 +1,7 @@
 // How long the launcher takes from process creation until its window is visible with its
 // buttons built, and how much memory it holds at that moment, against a bare program that
 // registers a class and shows one window. Each program is started RUNS times (after one
-// start not counted) and closed again; the medians are reported.
+// start not counted), the two taking turns, and closed again; the medians are reported.
 //
 // The launcher runs from a scratch copy of its portable folder whose data holds 1,000 items
 // in 50 sub-groups of 20, so the first sub-group gives 20 buttons.
@@ -93,8 +93,8 @@ std::wstring userName() {
 // A scratch copy of the portable folder of tavrin.exe: the program, its static
 // configuration and the prepared data.
 fs::path preparePortable(const fs::path& tavrin) {
-    const fs::path scratch =
-        fs::temp_directory_path() / ("tavrin-startup-bench-" + std::to_string(GetCurrentProcessId()));
+    const fs::path scratch = fs::temp_directory_path() /
+                             ("tavrin-startup-bench-" + std::to_string(GetCurrentProcessId()));
     fs::remove_all(scratch);
     fs::create_directories(scratch);
     fs::copy_file(tavrin, scratch / "tavrin.exe");
@@ -187,22 +187,33 @@ template <typename T> T median(std::vector<T> values) {
     return values[values.size() / 2];
 }
 
-// The medians of the starts after a first one, which is not counted.
-std::optional<Start> measure(const fs::path& program, int buttons, int runs) {
-    if (!startOnce(program, buttons)) {
-        return std::nullopt;
-    }
+struct Program {
+    fs::path path;
+    int buttons;
     std::vector<double> times;
     std::vector<SIZE_T> peaks;
-    for (int run = 0; run < runs; ++run) {
-        const std::optional<Start> start = startOnce(program, buttons);
-        if (!start) {
-            return std::nullopt;
+};
+
+// The medians of each program's starts after a first one, which is not counted. The programs
+// take turns, so that whatever else the machine does weighs on both alike.
+bool measure(std::vector<Program>& programs, int runs) {
+    for (int run = -1; run < runs; ++run) {
+        for (Program& program : programs) {
+            const std::optional<Start> start = startOnce(program.path, program.buttons);
+            if (!start) {
+                return false;
+            }
+            if (run >= 0) {
+                program.times.push_back(start->milliseconds);
+                program.peaks.push_back(start->peakBytes);
+            }
         }
-        times.push_back(start->milliseconds);
-        peaks.push_back(start->peakBytes);
     }
-    return Start{median(times), median(peaks)};
+    return true;
+}
+
+Start medians(const Program& program) {
+    return Start{median(program.times), median(program.peaks)};
 }
 
 void report(const char* name, const Start& start) {
@@ -222,19 +233,23 @@ int wmain(int count, wchar_t** arguments) {
         // Paths relative to where the benchmark started, with the system's separators.
         const fs::path launcher =
             preparePortable(fs::absolute(fs::path(arguments[1]).make_preferred()));
-        const std::optional<Start> bare =
-            measure(fs::absolute(fs::path(arguments[2]).make_preferred()), 0, runs);
-        const std::optional<Start> tavrin = measure(launcher, ITEMS_PER_SUB_GROUP, runs);
+        std::vector<Program> programs{
+            {fs::absolute(fs::path(arguments[2]).make_preferred()), 0, {}, {}},
+            {launcher, ITEMS_PER_SUB_GROUP, {}, {}},
+        };
+        const bool measured = measure(programs, runs);
         fs::remove_all(launcher.parent_path());
-        if (!bare || !tavrin) {
+        if (!measured) {
             return 1;
         }
-        std::printf("%d starts each, after one not counted\n", runs);
-        report("bare", *bare);
-        report("tavrin", *tavrin);
+        const Start bare = medians(programs[0]);
+        const Start tavrin = medians(programs[1]);
+        std::printf("%d starts each, taking turns, after one each not counted\n", runs);
+        report("bare", bare);
+        report("tavrin", tavrin);
         std::printf("ratio    %.2fx the bare window's time, %+.1f MB over its memory\n",
-                    tavrin->milliseconds / bare->milliseconds,
-                    (static_cast<double>(tavrin->peakBytes) - static_cast<double>(bare->peakBytes)) /
+                    tavrin.milliseconds / bare.milliseconds,
+                    (static_cast<double>(tavrin.peakBytes) - static_cast<double>(bare.peakBytes)) /
                         (1024.0 * 1024.0));
         return 0;
     } catch (const std::exception& failure) {

@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <mutex>
-#include <thread>
 
 #include "shell/com.h"
 
@@ -16,53 +15,77 @@ struct IconLoader::Shared {
 
 namespace {
 
+// Look-ups need little stack; the default reservation would cost the small launcher more
+// memory than its pictures do.
+constexpr SIZE_T STACK_BYTES = 256 * 1024;
+
 std::atomic<WPARAM> lastSerial{0};
 std::atomic<int> running{0};
 
-void lookUpAll(const std::shared_ptr<IconLoader::Shared>& shared, HWND window, UINT message,
-               WPARAM serial, const std::vector<IconLoader::LookUp>& lookUps) noexcept {
-    try {
-        // The shell reads pictures through COM, which each thread enters for itself.
-        shell::enterApartment();
-    } catch (...) {
-        // Without COM the shell still gives most pictures; those it cannot are left out.
-    }
-    for (std::size_t place = 0; place < lookUps.size(); ++place) {
-        Icon icon;
+// What one loader's thread works through; the thread owns it.
+struct Work {
+    std::shared_ptr<IconLoader::Shared> shared;
+    HWND window;
+    UINT message;
+    WPARAM serial;
+    std::vector<IconLoader::LookUp> lookUps;
+
+    void lookUpAll() const noexcept {
         try {
-            icon = lookUps[place]();
+            // The shell reads pictures through COM, which each thread enters for itself.
+            shell::enterApartment();
         } catch (...) {
-            continue;
+            // Without COM the shell still gives most pictures; those it cannot are left out.
         }
-        if (icon.get() == nullptr) {
-            continue;
-        }
-        bool firstWaiting = false;
-        {
-            const std::lock_guard<std::mutex> guard(shared->lock);
-            if (shared->stopped) {
-                return;
+        for (std::size_t place = 0; place < lookUps.size(); ++place) {
+            Icon icon;
+            try {
+                icon = lookUps[place]();
+            } catch (...) {
+                continue;
             }
-            shared->found.emplace_back(place, std::move(icon));
-            firstWaiting = shared->found.size() == 1;
-        }
-        if (firstWaiting) {
-            PostMessageW(window, message, serial, 0);
+            if (icon.get() == nullptr) {
+                continue;
+            }
+            bool firstWaiting = false;
+            {
+                const std::lock_guard<std::mutex> guard(shared->lock);
+                if (shared->stopped) {
+                    return;
+                }
+                shared->found.emplace_back(place, std::move(icon));
+                firstWaiting = shared->found.size() == 1;
+            }
+            if (firstWaiting) {
+                PostMessageW(window, message, serial, 0);
+            }
         }
     }
-}
+
+    static DWORD WINAPI run(void* parameter) noexcept {
+        const std::unique_ptr<Work> work(static_cast<Work*>(parameter));
+        work->lookUpAll();
+        --running;
+        return 0;
+    }
+};
 
 } // namespace
 
 IconLoader::IconLoader(HWND window, UINT message, std::vector<LookUp> lookUps)
     : shared_(std::make_shared<Shared>()), serial_(++lastSerial) {
-    // Detached: the window must never wait for the shell, not even when it closes.
     ++running;
-    std::thread([shared = shared_, window, message, serial = serial_,
-                 lookUps = std::move(lookUps)] {
-        lookUpAll(shared, window, message, serial, lookUps);
-        --running;
-    }).detach();
+    auto work = std::make_unique<Work>(Work{shared_, window, message, serial_, std::move(lookUps)});
+    // Not waited for: the window must never wait for the shell, not even when it closes.
+    const HANDLE thread = CreateThread(nullptr, STACK_BYTES, &Work::run, work.get(),
+                                       STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    if (thread == nullptr) {
+        // No thread to spare: the pictures are looked up here, late rather than never.
+        Work::run(work.release());
+        return;
+    }
+    work.release();
+    CloseHandle(thread);
 }
 
 IconLoader::~IconLoader() {

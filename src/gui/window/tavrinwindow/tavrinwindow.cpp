@@ -103,12 +103,12 @@ void TavrinWindow::initialize() {
     buttonLauncher_->rebuild();
     menuLauncher_ = std::make_unique<MenuLauncher>(
         *application_, [this](const std::exception& shown) { showFailure(shown); });
-    menuLauncher_->rebuild();
     registerHotKey();
     setPosition(application_->settings().Position(), false);
     topMost(application_->settings().Front());
-    // The shell's tray answers slowly: the window shows first.
-    PostMessageW(hwnd(), ADD_TRAY_ICON, 0, 0);
+    // The shell's tray and the pictures of the menu launcher's items take their time: the
+    // window shows first.
+    PostMessageW(hwnd(), SHOWN, 0, 0);
 }
 
 void TavrinWindow::registerHotKey() {
@@ -381,9 +381,12 @@ bool TavrinWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRES
     case COME_FORWARD:
         comeForward();
         return true;
-    case ADD_TRAY_ICON:
+    case SHOWN:
         if (taskTray_) {
             addTrayIcon();
+        }
+        if (menuLauncher_) {
+            menuLauncher_->rebuild();
         }
         return true;
     case WM_ENDSESSION:

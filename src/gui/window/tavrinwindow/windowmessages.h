@@ -14,8 +14,9 @@ enum WM_MY_MSG : UINT {
     BUTTON_LIST = 0x8003,
     // Another start on the same data folder asks the running launcher to come forward.
     COME_FORWARD = 0x8004,
-    // Posted to itself: the tray icon is added once the window has been shown.
-    ADD_TRAY_ICON = 0x8006,
+    // Posted to itself once the window has been shown: what the first paint does not need
+    // (the tray icon, the menu launcher's pictures) comes then.
+    SHOWN = 0x8006,
 };
 
 } // namespace tavrin::gui

@@ -3,11 +3,13 @@
 #include <utility>
 
 #include "app/application.h"
+#include "dll/desktop.h"
 #include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/dialog/versiondialog.h"
 #include "gui/window/tavrinwindow/placement.h"
 #include "gui/window/tavrinwindow/windowmenu.h"
 #include "gui/window/tavrinwindow/windowmessages.h"
+#include "system/controller.h"
 #include "system/log.h"
 #include "system/staticdata.h"
 #include "system/tavrinerrors.h"
@@ -89,6 +91,7 @@ void TavrinWindow::initialize() {
     application_->selectDefaultGroups();
     buttonLauncher_->rebuild();
     registerHotKey();
+    loadHooker();
     setPosition(application_->settings().Position(), false);
     topMost(application_->settings().Front());
 }
@@ -274,11 +277,13 @@ void TavrinWindow::OnEnable(bool enabled) {
     if (hotKey_) {
         enabled ? hotKey_->registerKey() : hotKey_->unregisterKey();
     }
+    switchHooker(enabled);
 }
 
 void TavrinWindow::OnDestroy() {
     buttonLauncher_.reset();
     hotKey_.reset();
+    hooker_.reset();
     taskTray_.reset();
     MainWindow::OnDestroy();
 }
@@ -302,6 +307,9 @@ bool TavrinWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRES
         return true;
     case COME_FORWARD:
         comeForward();
+        return true;
+    case HOOK_MOUSE:
+        onHookMouse(static_cast<UINT>(wParam), dll::unpackPoint(lParam));
         return true;
     case WM_ENDSESSION:
         // The process may end without another message: the data is written now.
@@ -391,6 +399,49 @@ void TavrinWindow::showWindowMenu() {
             throw system::TavrinGuiError("window menu id " + std::to_string(chosen));
         }
     });
+}
+
+void TavrinWindow::loadHooker() {
+    hooker_.reset();
+    if (!application_->settings().MenuDesktop()) {
+        return;
+    }
+    try {
+        auto hooker = std::make_unique<dll::HookerDLL>(hwnd());
+        hooker->start();
+        hooker_ = std::move(hooker);
+    } catch (const system::TavrinException& failure) {
+        system::WriteLog(
+            [&failure] { return "hook library not used\r\n" + system::throwableText(failure); });
+    }
+}
+
+void TavrinWindow::switchHooker(bool on) {
+    if (!hooker_) {
+        return;
+    }
+    if (!on) {
+        hooker_->stop();
+        return;
+    }
+    try {
+        hooker_->start();
+    } catch (const system::TavrinException& failure) {
+        system::WriteLog(
+            [&failure] { return "hook not restarted\r\n" + system::throwableText(failure); });
+    }
+}
+
+void TavrinWindow::onHookMouse(UINT mouseMessage, POINT screen) {
+    // Events posted before a modal dialog stopped the hook may still arrive.
+    if (mouseMessage != WM_MBUTTONDOWN || !hooker_ || !isEnabled() || !dll::isDesktopAt(screen)) {
+        return;
+    }
+    // The click does not reach the launcher itself: it is passed on as one on the window.
+    const system::Pause paused(*hooker_);
+    POINT client = screen;
+    ScreenToClient(hwnd(), &client);
+    SendMessageW(hwnd(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(client.x, client.y));
 }
 
 void TavrinWindow::guarded(const std::function<void()>& action) {

@@ -1,6 +1,7 @@
 #include "launcherdriver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <string_view>
 
@@ -128,6 +129,23 @@ void pressButton(HWND launcher, HWND toolBar, int command) {
 HWND openMenu(DWORD processId) {
     const std::vector<HWND> menus = windowsOf(processId, L"#32768");
     return menus.empty() ? nullptr : menus.front();
+}
+
+bool moduleLoaded(DWORD processId, std::wstring_view fileName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    MODULEENTRY32W module{};
+    module.dwSize = sizeof module;
+    bool found = false;
+    for (BOOL more = Module32FirstW(snapshot, &module); more && !found;
+         more = Module32NextW(snapshot, &module)) {
+        found = CompareStringOrdinal(module.szModule, -1, fileName.data(),
+                                     static_cast<int>(fileName.size()), TRUE) == CSTR_EQUAL;
+    }
+    CloseHandle(snapshot);
+    return found;
 }
 
 void typeKeys(const std::vector<WORD>& keys) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "system/win32.h"
@@ -38,6 +39,9 @@ void pressButton(HWND launcher, HWND toolBar, int command);
 
 // The process's visible pop-up menu window, null when none is open.
 HWND openMenu(DWORD processId);
+
+// Whether the process has loaded a library of that file name (compared without case).
+bool moduleLoaded(DWORD processId, std::wstring_view fileName);
 
 // Types the keys with SendInput.
 void typeKeys(const std::vector<WORD>& keys);

@@ -442,6 +442,51 @@ TEST_F(TavrinExeTest, DisabledLauncherLetsItsHotKeyGoUntilEnabledAgain) {
     EXPECT_EQ(free, (std::vector<bool>{false, true, false}));
 }
 
+// The hook library in the plug-in folder is loaded only with the desktop click switched on;
+// one that is missing or lacks an export is logged and the launcher runs without it.
+TEST_F(TavrinExeTest, HookLibraryIsLoadedOnlyWhenSwitchedOnAndAFailingOneIsLogged) {
+    const struct {
+        const char* what;
+        const char* library;
+        const char* desktop;
+        bool loaded;
+        const char* logged;
+    } cases[] = {
+        {"own library", TAVRIN_HOOKER_DLL, "1", true, nullptr},
+        {"switched off", TAVRIN_HOOKER_DLL, "0", false, nullptr},
+        {"missing", nullptr, "1", false, "plugin\\Hooker.dll"},
+        {"lacking the information export", TESTPLUGIN_NO_INFOS, "1", false, "DllToolInfos"},
+    };
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    std::filesystem::create_directories(temp.path() / L"plugin");
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        std::filesystem::remove_all(temp.path() / L"log");
+        std::filesystem::remove(temp.path() / L"plugin" / L"Hooker.dll");
+        if (row.library != nullptr) {
+            std::filesystem::copy_file(winePath(row.library),
+                                       temp.path() / L"plugin" / L"Hooker.dll");
+        }
+        std::filesystem::create_directories(data);
+        writeBytes(data / L"app.dvk", std::string("Launcher/Menu/Desktop:") + row.desktop + "\r\n");
+        std::optional<bool> loaded;
+        ASSERT_EQ(run({}, [&](DWORD processId,
+                              HWND) { loaded = moduleLoaded(processId, L"Hooker.dll"); }),
+                  0u);
+        EXPECT_EQ(loaded, row.loaded);
+        EXPECT_TRUE(shown.empty());
+        const std::vector<std::string> messages = logMessages(onlyLogEntries(logFiles()));
+        const auto failure =
+            std::find_if(messages.begin(), messages.end(), [](const auto& message) {
+                return message.starts_with("hook library not used");
+            });
+        ASSERT_EQ(failure != messages.end(), row.logged != nullptr);
+        if (row.logged != nullptr) {
+            EXPECT_NE(failure->find(row.logged), std::string::npos) << *failure;
+        }
+    }
+}
+
 TEST_F(TavrinExeTest, SampleDataLoadsWithoutAWordAndIsKept) {
     std::filesystem::create_directories(data);
     for (const wchar_t* name : {L"items.dvk", L"groups.dvk"}) {

@@ -4,23 +4,16 @@
 
 namespace tavrin::dll {
 
-namespace {
-
-std::wstring_view className(HWND window, wchar_t (&buffer)[64]) {
-    return {buffer, static_cast<std::size_t>(GetClassNameW(window, buffer, 64))};
-}
-
-} // namespace
-
 bool isDesktop(HWND topLevel) {
-    wchar_t buffer[64];
-    const std::wstring_view kind = className(topLevel, buffer);
-    if (kind == L"Progman") {
+    // Longer names are cut, and a cut name is never one of the two.
+    wchar_t kind[16]{};
+    GetClassNameW(topLevel, kind, 16);
+    if (std::wstring_view(kind) == L"Progman") {
         wchar_t title[32]{};
         GetWindowTextW(topLevel, title, 32);
         return std::wstring_view(title) == L"Program Manager";
     }
-    return kind == L"WorkerW" &&
+    return std::wstring_view(kind) == L"WorkerW" &&
            FindWindowExW(topLevel, nullptr, L"SHELLDLL_DefView", nullptr) != nullptr;
 }
 

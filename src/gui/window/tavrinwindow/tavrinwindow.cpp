@@ -437,7 +437,7 @@ void TavrinWindow::onHookMouse(UINT mouseMessage, POINT screen) {
     if (mouseMessage != WM_MBUTTONDOWN || !hooker_ || !isEnabled() || !dll::isDesktopAt(screen)) {
         return;
     }
-    // The click does not reach the launcher itself: it is passed on as one on the window.
+    // No other desktop click is taken while what this press opens is shown.
     const system::Pause paused(*hooker_);
     POINT client = screen;
     ScreenToClient(hwnd(), &client);

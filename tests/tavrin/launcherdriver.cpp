@@ -148,6 +148,24 @@ bool moduleLoaded(DWORD processId, std::wstring_view fileName) {
     return found;
 }
 
+std::set<DWORD> threadsOf(DWORD processId) {
+    std::set<DWORD> threads;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return threads;
+    }
+    THREADENTRY32 thread{};
+    thread.dwSize = sizeof thread;
+    for (BOOL more = Thread32First(snapshot, &thread); more;
+         more = Thread32Next(snapshot, &thread)) {
+        if (thread.th32OwnerProcessID == processId) {
+            threads.insert(thread.th32ThreadID);
+        }
+    }
+    CloseHandle(snapshot);
+    return threads;
+}
+
 void typeKeys(const std::vector<WORD>& keys) {
     std::vector<INPUT> inputs;
     for (const WORD key : keys) {

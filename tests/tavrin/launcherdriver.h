@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,9 @@ HWND openMenu(DWORD processId);
 
 // Whether the process has loaded a library of that file name (compared without case).
 bool moduleLoaded(DWORD processId, std::wstring_view fileName);
+
+// The identifiers of the process's threads.
+std::set<DWORD> threadsOf(DWORD processId);
 
 // Types the keys with SendInput.
 void typeKeys(const std::vector<WORD>& keys);

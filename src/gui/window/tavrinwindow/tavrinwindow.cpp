@@ -25,6 +25,27 @@ namespace {
 constexpr DWORD EX_STYLE = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
 constexpr DWORD STYLE = WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
 
+// The hook library as the window holds it: what a desktop click opens may reload the settings
+// or end the window, which replaces or releases the library before the pause ends.
+class HeldHooker final : public system::IController {
+public:
+    explicit HeldHooker(const std::unique_ptr<dll::HookerDLL>& hooker) : hooker_(hooker) {}
+    void start() override {
+        if (hooker_) {
+            hooker_->start();
+        }
+    }
+    void stop() override {
+        if (hooker_) {
+            hooker_->stop();
+        }
+    }
+    bool isRunning() const override { return hooker_ && hooker_->isRunning(); }
+
+private:
+    const std::unique_ptr<dll::HookerDLL>& hooker_;
+};
+
 } // namespace
 
 TavrinWindow::TavrinWindow(std::unique_ptr<app::Application> application,
@@ -438,7 +459,8 @@ void TavrinWindow::onHookMouse(UINT mouseMessage, POINT screen) {
         return;
     }
     // No other desktop click is taken while what this press opens is shown.
-    const system::Pause paused(*hooker_);
+    HeldHooker held(hooker_);
+    const system::Pause paused(held);
     POINT client = screen;
     ScreenToClient(hwnd(), &client);
     SendMessageW(hwnd(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(client.x, client.y));

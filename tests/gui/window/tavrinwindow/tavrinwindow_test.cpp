@@ -136,6 +136,8 @@ struct Seen {
     HWND launcher = nullptr;
     std::vector<POINT> notified;
     int pressed = 0;
+    // Ended by the press it is sent, as a choice in what the press opens would end it.
+    TavrinWindow* ending = nullptr;
 };
 Seen seen;
 
@@ -152,6 +154,9 @@ LRESULT CALLBACK sent(int code, WPARAM wParam, LPARAM data) {
     const CWPSTRUCT& message = *reinterpret_cast<const CWPSTRUCT*>(data);
     if (code == HC_ACTION && message.hwnd == seen.launcher && message.message == WM_MBUTTONDOWN) {
         ++seen.pressed;
+        if (seen.ending != nullptr) {
+            seen.ending->destroy();
+        }
         // Whatever the press opens is closed again.
         SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
             EndMenu();
@@ -167,8 +172,9 @@ bool operator==(POINT left, POINT right) {
 
 // Real middle clicks through the project's hook library: one on the desktop stand-in becomes
 // a middle press on the launcher, one elsewhere does not, and none is seen while the launcher
-// is disabled under a modal dialog; a reload keeps the hook and the end of the window frees
-// the library, which the launcher never loads with the desktop click switched off.
+// is disabled under a modal dialog; a reload keeps the hook, an end of the window while it
+// takes the press frees the library, and the launcher never loads the library with the desktop
+// click switched off.
 TEST_F(TavrinWindowTest, DesktopMiddleClickBecomesAPressOnTheLauncherWhileItIsEnabled) {
     writeBytes(data / L"app.dvk", "Window:4\r\nWindow/Float/Pos=30\t40\r\n"
                                   "Launcher/Menu/Desktop:1\r\n");
@@ -176,7 +182,7 @@ TEST_F(TavrinWindowTest, DesktopMiddleClickBecomesAPressOnTheLauncherWhileItIsEn
         SetWindowsHookExW(WH_GETMESSAGE, retrieved, nullptr, GetCurrentThreadId());
     const HHOOK sending = SetWindowsHookExW(WH_CALLWNDPROC, sent, nullptr, GetCurrentThreadId());
     std::unique_ptr<TavrinWindow> window = start();
-    seen = {window->hwnd(), {}, 0};
+    seen = {window->hwnd(), {}, 0, nullptr};
     EXPECT_NE(GetModuleHandleW(L"Hooker.dll"), nullptr);
     const dll::test::StandIn desktop(L"Progman", L"Program Manager", {300, 200, 500, 350});
     const dll::test::StandIn other(L"TavrinOrdinary", L"other", {550, 200, 750, 350});
@@ -213,9 +219,12 @@ TEST_F(TavrinWindowTest, DesktopMiddleClickBecomesAPressOnTheLauncherWhileItIsEn
         EXPECT_EQ(seen.notified.front() == row.clicked.centre(), row.enabled);
         EXPECT_EQ(seen.pressed, row.pressed ? 1 : 0);
     }
-    window->destroy();
-    window.reset();
+    seen.ending = window.get();
+    dll::test::middleClick(desktop.centre());
+    EXPECT_TRUE(dll::test::pumpUntil([&] { return !IsWindow(seen.launcher); }));
+    // Nothing hooks again for the window that is gone, and the library went with it.
     EXPECT_EQ(GetModuleHandleW(L"Hooker.dll"), nullptr);
+    window.reset();
 
     writeBytes(data / L"app.dvk", "Window:4\r\nLauncher/Menu/Desktop:0\r\n");
     window = start();

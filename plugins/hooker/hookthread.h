@@ -8,6 +8,8 @@
 // waits for the launcher's busy GUI thread: it posts and passes the event on at once.
 namespace tavrin::hooker {
 
+// Both are called from one thread, the launcher's.
+
 // Starts the thread and waits until it has installed the low-level mouse hook that posts
 // message to window. Null with the reason as the last error when the kind is not the
 // low-level mouse hook, the window does not exist, a hook is already running or the system

@@ -9,6 +9,7 @@ add_custom_target(portable
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/portable ${TAVRIN_PORTABLE_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy ${TAVRIN_OWN_ICONS} ${TAVRIN_PORTABLE_DIR}/resource
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tavrin> ${TAVRIN_PORTABLE_DIR}/tavrin.exe
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:hooker> ${TAVRIN_PORTABLE_DIR}/plugin
     COMMENT "Assembling the portable folder ${TAVRIN_PORTABLE_DIR}"
     VERBATIM)
-add_dependencies(portable tavrin)
+add_dependencies(portable tavrin hooker)

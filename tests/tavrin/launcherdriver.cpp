@@ -1,6 +1,7 @@
 #include "launcherdriver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <string_view>
 #include <vector>
@@ -131,6 +132,41 @@ void pressButton(HWND launcher, HWND toolBar, int command) {
 HWND openMenu(DWORD processId) {
     const std::vector<HWND> menus = windowsOf(processId, L"#32768");
     return menus.empty() ? nullptr : menus.front();
+}
+
+bool moduleLoaded(DWORD processId, std::wstring_view fileName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    MODULEENTRY32W module{};
+    module.dwSize = sizeof module;
+    bool found = false;
+    for (BOOL more = Module32FirstW(snapshot, &module); more && !found;
+         more = Module32NextW(snapshot, &module)) {
+        found = CompareStringOrdinal(module.szModule, -1, fileName.data(),
+                                     static_cast<int>(fileName.size()), TRUE) == CSTR_EQUAL;
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
+std::set<DWORD> threadsOf(DWORD processId) {
+    std::set<DWORD> threads;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return threads;
+    }
+    THREADENTRY32 thread{};
+    thread.dwSize = sizeof thread;
+    for (BOOL more = Thread32First(snapshot, &thread); more;
+         more = Thread32Next(snapshot, &thread)) {
+        if (thread.th32OwnerProcessID == processId) {
+            threads.insert(thread.th32ThreadID);
+        }
+    }
+    CloseHandle(snapshot);
+    return threads;
 }
 
 void typeKeys(const std::vector<WORD>& keys) {

@@ -2,7 +2,9 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "system/win32.h"
@@ -38,6 +40,12 @@ void pressButton(HWND launcher, HWND toolBar, int command);
 
 // The process's visible pop-up menu window, null when none is open.
 HWND openMenu(DWORD processId);
+
+// Whether the process has loaded a library of that file name (compared without case).
+bool moduleLoaded(DWORD processId, std::wstring_view fileName);
+
+// The identifiers of the process's threads.
+std::set<DWORD> threadsOf(DWORD processId);
 
 // Types the keys with SendInput.
 void typeKeys(const std::vector<WORD>& keys);

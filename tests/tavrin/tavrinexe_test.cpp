@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../file/app_defaults.h"
+#include "hooktestsupport.h"
 #include "launcherdriver.h"
 #include "launchprobe_fixture.h"
 #include "logfiles.h"
@@ -440,6 +441,86 @@ TEST_F(TavrinExeTest, DisabledLauncherLetsItsHotKeyGoUntilEnabledAgain) {
     });
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(free, (std::vector<bool>{false, true, false}));
+}
+
+// The hook library in the plug-in folder is loaded only with the desktop click switched on;
+// one that is missing or lacks an export is logged and the launcher runs without it.
+TEST_F(TavrinExeTest, HookLibraryIsLoadedOnlyWhenSwitchedOnAndAFailingOneIsLogged) {
+    const struct {
+        const char* what;
+        const char* library;
+        const char* desktop;
+        bool loaded;
+        const char* logged;
+    } cases[] = {
+        {"own library", TAVRIN_HOOKER_DLL, "1", true, nullptr},
+        {"switched off", TAVRIN_HOOKER_DLL, "0", false, nullptr},
+        {"missing", nullptr, "1", false, "plugin\\Hooker.dll"},
+        {"lacking the information export", TESTPLUGIN_NO_INFOS, "1", false, "DllToolInfos"},
+    };
+    writeBytes(temp.path() / L"static.dvk", logOn);
+    std::filesystem::create_directories(temp.path() / L"plugin");
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        std::filesystem::remove_all(temp.path() / L"log");
+        std::filesystem::remove(temp.path() / L"plugin" / L"Hooker.dll");
+        if (row.library != nullptr) {
+            std::filesystem::copy_file(winePath(row.library),
+                                       temp.path() / L"plugin" / L"Hooker.dll");
+        }
+        std::filesystem::create_directories(data);
+        writeBytes(data / L"app.dvk", std::string("Launcher/Menu/Desktop:") + row.desktop + "\r\n");
+        std::optional<bool> loaded;
+        ASSERT_EQ(run({}, [&](DWORD processId,
+                              HWND) { loaded = moduleLoaded(processId, L"Hooker.dll"); }),
+                  0u);
+        EXPECT_EQ(loaded, row.loaded);
+        EXPECT_TRUE(shown.empty());
+        const std::vector<std::string> messages = logMessages(onlyLogEntries(logFiles()));
+        const auto failure =
+            std::find_if(messages.begin(), messages.end(), [](const auto& message) {
+                return message.starts_with("hook library not used");
+            });
+        ASSERT_EQ(failure != messages.end(), row.logged != nullptr);
+        if (row.logged != nullptr) {
+            EXPECT_NE(failure->find(row.logged), std::string::npos) << *failure;
+        }
+    }
+}
+
+// The hook runs on a thread of the library's own: a middle click on the desktop stand-in
+// pauses it while the launcher takes the click (its thread is replaced), and a modal dialog
+// (the launcher disabled) ends it until the launcher is enabled again.
+TEST_F(TavrinExeTest, DesktopClickPausesTheHookAndADisabledLauncherHasNone) {
+    std::filesystem::create_directories(temp.path() / L"plugin");
+    std::filesystem::copy_file(winePath(TAVRIN_HOOKER_DLL),
+                               temp.path() / L"plugin" / L"Hooker.dll");
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "Launcher/Menu/Desktop:1\r\nWindow:4\r\n");
+    const dll::test::StandIn desktop(L"Progman", L"Program Manager", {300, 200, 500, 350});
+    std::vector<std::size_t> counts;
+    bool replaced = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        ASSERT_TRUE(waitFor([&] { return moduleLoaded(processId, L"Hooker.dll"); }));
+        const std::set<DWORD> hooked = threadsOf(processId);
+        dll::test::middleClick(desktop.centre());
+        replaced = waitFor([&] {
+            const std::set<DWORD> now = threadsOf(processId);
+            return now.size() == hooked.size() && now != hooked;
+        });
+        counts.push_back(hooked.size());
+        EnableWindow(launcher, FALSE);
+        waitFor([&] { return threadsOf(processId).size() < hooked.size(); });
+        counts.push_back(threadsOf(processId).size());
+        EnableWindow(launcher, TRUE);
+        waitFor([&] { return threadsOf(processId).size() == hooked.size(); });
+        counts.push_back(threadsOf(processId).size());
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(replaced) << "the desktop click left the hook as it was";
+    ASSERT_EQ(counts.size(), 3u);
+    EXPECT_EQ(counts[1], counts[0] - 1);
+    EXPECT_EQ(counts[2], counts[0]);
 }
 
 TEST_F(TavrinExeTest, SampleDataLoadsWithoutAWordAndIsKept) {

@@ -3,11 +3,13 @@
 #include <utility>
 
 #include "app/application.h"
+#include "dll/desktop.h"
 #include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/dialog/versiondialog.h"
 #include "gui/window/tavrinwindow/placement.h"
 #include "gui/window/tavrinwindow/windowmenu.h"
 #include "gui/window/tavrinwindow/windowmessages.h"
+#include "system/controller.h"
 #include "system/log.h"
 #include "system/staticdata.h"
 #include "system/tavrinerrors.h"
@@ -36,6 +38,27 @@ placement::Placement reachable(placement::Placement floating) {
     }
     return placement::ontoWorkArea(floating, monitor.rcWork);
 }
+
+// The hook library as the window holds it: what a desktop click opens may reload the settings
+// or end the window, which replaces or releases the library before the pause ends.
+class HeldHooker final : public system::IController {
+public:
+    explicit HeldHooker(const std::unique_ptr<dll::HookerDLL>& hooker) : hooker_(hooker) {}
+    void start() override {
+        if (hooker_) {
+            hooker_->start();
+        }
+    }
+    void stop() override {
+        if (hooker_) {
+            hooker_->stop();
+        }
+    }
+    bool isRunning() const override { return hooker_ && hooker_->isRunning(); }
+
+private:
+    const std::unique_ptr<dll::HookerDLL>& hooker_;
+};
 
 } // namespace
 
@@ -104,6 +127,7 @@ void TavrinWindow::initialize() {
     menuLauncher_ = std::make_unique<MenuLauncher>(
         *application_, [this](const std::exception& shown) { showFailure(shown); });
     registerHotKey();
+    loadHooker();
     setPosition(application_->settings().Position(), false);
     topMost(application_->settings().Front());
     // The shell's tray and the pictures of the menu launcher's items take their time: the
@@ -347,6 +371,7 @@ void TavrinWindow::OnEnable(bool enabled) {
     if (hotKey_) {
         enabled ? hotKey_->registerKey() : hotKey_->unregisterKey();
     }
+    switchHooker(enabled);
 }
 
 void TavrinWindow::OnDestroy() {
@@ -354,6 +379,7 @@ void TavrinWindow::OnDestroy() {
     menuLauncher_.reset();
     hotKey_.reset();
     appBar_.reset();
+    hooker_.reset();
     taskTray_.reset();
     MainWindow::OnDestroy();
 }
@@ -388,6 +414,9 @@ bool TavrinWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRES
         if (menuLauncher_) {
             menuLauncher_->rebuild();
         }
+        return true;
+    case HOOK_MOUSE:
+        onHookMouse(static_cast<UINT>(wParam), dll::unpackPoint(lParam));
         return true;
     case WM_ENDSESSION:
         // The process may end without another message: the data is written now.
@@ -482,6 +511,50 @@ void TavrinWindow::showWindowMenu() {
             throw system::TavrinGuiError("window menu id " + std::to_string(chosen));
         }
     });
+}
+
+void TavrinWindow::loadHooker() {
+    hooker_.reset();
+    if (!application_->settings().MenuDesktop()) {
+        return;
+    }
+    try {
+        auto hooker = std::make_unique<dll::HookerDLL>(hwnd());
+        hooker->start();
+        hooker_ = std::move(hooker);
+    } catch (const system::TavrinException& failure) {
+        system::WriteLog(
+            [&failure] { return "hook library not used\r\n" + system::throwableText(failure); });
+    }
+}
+
+void TavrinWindow::switchHooker(bool on) {
+    if (!hooker_) {
+        return;
+    }
+    if (!on) {
+        hooker_->stop();
+        return;
+    }
+    try {
+        hooker_->start();
+    } catch (const system::TavrinException& failure) {
+        system::WriteLog(
+            [&failure] { return "hook not restarted\r\n" + system::throwableText(failure); });
+    }
+}
+
+void TavrinWindow::onHookMouse(UINT mouseMessage, POINT screen) {
+    // Events posted before a modal dialog stopped the hook may still arrive.
+    if (mouseMessage != WM_MBUTTONDOWN || !hooker_ || !isEnabled() || !dll::isDesktopAt(screen)) {
+        return;
+    }
+    // No other desktop click is taken while what this press opens is shown.
+    HeldHooker held(hooker_);
+    const system::Pause paused(held);
+    POINT client = screen;
+    ScreenToClient(hwnd(), &client);
+    SendMessageW(hwnd(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(client.x, client.y));
 }
 
 void TavrinWindow::guarded(const std::function<void()>& action) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "dll/hookerdll.h"
 #include "file/app.h"
 #include "gui/control/buttonlauncher.h"
 #include "gui/control/menulauncher.h"
@@ -113,6 +114,13 @@ private:
     std::unique_ptr<MenuLauncher> menuLauncher_;
     // Only while the process menu is shown.
     std::unique_ptr<ProcessListMenu> processMenu_;
+
+    // The hook library: a middle click on the desktop opens the menu launcher. Null when
+    // switched off in the settings or when the library cannot be used.
+    void loadHooker();
+    void switchHooker(bool on);
+    void onHookMouse(UINT mouseMessage, POINT screen);
+    std::unique_ptr<dll::HookerDLL> hooker_;
 };
 
 } // namespace tavrin::gui

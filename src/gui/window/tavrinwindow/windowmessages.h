@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dll/hooknotification.h"
 #include "system/win32.h"
 
 namespace tavrin::gui {
@@ -14,6 +15,8 @@ enum WM_MY_MSG : UINT {
     BUTTON_LIST = 0x8003,
     // Another start on the same data folder asks the running launcher to come forward.
     COME_FORWARD = 0x8004,
+    // The hook library's mouse events, posted from its own thread.
+    HOOK_MOUSE = dll::HOOK_MOUSE,
     // Posted to itself once the window has been shown: what the first paint does not need
     // (the tray icon, the menu launcher's pictures) comes then.
     SHOWN = 0x8006,

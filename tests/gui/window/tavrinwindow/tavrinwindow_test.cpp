@@ -6,10 +6,12 @@
 
 #include "app/application.h"
 #include "app/staticconfig.h"
+#include "dll/hooknotification.h"
 #include "gui/control/tasktray.h"
 #include "gui/window/tavrinwindow/placement.h"
 #include "gui/window/tavrinwindow/tavrinwindow.h"
 #include "gui/window/tavrinwindow/windowmessages.h"
+#include "hooktestsupport.h"
 #include "launchprobe_fixture.h"
 #include "playedshell.h"
 #include "system/staticdata.h"
@@ -31,6 +33,7 @@ protected:
         system::StaticData::Values values =
             app::readStaticConfiguration(drevak::DvkDocument(), utf8(scratch.root()));
         values.DataFolder = utf8(data);
+        values.HookerFile = utf8(dll::test::hookerLibrary());
         system::StaticData::initialize(values);
         std::filesystem::create_directories(data);
         writeBytes(data / L"groups.dvk", "Group$G\r\nGroup/G$S\r\nGroup/G/S$a\tb\r\n");
@@ -269,6 +272,110 @@ TEST_F(TavrinWindowTest, TrayIconRefusedAtStartIsAddedWhenTheTaskBarComesBack) {
     SendMessageW(window->hwnd(), WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(sessionEnds, 1);
     window->destroy();
+}
+
+// What reaches the launcher window on this thread: the hook library's posted notifications
+// and the middle presses sent to it.
+struct Seen {
+    HWND launcher = nullptr;
+    std::vector<POINT> notified;
+    int pressed = 0;
+    // Ended by the press it is sent, as a choice in what the press opens would end it.
+    TavrinWindow* ending = nullptr;
+};
+Seen seen;
+
+LRESULT CALLBACK retrieved(int code, WPARAM removed, LPARAM data) {
+    const MSG& message = *reinterpret_cast<const MSG*>(data);
+    if (code == HC_ACTION && removed == PM_REMOVE && message.hwnd == seen.launcher &&
+        message.message == dll::HOOK_MOUSE && message.wParam == WM_MBUTTONDOWN) {
+        seen.notified.push_back(dll::unpackPoint(message.lParam));
+    }
+    return CallNextHookEx(nullptr, code, removed, data);
+}
+
+LRESULT CALLBACK sent(int code, WPARAM wParam, LPARAM data) {
+    const CWPSTRUCT& message = *reinterpret_cast<const CWPSTRUCT*>(data);
+    if (code == HC_ACTION && message.hwnd == seen.launcher && message.message == WM_MBUTTONDOWN) {
+        ++seen.pressed;
+        if (seen.ending != nullptr) {
+            seen.ending->destroy();
+        }
+        // Whatever the press opens is closed again.
+        SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
+            EndMenu();
+            KillTimer(nullptr, timer);
+        });
+    }
+    return CallNextHookEx(nullptr, code, wParam, data);
+}
+
+bool operator==(POINT left, POINT right) {
+    return left.x == right.x && left.y == right.y;
+}
+
+// Real middle clicks through the project's hook library: one on the desktop stand-in becomes
+// a middle press on the launcher, one elsewhere does not, and none is seen while the launcher
+// is disabled under a modal dialog; a reload keeps the hook, an end of the window while it
+// takes the press frees the library, and the launcher never loads the library with the desktop
+// click switched off.
+TEST_F(TavrinWindowTest, DesktopMiddleClickBecomesAPressOnTheLauncherWhileItIsEnabled) {
+    writeBytes(data / L"app.dvk", "Window:4\r\nWindow/Float/Pos=30\t40\r\n"
+                                  "Launcher/Menu/Desktop:1\r\n");
+    const HHOOK retrieving =
+        SetWindowsHookExW(WH_GETMESSAGE, retrieved, nullptr, GetCurrentThreadId());
+    const HHOOK sending = SetWindowsHookExW(WH_CALLWNDPROC, sent, nullptr, GetCurrentThreadId());
+    std::unique_ptr<TavrinWindow> window = start();
+    seen = {window->hwnd(), {}, 0, nullptr};
+    EXPECT_NE(GetModuleHandleW(L"Hooker.dll"), nullptr);
+    const dll::test::StandIn desktop(L"Progman", L"Program Manager", {300, 200, 500, 350});
+    const dll::test::StandIn other(L"TavrinOrdinary", L"other", {550, 200, 750, 350});
+
+    const struct {
+        const char* what;
+        bool reload;
+        bool enabled;
+        const dll::test::StandIn& clicked;
+        bool pressed;
+    } cases[] = {
+        {"desktop", false, true, desktop, true},
+        {"other window", false, true, other, false},
+        {"desktop under a modal dialog", false, false, desktop, false},
+        {"desktop after the dialog", false, true, desktop, true},
+        {"desktop after a reload", true, true, desktop, true},
+    };
+    int sentinel = 0;
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        if (row.reload) {
+            window->initialize();
+        }
+        seen.notified.clear();
+        seen.pressed = 0;
+        EnableWindow(window->hwnd(), row.enabled);
+        dll::test::middleClick(row.clicked.centre());
+        // A click known to be seen after the one above, on a point of its own.
+        EnableWindow(window->hwnd(), TRUE);
+        const POINT mark{560 + ++sentinel, 210};
+        dll::test::middleClick(mark);
+        ASSERT_TRUE(dll::test::pumpUntil(
+            [&] { return !seen.notified.empty() && seen.notified.back() == mark; }));
+        EXPECT_EQ(seen.notified.front() == row.clicked.centre(), row.enabled);
+        EXPECT_EQ(seen.pressed, row.pressed ? 1 : 0);
+    }
+    seen.ending = window.get();
+    dll::test::middleClick(desktop.centre());
+    EXPECT_TRUE(dll::test::pumpUntil([&] { return !IsWindow(seen.launcher); }));
+    // Nothing hooks again for the window that is gone, and the library went with it.
+    EXPECT_EQ(GetModuleHandleW(L"Hooker.dll"), nullptr);
+    window.reset();
+
+    writeBytes(data / L"app.dvk", "Window:4\r\nLauncher/Menu/Desktop:0\r\n");
+    window = start();
+    EXPECT_EQ(GetModuleHandleW(L"Hooker.dll"), nullptr);
+    window->destroy();
+    UnhookWindowsHookEx(retrieving);
+    UnhookWindowsHookEx(sending);
 }
 
 } // namespace

@@ -385,5 +385,45 @@ TEST(InputDialog, EachBrowseButtonPutsTheChoiceIntoTheTextByTheRule) {
     }
 }
 
+// Waits for a system dialog owned by the prompt, writes down its caption and cancels it.
+Action cancelSystemDialog(std::vector<std::string>& seen) {
+    return [&seen](HWND dialog) {
+        for (HWND window = GetTopWindow(nullptr); window != nullptr;
+             window = GetWindow(window, GW_HWNDNEXT)) {
+            if (GetWindow(window, GW_OWNER) == dialog && IsWindowVisible(window)) {
+                wchar_t caption[200] = {};
+                GetWindowTextW(window, caption, 200);
+                seen.push_back(system::toUtf8(caption));
+                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+                return true;
+            }
+        }
+        return false;
+    };
+}
+
+TEST(InputDialog, TheSystemDialogsOpenOverThePromptAndCancellingThemKeepsTheText) {
+    for (const CTRL button : {CTRL::FILE, CTRL::FOLDER}) {
+        SCOPED_TRACE(static_cast<int>(button));
+        tvgui::test::RecordingWindow owner;
+        InputConfig config;
+        config.text = "abc";
+        config.fileTitle = "プログラム選択";
+        InputDialog dialog(std::move(config), &owner);
+        std::vector<std::string> seen;
+        const LoopGuard guard;
+        {
+            const Player user(dialog.hwnd(), {press(button), cancelSystemDialog(seen), look(seen),
+                                              key(VK_ESCAPE)});
+            EXPECT_FALSE(dialog.select());
+        }
+        ASSERT_EQ(seen.size(), 2U);
+        if (button == CTRL::FILE) {
+            EXPECT_EQ(seen.front(), "プログラム選択");
+        }
+        EXPECT_EQ(seen.back(), "abc");
+    }
+}
+
 } // namespace
 } // namespace tavrin::gui::test

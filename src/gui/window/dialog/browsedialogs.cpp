@@ -20,12 +20,12 @@ namespace {
 constexpr DWORD PATH_BUFFER = 0x8100;
 
 // Return only file-system folders and ancestors, with an edit box, in the new style.
-constexpr UINT FOLDER_FLAGS = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS | BIF_EDITBOX |
-                              BIF_NEWDIALOGSTYLE;
+constexpr UINT FOLDER_FLAGS =
+    BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS | BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
 static_assert(FOLDER_FLAGS == 0x59);
 // Hide read-only, path and file must exist, explorer style, long names.
-constexpr DWORD FILE_FLAGS = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
-                             OFN_EXPLORER | OFN_LONGNAMES;
+constexpr DWORD FILE_FLAGS =
+    OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_LONGNAMES;
 static_assert(FILE_FLAGS == 0x281804);
 
 bool isExistingFolder(const std::wstring& path) {

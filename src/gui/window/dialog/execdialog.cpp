@@ -111,7 +111,8 @@ struct ExecDialog::Parts {
     void layOut(ExecDialog& dialog) {
         // The rows are as tall as a closed box at the dialog's DPI, in 96-DPI pixels.
         const RECT box = workFolder.windowRect();
-        const std::int32_t row = MulDiv(box.bottom - box.top, USER_DEFAULT_SCREEN_DPI, dialog.dpi());
+        const std::int32_t row =
+            MulDiv(box.bottom - box.top, USER_DEFAULT_SCREEN_DPI, dialog.dpi());
         page.rule().setAbsolute(row);
         page.margin = {BUTTON_GAP, ROW_GAP, BUTTON_GAP, ROW_GAP};
         page.spacing = {0, ROW_GAP, 0, ROW_GAP};
@@ -141,9 +142,7 @@ struct ExecDialog::Parts {
         fitClient(dialog, {CLIENT_WIDTH, 10 * ROW_GAP + 4 * row});
     }
 
-    file::ExecChoice choice() const {
-        return {workFolder.text(), options.text(), show.value()};
-    }
+    file::ExecChoice choice() const { return {workFolder.text(), options.text(), show.value()}; }
 
     // The item as the launchers see it: a link stands for the item it ends in.
     file::BM_ITEM record;
@@ -228,13 +227,13 @@ void ExecDialog::execute() {
     const std::optional<file::OverrideInfo> changed = file::overrideOf(item, chosen);
     application_.execute(item, changed ? &*changed : nullptr);
 
-    const auto limit = static_cast<std::size_t>(std::max<file::Item::Integer>(
-        application_.settings().History(), 0));
+    const auto limit = static_cast<std::size_t>(
+        std::max<file::Item::Integer>(application_.settings().History(), 0));
     const auto started = [](const tvgui::ComboBox& box) {
         return box.itemText(box.count() - 1).value_or("");
     };
-    if (auto folders = file::updatedHistory(historyOf(parts_->workFolder),
-                                            started(parts_->workFolder), chosen.workFolder, limit)) {
+    if (auto folders = file::updatedHistory(
+            historyOf(parts_->workFolder), started(parts_->workFolder), chosen.workFolder, limit)) {
         item.setHistoryWorkFolders(std::move(*folders));
     }
     if (auto options = file::updatedHistory(historyOf(parts_->options), started(parts_->options),

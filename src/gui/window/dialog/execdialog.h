@@ -18,8 +18,9 @@ class Item;
 
 namespace tavrin::gui {
 
-// Starts one item once (select() is true when it was started) with the work folder, options and show state the user changes; what
-// was typed is kept in the item's histories. Only its width can be changed.
+// Starts one item once (select() is true when it was started) with the work folder, options and
+// show state the user changes; what was typed is kept in the item's histories. Only its width can
+// be changed.
 class ExecDialog final : public SelectDialog {
 public:
     // The options button and box share their id: the box's notifications never carry the

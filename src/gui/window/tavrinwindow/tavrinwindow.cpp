@@ -86,7 +86,8 @@ void TavrinWindow::OnCreate() {
 void TavrinWindow::buildChildren() {
     releaseChildren();
     const ShowFailure failure = [this](const std::exception& shown) { showFailure(shown); };
-    const OpenExecuteDialog open = [this](file::Item& item, const std::optional<std::string>& option) {
+    const OpenExecuteDialog open = [this](file::Item& item,
+                                          const std::optional<std::string>& option) {
         openExecuteDialog(item, option);
     };
     taskTray_ = std::make_unique<TavrinTaskTray>(*this, TASKTRAY);

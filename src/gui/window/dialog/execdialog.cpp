@@ -161,7 +161,7 @@ struct ExecDialog::Parts {
     tvgui::Tansu page{DIRECTION::VERTICAL};
 };
 
-ExecDialog::Services ExecDialog::Services::system() {
+ExecDialog::Services ExecDialog::Services::ofSystem() {
     return {&browseForFolder, &browseForFile,
             [](tvgui::TvGui& owner, const std::exception& failure) {
                 ExceptionDialog::show(&owner, failure);
@@ -243,10 +243,6 @@ void ExecDialog::execute() {
 }
 
 tvgui::HT ExecDialog::OnHitTest(int, int, tvgui::HT code) {
-    return widthOnlyHitTest(code);
-}
-
-tvgui::HT widthOnlyHitTest(tvgui::HT code) {
     switch (code) {
     case HT::TOP:
     case HT::BOTTOM:

@@ -43,7 +43,7 @@ public:
         std::function<void(tvgui::TvGui& owner, const std::exception& failure)> showFailure;
 
         // The system's folder and file dialogs and the exception dialog.
-        static Services system();
+        static Services ofSystem();
     };
 
     // The dialog for the item (a link stands for the item it ends in), hidden, owned by
@@ -54,6 +54,8 @@ public:
     ~ExecDialog() override;
 
     bool OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::TvGui& sender) override;
+    // Only the width can change: the top and bottom edges answer as the client area, the
+    // corners as the left or right edge.
     tvgui::HT OnHitTest(int x, int y, tvgui::HT code) override;
 
 private:
@@ -69,9 +71,5 @@ private:
     Services services_;
     std::unique_ptr<Parts> parts_;
 };
-
-// Resizing by an edge or a corner changes only the width: top and bottom edges answer as the
-// client area, the corners as the left or right edge.
-tvgui::HT widthOnlyHitTest(tvgui::HT code);
 
 } // namespace tavrin::gui

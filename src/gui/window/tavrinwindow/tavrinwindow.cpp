@@ -578,7 +578,7 @@ void TavrinWindow::showFailure(const std::exception& failure) {
 }
 
 void TavrinWindow::openExecuteDialog(file::Item& item, const std::optional<std::string>& option) {
-    ExecDialog dialog(item, *application_, this, option, ExecDialog::Services::system());
+    ExecDialog dialog(item, *application_, this, option, ExecDialog::Services::ofSystem());
     dialog.select();
 }
 

@@ -13,6 +13,7 @@
 #include "gui/window/dialog/browsedialogs.h"
 #include "gui/window/dialog/dialoglayout.h"
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "tvgui/control/button.h"
 #include "tvgui/control/combobox.h"
 #include "tvgui/control/editbox.h"
@@ -35,6 +36,8 @@ constexpr std::int32_t CLIENT_WIDTH = 256;
 constexpr std::int32_t ROW_GAP = 2;
 constexpr std::int32_t BUTTON_GAP = 4;
 constexpr long double BUTTON_SHARE = 35;
+// The blank a push button keeps on each side of its caption.
+constexpr std::int32_t CAPTION_PADDING = 8;
 constexpr long double SHOW_SHARE = 30;
 constexpr long double BLANK_SHARE = 25;
 // The entries a dropped list shows at least: the boxes are laid out only as tall as closed.
@@ -108,6 +111,32 @@ struct ExecDialog::Parts {
         layOut(dialog);
     }
 
+    // The width of the specified layout, or more where the message font would cut a browse
+    // button's caption short: a cut caption tells the user nothing.
+    std::int32_t clientWidth(const ExecDialog& dialog) const {
+        std::int32_t widest = 0;
+        for (const tvgui::Push* button : {&workFolderBrowse, &optionBrowse}) {
+            widest = std::max(widest, captionWidth(*button));
+        }
+        const std::int32_t button =
+            MulDiv(widest, USER_DEFAULT_SCREEN_DPI, dialog.dpi()) + 2 * CAPTION_PADDING;
+        const auto needed = static_cast<std::int32_t>(button * 100 / BUTTON_SHARE) + 3 * BUTTON_GAP;
+        return std::max(CLIENT_WIDTH, needed);
+    }
+
+    // The caption's width in the button's own font, in the button's pixels.
+    static std::int32_t captionWidth(const tvgui::Push& button) {
+        const std::wstring caption = system::toWide(button.text());
+        const HDC dc = GetDC(button.hwnd());
+        const HGDIOBJ old = SelectObject(
+            dc, reinterpret_cast<HGDIOBJ>(SendMessageW(button.hwnd(), WM_GETFONT, 0, 0)));
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+        SelectObject(dc, old);
+        ReleaseDC(button.hwnd(), dc);
+        return extent.cx;
+    }
+
     void layOut(ExecDialog& dialog) {
         // The rows are as tall as a closed box at the dialog's DPI, in 96-DPI pixels.
         const RECT box = workFolder.windowRect();
@@ -139,7 +168,7 @@ struct ExecDialog::Parts {
         page.addLayout(optionRow);
         page.addLayout(lastRow);
         dialog.layoutManager()->setRootLayout(&page);
-        fitClient(dialog, {CLIENT_WIDTH, 10 * ROW_GAP + 4 * row});
+        fitClient(dialog, {clientWidth(dialog), 10 * ROW_GAP + 4 * row});
     }
 
     file::ExecChoice choice() const { return {workFolder.text(), options.text(), show.value()}; }

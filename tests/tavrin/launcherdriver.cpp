@@ -36,6 +36,18 @@ std::vector<HWND> windowsOf(DWORD processId, std::wstring_view className = {}) {
     return search.found;
 }
 
+HWND childOf(HWND dialog, std::wstring_view className, int id) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[32]{};
+        GetClassNameW(child, name, 32);
+        if (GetDlgCtrlID(child) == id && lstrcmpiW(name, std::wstring(className).c_str()) == 0) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
 constexpr int TEXT_BOX = 12;
 constexpr int CLOSE_BUTTON = 4;
 // The launcher's message for its tray icon's mouse messages.
@@ -181,6 +193,96 @@ void typeKeys(const std::vector<WORD>& keys) {
         }
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void typeCombination(const std::vector<WORD>& modifiers, WORD key) {
+    std::vector<INPUT> inputs;
+    const auto add = [&inputs](WORD pressed, DWORD flags) {
+        INPUT& input = inputs.emplace_back();
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = pressed;
+        input.ki.dwFlags = flags;
+    };
+    for (const WORD modifier : modifiers) {
+        add(modifier, 0);
+    }
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier) {
+        add(*modifier, KEYEVENTF_KEYUP);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void pressDropDown(HWND toolBar, int command) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(toolBar, &processId);
+    const HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) {
+        return;
+    }
+    void* const buffer =
+        VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    RECT button{};
+    SIZE_T read = 0;
+    const bool found =
+        buffer && SendMessageW(toolBar, TB_GETRECT, command, reinterpret_cast<LPARAM>(buffer)) &&
+        ReadProcessMemory(process, buffer, &button, sizeof button, &read);
+    if (buffer) {
+        VirtualFreeEx(process, buffer, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    if (!found) {
+        return;
+    }
+    // Wine sends no WM_NOTIFY across processes: the arrow is clicked, and the tool bar tells
+    // its window itself. The arrow is the right end of the button.
+    POINT arrow{button.right - 3, (button.top + button.bottom) / 2};
+    ClientToScreen(toolBar, &arrow);
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[3]{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(arrow.x, 65535, width - 1);
+        input.mi.dy = MulDiv(arrow.y, 65535, height - 1);
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+HWND toolkitWindow(DWORD processId, std::string_view title) {
+    for (const HWND window : windowsOf(processId, L"TvGuiWindow")) {
+        wchar_t text[256]{};
+        SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+        if (system::toUtf8(text) == title) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+HWND toolkitWindowHolding(DWORD processId, std::wstring_view className, int id) {
+    for (const HWND window : windowsOf(processId, L"TvGuiWindow")) {
+        if (childOf(window, className, id) != nullptr) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+std::string childText(HWND dialog, std::wstring_view className, int id) {
+    wchar_t text[512]{};
+    SendMessageW(childOf(dialog, className, id), WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    return system::toUtf8(text);
+}
+
+void setChildText(HWND dialog, std::wstring_view className, int id, std::string_view text) {
+    SendMessageW(childOf(dialog, className, id), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(system::toWide(text).c_str()));
 }
 
 bool openWindowMenu(DWORD processId, HWND launcher) {

@@ -49,6 +49,21 @@ std::set<DWORD> threadsOf(DWORD processId);
 
 // Types the keys with SendInput.
 void typeKeys(const std::vector<WORD>& keys);
+// Presses the key with the modifier keys held, with SendInput.
+void typeCombination(const std::vector<WORD>& modifiers, WORD key);
+
+// A click with SendInput on the drop-down arrow of the button with the command.
+void pressDropDown(HWND toolBar, int command);
+// The process's visible top-level window of the toolkit's class with the title; null when
+// none.
+HWND toolkitWindow(DWORD processId, std::string_view title);
+// The process's visible top-level window of the toolkit's class that holds a child of the
+// class with the id; null when none.
+HWND toolkitWindowHolding(DWORD processId, std::wstring_view className, int id);
+// The text of the dialog's child of the class with the id, and a new text for it; the
+// messages cross the process boundary.
+std::string childText(HWND dialog, std::wstring_view className, int id);
+void setChildText(HWND dialog, std::wstring_view className, int id, std::string_view text);
 
 // Opens the window menu as the tray icon's right click does; false when no menu opened.
 bool openWindowMenu(DWORD processId, HWND launcher);

@@ -4,6 +4,8 @@
 //   shot_driver docked          the same, with Wine's own tray window off the screen's left edge
 //   shot_driver windowmenu      the tray icon's window menu, its "ウィンドウ" entry opened
 //   shot_driver itemmenu N      the item menu of button N (from 0), by a click on its arrow
+//   shot_driver execdialog N    the execute dialog of button N's item, from its item menu
+//   shot_driver commandbox      the command box, called up by the hot key below the launcher
 //   shot_driver press N         button N pressed, up to the exception dialog it leads to
 //   shot_driver version         the version dialog, chosen from the window menu
 //   shot_driver menulauncher    the menu launcher from a tray left click, its first item
@@ -180,6 +182,15 @@ bool drive(const std::wstring& command, int index) {
         typeKeys({VK_DOWN, VK_RIGHT});
         return settled(true);
     }
+    if (command == L"commandbox") {
+        RECT frame{};
+        GetWindowRect(launcher->window, &frame);
+        SetCursorPos(frame.left + 24, frame.bottom + 8);
+        typeCombination({VK_MENU}, 'N');
+        return settled(waitFor([&launcher] {
+            return toolkitWindowHolding(launcher->processId, L"Edit", 2) != nullptr;
+        }));
+    }
     if (command == L"version") {
         if (!openTrayMenu(*launcher, WM_RBUTTONUP)) {
             return false;
@@ -204,7 +215,15 @@ bool drive(const std::wstring& command, int index) {
     // The arrow is the button's right end.
     click({rect->right - 4, (rect->top + rect->bottom) / 2});
     SetCursorPos(rect->right + 200, rect->bottom + 200);
-    return settled(waitFor([&launcher] { return openMenu(launcher->processId) != nullptr; }));
+    const bool opened = waitFor([&launcher] { return openMenu(launcher->processId) != nullptr; });
+    if (command == L"itemmenu" || !opened) {
+        return settled(opened);
+    }
+    // "指定して実行", the second entry.
+    typeKeys({VK_DOWN, VK_DOWN, VK_RETURN});
+    return settled(waitFor([&launcher] {
+        return toolkitWindowHolding(launcher->processId, L"ComboBox", 3) != nullptr;
+    }));
 }
 
 } // namespace
@@ -214,15 +233,18 @@ int wmain(int argc, wchar_t** argv) {
     // Screen coordinates as the launcher, which is aware of the DPI, sees them.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const bool indexed =
-        argc == 3 && (std::wstring(argv[1]) == L"press" || std::wstring(argv[1]) == L"itemmenu");
+        argc == 3 && (std::wstring(argv[1]) == L"press" || std::wstring(argv[1]) == L"itemmenu" ||
+                      std::wstring(argv[1]) == L"execdialog");
     const bool plain =
         argc == 2 &&
         (std::wstring(argv[1]) == L"ready" || std::wstring(argv[1]) == L"docked" ||
          std::wstring(argv[1]) == L"windowmenu" || std::wstring(argv[1]) == L"version" ||
-         std::wstring(argv[1]) == L"menulauncher" || std::wstring(argv[1]) == L"processmenu");
+         std::wstring(argv[1]) == L"menulauncher" || std::wstring(argv[1]) == L"processmenu" ||
+         std::wstring(argv[1]) == L"commandbox");
     if (!indexed && !plain) {
         std::fputs("usage: shot_driver "
-                   "ready|docked|windowmenu|version|menulauncher|processmenu|press N|itemmenu N\n",
+                   "ready|docked|windowmenu|version|menulauncher|processmenu|commandbox|press N|"
+                   "itemmenu N|execdialog N\n",
                    stderr);
         return 2;
     }

@@ -869,5 +869,59 @@ TEST_F(MenuLauncherTest, DesktopClickOpensTheMenuLauncherWhileTheHookIsPaused) {
     EXPECT_EQ(threads, (std::vector<std::size_t>{hooked - 1, hooked, hooked - 1, hooked, hooked}));
 }
 
+// The item menu's "指定して実行" opens the execute dialog over the item; "実行" starts it with
+// the options typed there, which the items file keeps as the item's history.
+TEST_F(LauncherTest, ItemMenuOpensTheExecuteDialogThatStartsWithTheTypedOptions) {
+    // Floating, wide enough for the buttons' arrows to be clicked.
+    writeBytes(data / L"app.dvk", "Launcher/Button/Text:1\r\nWindow:4\r\n"
+                                  "Window/Float/Pos=100\t100\r\nWindow/Float/Size=600\t200\r\n");
+    std::vector<file::fixture::ProbeRecord> started;
+    std::string shownOption;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        const HWND toolBar = toolBarOf(launcher);
+        waitFor([toolBar] { return buttonCount(toolBar) == 3; });
+        pressDropDown(toolBar, 2);
+        ASSERT_TRUE(waitFor([processId] { return openMenu(processId) != nullptr; }));
+        typeKeys({VK_DOWN, VK_DOWN, VK_RETURN});
+        HWND dialog = nullptr;
+        ASSERT_TRUE(waitFor([&] { return (dialog = toolkitWindow(processId, "two")) != nullptr; }));
+        shownOption = childText(dialog, L"ComboBox", 4);
+        setChildText(dialog, L"ComboBox", 4, "typed option");
+        PostMessageW(GetDlgItem(dialog, 7), BM_CLICK, 0, 0);
+        started = probes.wait(1);
+        waitFor([dialog] { return !IsWindow(dialog); });
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(shownOption, "second");
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(started[0].command.ends_with(" typed option")) << started[0].command;
+    const std::string items = readBytes(data / L"items.dvk");
+    EXPECT_NE(items.find("Item/two/History/Options$typed option\r\n"), std::string::npos) << items;
+}
+
+// The hot key calls up the command box at the pointer; Escape puts it away, and the hot key
+// calls it up again.
+TEST_F(TavrinExeTest, HotKeyShowsTheCommandBoxAgainAfterEscape) {
+    std::vector<bool> visible;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND) {
+        const auto commandBox = [processId] { return toolkitWindowHolding(processId, L"Edit", 2); };
+        for (int round = 0; round < 2; ++round) {
+            typeCombination({VK_MENU}, 'N');
+            HWND box = nullptr;
+            visible.push_back(waitFor([&] { return (box = commandBox()) != nullptr; }));
+            if (box == nullptr) {
+                return;
+            }
+            EXPECT_EQ(childText(box, L"Edit", 2), "未実装");
+            SetForegroundWindow(box);
+            waitFor([box] { return GetForegroundWindow() == box; });
+            typeKeys({VK_ESCAPE});
+            visible.push_back(!waitFor([&] { return commandBox() == nullptr; }));
+        }
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(visible, (std::vector<bool>{true, false, true, false}));
+}
+
 } // namespace
 } // namespace tavrin::systemtest

@@ -67,9 +67,11 @@ struct ButtonLauncher::Menus {
 };
 
 ButtonLauncher::ButtonLauncher(app::Application& application, tvgui::ToolTip& toolTip,
-                               TavrinToolBar& toolBar, ShowFailure showFailure)
+                               TavrinToolBar& toolBar, ShowFailure showFailure,
+                               OpenExecuteDialog openExecuteDialog)
     : application_(application), toolTip_(toolTip), toolBar_(toolBar),
-      showFailure_(std::move(showFailure)), menus_(std::make_unique<Menus>()) {}
+      showFailure_(std::move(showFailure)), openExecuteDialog_(std::move(openExecuteDialog)),
+      menus_(std::make_unique<Menus>()) {}
 
 ButtonLauncher::~ButtonLauncher() = default;
 
@@ -167,6 +169,9 @@ void ButtonLauncher::act(const ItemMenu& menu, UINT chosen, file::Item& item,
     switch (static_cast<ITEMID>(chosen)) {
     case ITEMID::EXECUTE:
         application_.execute(item, nullptr);
+        return;
+    case ITEMID::EXECUTE_DIALOG:
+        openExecuteDialog_(item, std::nullopt);
         return;
     case ITEMID::OPEN_PARENT:
         application_.executePath(targets.parent);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "gui/control/openexecutedialog.h"
 #include "gui/control/showfailure.h"
 #include "system/win32.h"
 
@@ -30,7 +31,7 @@ class TavrinToolBar;
 class ButtonLauncher {
 public:
     ButtonLauncher(app::Application& application, tvgui::ToolTip& toolTip, TavrinToolBar& toolBar,
-                   ShowFailure showFailure);
+                   ShowFailure showFailure, OpenExecuteDialog openExecuteDialog);
     ~ButtonLauncher();
     ButtonLauncher(const ButtonLauncher&) = delete;
     ButtonLauncher& operator=(const ButtonLauncher&) = delete;
@@ -63,6 +64,7 @@ private:
     tvgui::ToolTip& toolTip_;
     TavrinToolBar& toolBar_;
     ShowFailure showFailure_;
+    OpenExecuteDialog openExecuteDialog_;
     std::vector<file::Item*> items_;
     std::unique_ptr<Menus> menus_;
 };

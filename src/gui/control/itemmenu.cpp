@@ -59,9 +59,7 @@ ItemMenu::ItemMenu(const file::Item& item, image::ICONSIZE fileIconSize) {
     const bool workFolderExists = found(targets_.workFolder) != FOUND::NOTHING;
 
     addItem(true, "通常実行", id(ITEMID::EXECUTE));
-    // The execute dialog lives on a floor above this menu and is not yet handed to it, so
-    // the entry shows what the launcher will offer without offering it.
-    addItem(false, "指定して実行", id(ITEMID::EXECUTE_DIALOG));
+    addItem(addressExists, "指定して実行", id(ITEMID::EXECUTE_DIALOG));
     addSeparator(id(ITEMID::SEPARATOR_EXECUTE));
 
     auto folders = std::make_shared<PopUp>();

@@ -44,9 +44,10 @@ image::Icon sourcePicture(image::ICONSIZE size, const file::IconSource& source) 
 } // namespace
 
 TavrinToolBar::TavrinToolBar(app::Application& application, tvgui::ITEM_ID id, tvgui::TvGui& owner,
-                             ShowFailure showFailure)
+                             ShowFailure showFailure, OpenExecuteDialog openExecuteDialog)
     : ToolBar(id, owner, BAR_STYLE), application_(application), owner_(owner),
-      showFailure_(std::move(showFailure)), subClass_(*this) {
+      showFailure_(std::move(showFailure)), openExecuteDialog_(std::move(openExecuteDialog)),
+      subClass_(*this) {
     // Each button is split: its arrow opens the item's menu, the rest starts the item.
     setExtendedStyle(EXTENDED::DRAWDDARROWS);
     acceptFiles(true);
@@ -207,11 +208,15 @@ void TavrinToolBar::onDropFiles(HDROP drop) {
         if (item == nullptr) {
             return;
         }
-        // The execute dialog, which the setting ExecuteDialog would open here, lives on a
-        // floor above the bar and is not handed to it yet: the item starts at once.
+        const file::App& settings = application_.settings();
+        std::string option = droppedOption(files.files(), settings.ExecuteShortcut());
+        if (settings.ExecuteDialog()) {
+            openExecuteDialog_(*item, option);
+            return;
+        }
         file::OverrideInfo override;
         override.mask = file::OverrideInfo::OPTION;
-        override.option = droppedOption(files.files(), application_.settings().ExecuteShortcut());
+        override.option = std::move(option);
         application_.execute(*item, &override);
     } catch (const system::TavrinException& failure) {
         showFailure_(failure);

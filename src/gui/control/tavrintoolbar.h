@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/control/openexecutedialog.h"
 #include "gui/control/showfailure.h"
 #include "image/iconloader.h"
 #include "tvgui/control/toolbar.h"
@@ -25,13 +26,14 @@ class Item;
 namespace tavrin::gui {
 
 // The button launcher's tool bar: one button per item of the current sub-group, button n
-// with command id n + 1. Files dropped on a button are handed to its item; a middle press
-// goes to the owner (the menu launcher).
+// with command id n + 1. Files dropped on a button are handed to its item, through the
+// execute dialog when the setting ExecuteDialog is on; a middle press goes to the owner (the
+// menu launcher).
 class TavrinToolBar final : public tvgui::ToolBar, public tvgui::ISubClass {
 public:
     // Flat, wrapping, with tool tips, at the top without resizing or a divider; takes drops.
     TavrinToolBar(app::Application& application, tvgui::ITEM_ID id, tvgui::TvGui& owner,
-                  ShowFailure showFailure);
+                  ShowFailure showFailure, OpenExecuteDialog openExecuteDialog);
 
     // Replaces the buttons with one per item (icon of the ButtonIcon size, and the item's
     // name when ButtonText is on), the list style when ButtonList is on, and the fixed
@@ -58,6 +60,7 @@ private:
     app::Application& application_;
     tvgui::TvGui& owner_;
     ShowFailure showFailure_;
+    OpenExecuteDialog openExecuteDialog_;
     std::vector<file::Item*> items_;
     std::optional<tvgui::ImageList> images_;
     std::unique_ptr<image::IconLoader> pictures_;

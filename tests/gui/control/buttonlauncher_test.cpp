@@ -207,8 +207,9 @@ TEST_F(LauncherTest, MiddlePressReachesTheWindowWhereItHappened) {
 }
 
 // The menus around the bar, chosen from with the keyboard: the group menu makes its choice
-// current, the button list gives its item, the item menu starts its item or, for a folder,
-// lists the folder's files as its file menu opens; owner-drawn items reach their menu.
+// current, the button list gives its item, the item menu starts its item, asks for the
+// execute dialog for it or, for a folder, lists the folder's files as its file menu opens;
+// owner-drawn items reach their menu.
 TEST_F(LauncherTest, MenusActOnTheChoice) {
     start();
     show("Main", "Tools");
@@ -232,6 +233,11 @@ TEST_F(LauncherTest, MenusActOnTheChoice) {
     launcher->onDropDown(arrow, *window);
     EXPECT_EQ(records.wait(1).size(), 1u);
     EXPECT_EQ(item("probe").useCount(), 1);
+    window->typeInMenu({VK_DOWN, VK_DOWN, VK_RETURN});
+    launcher->onDropDown(arrow, *window);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].id, "probe");
+    EXPECT_EQ(opened[0].option, std::nullopt);
 
     item("edit").setFileAddress(utf8(scratch.root()));
     show("Main", "Tools");

@@ -33,9 +33,10 @@ std::string inFolder(std::string pattern, const std::string& folder) {
     return pattern;
 }
 
-// Files dropped on a button start its item at once with the paths as its options: joined by
-// one blank, a path with a blank quoted, a shortcut followed to its target when the setting
-// says so. A drop beside the buttons starts nothing; a failed start is shown, not thrown.
+// Files dropped on a button start its item with the paths as its options: joined by one
+// blank, a path with a blank quoted, a shortcut followed to its target when the setting says
+// so; at once, or through the execute dialog when the setting ExecuteDialog is on. A drop
+// beside the buttons starts nothing; a failed start is shown, not thrown.
 TEST_F(LauncherTest, FilesDroppedOnAButtonStartItsItemWithThePaths) {
     start();
     show("Main", "Tools");
@@ -55,20 +56,26 @@ TEST_F(LauncherTest, FilesDroppedOnAButtonStartItsItemWithThePaths) {
         int button;
         std::vector<std::wstring> names;
         bool followShortcuts;
+        bool dialog;
         std::optional<std::string> option;
         std::size_t failures;
     } rows[]{
-        {1, {L"a b.txt"}, true, "\"{}\\a b.txt\"", 0},
-        {1, {L"a b.txt", L"second.txt"}, true, "\"{}\\a b.txt\" {}\\second.txt", 0},
-        {0, {L"second.txt", L"link.LNK"}, true, "{}\\second.txt {}\\target.txt", 0},
-        {1, {L"link.LNK"}, false, "{}\\link.LNK", 0},
-        {-1, {L"second.txt"}, true, std::nullopt, 0},
-        {2, {L"second.txt"}, true, std::nullopt, 1},
+        {1, {L"a b.txt"}, true, false, "\"{}\\a b.txt\"", 0},
+        {1, {L"a b.txt", L"second.txt"}, true, false, "\"{}\\a b.txt\" {}\\second.txt", 0},
+        {0, {L"second.txt", L"link.LNK"}, true, false, "{}\\second.txt {}\\target.txt", 0},
+        {1, {L"link.LNK"}, false, false, "{}\\link.LNK", 0},
+        {-1, {L"second.txt"}, true, false, std::nullopt, 0},
+        {2, {L"second.txt"}, true, false, std::nullopt, 1},
+        // The execute dialog takes the paths instead, and the user starts the item there.
+        {0, {L"second.txt", L"link.LNK"}, true, true, "{}\\second.txt {}\\target.txt", 0},
+        {-1, {L"second.txt"}, true, true, std::nullopt, 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.button << " " << row.names.size());
         application->settings().ExecuteShortcut(row.followShortcuts);
+        application->settings().ExecuteDialog(row.dialog);
         failures.clear();
+        opened.clear();
         file::fixture::ProbeRecords started;
         std::vector<std::wstring> paths;
         for (const auto& name : row.names) {
@@ -82,10 +89,16 @@ TEST_F(LauncherTest, FilesDroppedOnAButtonStartItsItemWithThePaths) {
         ASSERT_EQ(bar->buttonAt(point), row.button);
         SendMessageW(bar->hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(dropBlock(paths, point)),
                      0);
-        const auto launched = started.wait(row.option ? 1 : 0);
-        ASSERT_EQ(launched.size(), row.option ? 1u : 0u);
-        if (row.option) {
+        const bool atOnce = row.option && !row.dialog;
+        const auto launched = started.wait(atOnce ? 1 : 0);
+        ASSERT_EQ(launched.size(), atOnce ? 1u : 0u);
+        if (atOnce) {
             EXPECT_THAT(launched[0].command, EndsWith(" " + inFolder(*row.option, folder)));
+        }
+        ASSERT_EQ(opened.size(), row.option && row.dialog ? 1u : 0u);
+        if (!opened.empty()) {
+            EXPECT_EQ(opened[0].id, "edit");
+            EXPECT_EQ(opened[0].option, inFolder(*row.option, folder));
         }
         EXPECT_EQ(failures.size(), row.failures);
     }

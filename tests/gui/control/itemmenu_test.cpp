@@ -22,7 +22,7 @@ bool enabled(const ItemMenu& menu, ITEMID id) {
 }
 
 // What exists when the menu opens decides which entries can be chosen; a folder gets the
-// menu of its files. Starting with changes waits for a dialog the menu is not given.
+// menu of its files.
 TEST_F(LauncherTest, ItemMenuGreysWhatIsMissing) {
     start();
     const std::filesystem::path folder = scratch.root() / L"作業";
@@ -38,7 +38,7 @@ TEST_F(LauncherTest, ItemMenuGreysWhatIsMissing) {
          utf8(scratch.root() / L"missing folder"),
          "",
          {{ITEMID::EXECUTE, true},
-          {ITEMID::EXECUTE_DIALOG, false},
+          {ITEMID::EXECUTE_DIALOG, true},
           {ITEMID::OPEN_PARENT, true},
           {ITEMID::OPEN_WORK_FOLDER, false},
           {ITEMID::COPY_ADDRESS, true},
@@ -59,6 +59,7 @@ TEST_F(LauncherTest, ItemMenuGreysWhatIsMissing) {
          "%TAVRIN_NO_SUCH_VARIABLE%",
          "",
          {{ITEMID::EXECUTE, true},
+          {ITEMID::EXECUTE_DIALOG, false},
           {ITEMID::OPEN_PARENT, false},
           {ITEMID::OPEN_WORK_FOLDER, false},
           {ITEMID::COPY_ADDRESS, false},

@@ -104,9 +104,12 @@ void LauncherTest::start(std::string_view settings) {
     auto collect = [this](const std::exception& failure) { failures.push_back(failure.what()); };
     window = std::make_unique<HostWindow>();
     tip = std::make_unique<tvgui::ToolTip>(*window);
-    bar = std::make_unique<TavrinToolBar>(*application, tvgui::ITEM_ID{1}, *window, collect);
+    auto open = [this](file::Item& item, const std::optional<std::string>& option) {
+        opened.push_back({item.id(), option});
+    };
+    bar = std::make_unique<TavrinToolBar>(*application, tvgui::ITEM_ID{1}, *window, collect, open);
     bar->move(10, 20, 400, 120, false);
-    launcher = std::make_unique<ButtonLauncher>(*application, *tip, *bar, collect);
+    launcher = std::make_unique<ButtonLauncher>(*application, *tip, *bar, collect, open);
     window->launcher = launcher.get();
 }
 

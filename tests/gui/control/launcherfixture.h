@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,7 +49,8 @@ private:
 // The launcher's bar in a real window, over an application whose data folder the test
 // writes: the main groups "Main" (sub-groups "Tools" and "Empty") and "Other" ("Web"); the
 // items "edit" (named "Editor"), "probe" (no name) and "gone" start the probe program or a
-// missing file, "site" is an address. Failures shown to the user are collected.
+// missing file, "site" is an address. Failures shown to the user and the execute dialogs
+// asked for are collected.
 class LauncherTest : public ::testing::Test {
 protected:
     LauncherTest();
@@ -65,6 +67,11 @@ protected:
     std::filesystem::path data = scratch.root() / L"data";
     std::filesystem::path probe = file::fixture::copyProbe(scratch.root() / L"bin", L"probe.exe");
     std::vector<std::string> failures;
+    struct Opened {
+        std::string id;
+        std::optional<std::string> option;
+    };
+    std::vector<Opened> opened;
 
     std::unique_ptr<app::Application> application;
     std::unique_ptr<HostWindow> window;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "gui/control/titlebar.h"
+#include "gui/window/dialog/browsedialogs.h"
 #include "gui/window/dialog/dialoglayout.h"
 #include "gui/window/dialog/pathplacement.h"
 #include "image/icon.h"
@@ -169,7 +170,7 @@ void InputDialog::showFailure(const std::exception& failure) {
 void InputDialog::browseFile() {
     try {
         if (const auto chosen =
-                chooseFile(hwnd(), config_.fileTitle, config_.filters, config_.startPath)) {
+                browseForFileWith(hwnd(), config_.startPath, config_.fileTitle, config_.filters)) {
             place(*chosen);
         }
     } catch (const std::exception& failure) {
@@ -179,7 +180,7 @@ void InputDialog::browseFile() {
 
 void InputDialog::browseFolder() {
     try {
-        if (const auto chosen = chooseFolder(hwnd(), config_.startPath)) {
+        if (const auto chosen = browseForFolder(hwnd(), config_.startPath)) {
             place(*chosen);
         }
     } catch (const std::exception& failure) {

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "gui/window/dialog/browse.h"
 #include "gui/window/dialog/exceptiondialog.h"
 
 namespace tavrin::gui {
@@ -18,9 +17,9 @@ struct InputConfig {
     bool folderButton = true;
     bool cancelButton = true;
     std::string text;
-    // The file-open dialog's caption and type list.
+    // The file-open dialog's caption and type list (each entry: shown text, pattern, ...).
     std::string fileTitle;
-    std::vector<FileFilter> filters;
+    std::vector<std::vector<std::wstring>> filters;
     // Where both browse dialogs start.
     std::string startPath;
     // Each may reject the text by raising; the prompt then stays open with it.

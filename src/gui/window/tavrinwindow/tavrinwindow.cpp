@@ -4,7 +4,9 @@
 
 #include "app/application.h"
 #include "dll/desktop.h"
+#include "gui/window/dialog/commanddialog.h"
 #include "gui/window/dialog/exceptiondialog.h"
+#include "gui/window/dialog/execdialog.h"
 #include "gui/window/dialog/versiondialog.h"
 #include "gui/window/tavrinwindow/placement.h"
 #include "gui/window/tavrinwindow/windowmenu.h"
@@ -84,12 +86,16 @@ void TavrinWindow::OnCreate() {
 void TavrinWindow::buildChildren() {
     releaseChildren();
     const ShowFailure failure = [this](const std::exception& shown) { showFailure(shown); };
+    const OpenExecuteDialog open = [this](file::Item& item,
+                                          const std::optional<std::string>& option) {
+        openExecuteDialog(item, option);
+    };
     taskTray_ = std::make_unique<TavrinTaskTray>(*this, TASKTRAY);
-    toolBar_ = std::make_unique<TavrinToolBar>(*application_, CTRL_TOOLBAR, *this, failure);
+    toolBar_ = std::make_unique<TavrinToolBar>(*application_, CTRL_TOOLBAR, *this, failure, open);
     toolTip_ = std::make_unique<TavrinToolTip>(*this);
     titleBar_ = std::make_unique<TavrinTitleBar>(CTRL_TITLEBAR, *this);
     buttonLauncher_ =
-        std::make_unique<ButtonLauncher>(*application_, *toolTip_, *toolBar_, failure);
+        std::make_unique<ButtonLauncher>(*application_, *toolTip_, *toolBar_, failure, open);
 }
 
 void TavrinWindow::releaseChildren() {
@@ -104,6 +110,7 @@ void TavrinWindow::releaseChildren() {
     destroyed(toolBar_);
     destroyed(toolTip_);
     destroyed(titleBar_);
+    destroyed(commandDialog_);
 }
 
 void TavrinWindow::addTrayIcon() {
@@ -568,6 +575,24 @@ void TavrinWindow::guarded(const std::function<void()>& action) {
 void TavrinWindow::showFailure(const std::exception& failure) {
     system::WriteLog([&failure] { return system::throwableText(failure); });
     ExceptionDialog::show(this, failure);
+}
+
+void TavrinWindow::openExecuteDialog(file::Item& item, const std::optional<std::string>& option) {
+    ExecDialog dialog(item, *application_, this, option, ExecDialog::Services::ofSystem());
+    dialog.select();
+}
+
+void TavrinWindow::OnHotKey(tvgui::HOTKEY_ID id, tvgui::MOD, UINT) {
+    if (id != HK_EXECUTE) {
+        return;
+    }
+    if (!commandDialog_ || !commandDialog_->exists()) {
+        commandDialog_ = std::make_unique<CommandDialog>(*application_, *this);
+    }
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    commandDialog_->move(pointer.x, pointer.y, scale(100), scale(100), true);
+    commandDialog_->show(SHOW::SHOWNORMAL);
 }
 
 } // namespace tavrin::gui

@@ -3,6 +3,8 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "dll/hookerdll.h"
 #include "file/app.h"
@@ -23,6 +25,8 @@ class Application;
 }
 
 namespace tavrin::gui {
+
+class CommandDialog;
 
 // The launcher: the one top-level window, docked at an edge, floating or hidden behind its tray
 // icon, with the title bar and the button launcher inside.
@@ -72,6 +76,9 @@ public:
     bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnDisplayChange(int bitsPerPixel, int width, int height) override;
     void OnDpiChanged(int dpi, const RECT& suggested) override;
+    // The command box at the pointer: made on the first hot key, and again when its window
+    // is gone.
+    void OnHotKey(tvgui::HOTKEY_ID id, tvgui::MOD modifiers, UINT key) override;
 
 private:
     void buildChildren();
@@ -86,6 +93,7 @@ private:
     // exception dialog and the launcher goes on.
     void guarded(const std::function<void()>& action);
     void showFailure(const std::exception& failure);
+    void openExecuteDialog(file::Item& item, const std::optional<std::string>& option);
 
     SIZE frameSize() const;
     SIZE buttonSize() const;
@@ -99,6 +107,7 @@ private:
     std::unique_ptr<TavrinTitleBar> titleBar_;
     std::unique_ptr<ButtonLauncher> buttonLauncher_;
     std::unique_ptr<tvgui::HotKey> hotKey_;
+    std::unique_ptr<CommandDialog> commandDialog_;
     bool initialized_ = false;
 
     // Desktop docking: the shell's bar while docked, null otherwise.

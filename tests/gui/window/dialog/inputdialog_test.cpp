@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogtest.h"
+#include "gui/window/dialog/browsedialogs.h"
 #include "gui/window/dialog/pathplacement.h"
 #include "shell/specialfolder.h"
 #include "system/tavrinerrors.h"
@@ -299,7 +300,7 @@ public:
         };
         browseCalls().browseFolder = [this, answer](BROWSEINFOW& request) {
             flags = request.ulFlags;
-            start = reinterpret_cast<const wchar_t*>(request.lParam);
+            start = request.lParam == 0 ? L"" : reinterpret_cast<const wchar_t*>(request.lParam);
             PIDLIST_ABSOLUTE chosen = nullptr;
             SHParseDisplayName(answer.c_str(), nullptr, &chosen, 0, nullptr);
             return chosen;
@@ -352,7 +353,7 @@ TEST(InputDialog, EachBrowseButtonPutsTheChoiceIntoTheTextByTheRule) {
          false},
         {"folder, editable, from a folder", CTRL::FOLDER, true, windowsFolder(), windowsFolder(),
          0x59, true},
-        {"folder, read-only, from a file", CTRL::FOLDER, false, program, documents, 0x59, false},
+        {"folder, read-only, from a file", CTRL::FOLDER, false, program, L"", 0x59, false},
     };
     const std::wstring chosen = windowsFolder();
     for (const BrowseCase& given : cases) {
@@ -364,7 +365,7 @@ TEST(InputDialog, EachBrowseButtonPutsTheChoiceIntoTheTextByTheRule) {
         config.text = "abc";
         config.startPath = system::toUtf8(given.startPath);
         config.fileTitle = "プログラム選択";
-        config.filters = {{"実行", "*.exe"}, {"全て", "*.*"}};
+        config.filters = {{L"実行", L"*.exe"}, {L"全て", L"*.*"}};
         InputDialog dialog(std::move(config), &owner);
         std::vector<std::string> seen;
         const LoopGuard guard;

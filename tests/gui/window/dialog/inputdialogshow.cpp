@@ -21,7 +21,7 @@ int showPrompt(UINT closeAfter) {
     InputConfig config;
     config.text = "C:\\Program Files\\メモ帳\\notepad.exe";
     config.fileTitle = "ファイル選択";
-    config.filters = {{"実行ファイル", "*.exe"}};
+    config.filters = {{L"実行ファイル", L"*.exe"}};
     InputDialog dialog(std::move(config), nullptr);
     shown = dialog.hwnd();
     SendDlgItemMessageW(shown, static_cast<int>(InputDialog::CTRL::EDIT), EM_SETSEL, 3, 17);

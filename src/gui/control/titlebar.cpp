@@ -7,10 +7,11 @@
 
 namespace tavrin::gui {
 
-TitleBar::TitleBar(tvgui::ITEM_ID id, tvgui::TvGui& owner) : Push(id, owner) {
+TitleBar::TitleBar(tvgui::ITEM_ID id, tvgui::TvGui& owner) : Push(id, owner), subClass_(*this) {
     ownerDraw(true);
     // A strip that stands for a caption takes no keyboard focus.
     tabStop(false);
+    subClass_.subclass();
 }
 
 void TitleBar::position(POSITION where) {
@@ -81,36 +82,30 @@ bool TitleBar::OnMouseLeftDown(tvgui::MOUSE_KEY /*key*/, int x, int y) {
     return true;
 }
 
-TavrinTitleBar::TavrinTitleBar(tvgui::ITEM_ID id, tvgui::TvGui& owner)
-    : TitleBar(id, owner), subClass_(*this) {
-    subClass_.subclass();
-}
-
-LRESULT TavrinTitleBar::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_LBUTTONDOWN:
-        // The system class calls no handler of the toolkit: the press is routed here.
-        if (OnMouseLeftDown(static_cast<tvgui::MOUSE_KEY>(LOWORD(wParam)), GET_X_LPARAM(lParam),
-                            GET_Y_LPARAM(lParam))) {
-            return 0;
-        }
-        break;
-    case WM_RBUTTONDOWN: {
-        SetCapture(hwnd);
-        // The owner's menu is over when the message returns; a capture kept after it would
-        // swallow the next click anywhere else.
-        const system::ScopeGuard release([hwnd] {
-            if (GetCapture() == hwnd) {
-                ReleaseCapture();
-            }
-        });
-        SendMessageW(GetParent(hwnd), BUTTON_LIST_MESSAGE, 0, 0);
+LRESULT TitleBar::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONDOWN && OnMouseLeftDown(static_cast<tvgui::MOUSE_KEY>(LOWORD(wParam)),
+                                                     GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
         return 0;
     }
-    default:
-        break;
-    }
     return subClass_.callOriginal(hwnd, message, wParam, lParam);
+}
+
+TavrinTitleBar::TavrinTitleBar(tvgui::ITEM_ID id, tvgui::TvGui& owner) : TitleBar(id, owner) {}
+
+LRESULT TavrinTitleBar::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_RBUTTONDOWN) {
+        return TitleBar::procedure(hwnd, message, wParam, lParam);
+    }
+    SetCapture(hwnd);
+    // The owner's menu is over when the message returns; a capture kept after it would
+    // swallow the next click anywhere else.
+    const system::ScopeGuard release([hwnd] {
+        if (GetCapture() == hwnd) {
+            ReleaseCapture();
+        }
+    });
+    SendMessageW(GetParent(hwnd), BUTTON_LIST_MESSAGE, 0, 0);
+    return 0;
 }
 
 } // namespace tavrin::gui

@@ -6,8 +6,8 @@
 namespace tavrin::gui {
 
 // A strip in the caption colours along one side of its owner's client area, standing in for
-// the caption the launcher's pop-up window does not have: dragging it moves the owner.
-class TitleBar : public tvgui::Push {
+// the caption the launcher's pop-up windows do not have: dragging it moves the owner.
+class TitleBar : public tvgui::Push, public tvgui::ISubClass {
 public:
     enum class POSITION { HORIZONTAL = 0, VERTICAL = 1 };
 
@@ -35,6 +35,8 @@ public:
     virtual int thickness() const;
 
     bool OnMouseLeftDown(tvgui::MOUSE_KEY key, int x, int y) override;
+    // The system class calls no handler of the toolkit: the left press is routed here.
+    LRESULT procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     // The owner window: the strip's parent.
@@ -42,10 +44,11 @@ private:
     void fill(HDC dc, const RECT& area, bool active) const;
 
     POSITION position_ = POSITION::VERTICAL;
+    tvgui::SubClass subClass_;
 };
 
 // The launcher's title bar: a right press asks the owner for the list of its buttons.
-class TavrinTitleBar final : public TitleBar, public tvgui::ISubClass {
+class TavrinTitleBar final : public TitleBar {
 public:
     // Sent to the owner on a right press; the owner shows the button list and starts the
     // chosen item before the message returns.
@@ -54,9 +57,6 @@ public:
     TavrinTitleBar(tvgui::ITEM_ID id, tvgui::TvGui& owner);
 
     LRESULT procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    tvgui::SubClass subClass_;
 };
 
 } // namespace tavrin::gui

@@ -4,6 +4,8 @@
 
 #include <windowsx.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "gui/control/titlebar.h"
@@ -162,38 +164,57 @@ TEST(TitleBarTest, PaintsInTheCaptionColourOfItsOwnersActivation) {
 }
 
 TEST(TitleBarTest, PressesReachTheOwnerAndLeaveNoCaptureBehind) {
-    StripOwner owner;
-    TavrinTitleBar bar(tvgui::ITEM_ID{2}, owner);
-    owner.strip = &bar;
-    bar.position(TitleBar::POSITION::VERTICAL);
-    owner.show(tvgui::SHOW::SHOW);
-    pumpMessages();
     struct Case {
         UINT message;
         WPARAM keys;
         std::size_t captionPresses;
         std::size_t listRequests;
     };
-    const Case cases[] = {{WM_RBUTTONDOWN, MK_RBUTTON, 0, 1}, {WM_LBUTTONDOWN, MK_LBUTTON, 1, 1}};
+    struct Kind {
+        const char* name;
+        std::function<std::unique_ptr<TitleBar>(StripOwner&)> make;
+        // Only the launcher's strip asks for the button list.
+        std::vector<Case> cases;
+    };
+    const Kind kinds[] = {
+        {"launcher",
+         [](StripOwner& owner) {
+             return std::make_unique<TavrinTitleBar>(tvgui::ITEM_ID{2}, owner);
+         },
+         {{WM_RBUTTONDOWN, MK_RBUTTON, 0, 1}, {WM_LBUTTONDOWN, MK_LBUTTON, 1, 1}}},
+        {"dialog",
+         [](StripOwner& owner) { return std::make_unique<TitleBar>(tvgui::ITEM_ID{2}, owner); },
+         {{WM_LBUTTONDOWN, MK_LBUTTON, 1, 0}}},
+    };
     const POINT press{3, 7};
-    for (const Case& check : cases) {
-        SCOPED_TRACE(check.message);
-        // A capture the press finds is not the one it leaves.
-        SetCapture(bar.hwnd());
-        SendMessageW(bar.hwnd(), check.message, check.keys, MAKELPARAM(press.x, press.y));
-        EXPECT_EQ(GetCapture(), nullptr);
-        EXPECT_EQ(owner.captionPresses.size(), check.captionPresses);
-        EXPECT_EQ(owner.captureDuringList.size(), check.listRequests);
+    for (const Kind& kind : kinds) {
+        SCOPED_TRACE(kind.name);
+        StripOwner owner;
+        const std::unique_ptr<TitleBar> bar = kind.make(owner);
+        owner.strip = bar.get();
+        bar->position(TitleBar::POSITION::VERTICAL);
+        owner.show(tvgui::SHOW::SHOW);
+        pumpMessages();
+        for (const Case& check : kind.cases) {
+            SCOPED_TRACE(check.message);
+            // A capture the press finds is not the one it leaves.
+            SetCapture(bar->hwnd());
+            SendMessageW(bar->hwnd(), check.message, check.keys, MAKELPARAM(press.x, press.y));
+            EXPECT_EQ(GetCapture(), nullptr);
+            EXPECT_EQ(owner.captionPresses.size(), check.captionPresses);
+            EXPECT_EQ(owner.captureDuringList.size(), check.listRequests);
+        }
+        // The strip held the mouse while the owner answered the list request.
+        for (const HWND holder : owner.captureDuringList) {
+            EXPECT_EQ(holder, bar->hwnd());
+        }
+        // The caption press is where the strip was pressed, on the screen.
+        POINT expected = press;
+        ClientToScreen(bar->hwnd(), &expected);
+        ASSERT_EQ(owner.captionPresses.size(), 1u);
+        EXPECT_EQ(owner.captionPresses[0].x, expected.x);
+        EXPECT_EQ(owner.captionPresses[0].y, expected.y);
     }
-    // The strip held the mouse while the owner answered the list request.
-    ASSERT_EQ(owner.captureDuringList.size(), 1u);
-    EXPECT_EQ(owner.captureDuringList[0], bar.hwnd());
-    // The caption press is where the strip was pressed, on the screen.
-    POINT expected = press;
-    ClientToScreen(bar.hwnd(), &expected);
-    ASSERT_EQ(owner.captionPresses.size(), 1u);
-    EXPECT_EQ(owner.captionPresses[0].x, expected.x);
-    EXPECT_EQ(owner.captionPresses[0].y, expected.y);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,10 @@ public:
         Integer value;
     };
 
-    // outsideLog is the log text for a value outside the list, with one %s for the value.
+    // outsideLog is the log text for a value outside the list, with one %s for the value;
+    // positionLog, for a selection outside the list, takes the position (empty: outsideLog).
     LimitedComboBox(tvgui::ITEM_ID id, tvgui::TvGui& owner, std::vector<Entry> entries,
-                    std::string outsideLog);
+                    std::string outsideLog, std::string positionLog = {});
 
     // Selects the entry of the value; a value outside the list gets its extra entry (logged).
     void value(Integer stored);
@@ -34,6 +36,9 @@ public:
 private:
     std::vector<Entry> entries_;
     std::string outsideLog_;
+    std::string positionLog_;
+    // The stored value the list cannot name, while its extra entry is shown.
+    std::optional<Integer> extra_;
 };
 
 // The item kinds: "通常" 0, "URI" 1, "複数" 2, "リンク" 3.
@@ -49,7 +54,8 @@ public:
     ShowComboBox(tvgui::ITEM_ID id, tvgui::TvGui& owner);
 };
 
-// The item's key letter, from the key names of the keyboard's KEY enumeration.
+// The item's key letter: the key names "A" to "Z" of the keyboard's KEY enumeration, each
+// standing for its key code, which is the letter itself (the only keys an item can keep).
 class KeyComboBox final : public LimitedComboBox {
 public:
     KeyComboBox(tvgui::ITEM_ID id, tvgui::TvGui& owner);

@@ -121,7 +121,8 @@ template <typename Action> void ItemDialog::guarded(Action action) {
 void ItemDialog::fillList(const std::string& selected) {
     parts_->list.clear();
     listed_.clear();
-    for (const file::items::ItemKeys& item : file::items::documentItemList(items_).items()) {
+    const file::items::ItemList items = file::items::documentItemList(items_);
+    for (const file::items::ItemKeys& item : items.items()) {
         const int index = parts_->list.add(listText(item));
         listed_.push_back(item.id);
         if (item.id == selected) {

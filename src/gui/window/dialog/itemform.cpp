@@ -39,6 +39,13 @@ private:
     tvgui::TvGui& list_;
 };
 
+void place(tvgui::Dual& line, std::size_t cell, tvgui::TvGui& gui) {
+    line.setGui(cell, gui);
+}
+void place(tvgui::Dual& line, std::size_t cell, tvgui::Layout& layout) {
+    line.setLayout(cell, layout);
+}
+
 std::string joined(const std::vector<std::string>& texts, std::string_view separator) {
     std::string text;
     for (const std::string& part : texts) {
@@ -92,7 +99,11 @@ ItemForm::ItemForm(tvgui::TvGui& dialog)
     add(row(fieldButton(ITEM_FIELD::ID, "ID"), id_), 1);
     add(row(fieldButton(ITEM_FIELD::NAME, "名前"), name_), 1);
     add(row(typeLabel_, *cells_.emplace_back(std::make_unique<DropDownCell>(type_))), 1);
-    add(row(fieldButton(ITEM_FIELD::ADDRESS, "アドレス"), address_), ADDRESS_ROWS);
+    // The address's caption stays one row high beside the taller member list.
+    auto& addressCaption = static_cast<tvgui::Line&>(
+        *cells_.emplace_back(std::make_unique<tvgui::Line>(DIRECTION::VERTICAL)));
+    addCell(addressCaption, fieldButton(ITEM_FIELD::ADDRESS, "アドレス"), ROW_HEIGHT);
+    add(row(addressCaption, address_), ADDRESS_ROWS);
     add(row(fieldButton(ITEM_FIELD::WORK_FOLDER, "作業フォルダ"), workFolder_), 1);
     add(row(fieldButton(ITEM_FIELD::OPTION, "オプション"), option_), 1);
     add(row(fieldButton(ITEM_FIELD::ICON, "アイコン"), icons), 1);
@@ -127,21 +138,13 @@ tvgui::Push& ItemForm::fieldButton(ITEM_FIELD field, std::string_view caption) {
     return button;
 }
 
-tvgui::Layout& ItemForm::row(tvgui::TvGui& caption, tvgui::Layout& content) {
+template <typename Caption, typename Content>
+tvgui::Layout& ItemForm::row(Caption& caption, Content& content) {
     auto line = std::make_unique<tvgui::Dual>(DIRECTION::HORIZON);
     line->rule().setAbsolute(CAPTION_WIDTH);
     line->setGap(CELL_GAP);
-    line->setGui(0, caption);
-    line->setLayout(1, content);
-    return *cells_.emplace_back(std::move(line));
-}
-
-tvgui::Layout& ItemForm::row(tvgui::TvGui& caption, tvgui::TvGui& content) {
-    auto line = std::make_unique<tvgui::Dual>(DIRECTION::HORIZON);
-    line->rule().setAbsolute(CAPTION_WIDTH);
-    line->setGap(CELL_GAP);
-    line->setGui(0, caption);
-    line->setGui(1, content);
+    place(*line, 0, caption);
+    place(*line, 1, content);
     return *cells_.emplace_back(std::move(line));
 }
 

@@ -64,8 +64,9 @@ public:
     static std::int32_t height();
 
 private:
-    tvgui::Layout& row(tvgui::TvGui& caption, tvgui::Layout& content);
-    tvgui::Layout& row(tvgui::TvGui& caption, tvgui::TvGui& content);
+    // A caption beside its content; each is a window or a panel.
+    template <typename Caption, typename Content>
+    tvgui::Layout& row(Caption& caption, Content& content);
     tvgui::Push& fieldButton(ITEM_FIELD field, std::string_view caption);
 
     tvgui::TvGui& dialog_;

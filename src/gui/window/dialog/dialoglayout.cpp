@@ -13,7 +13,10 @@ void addCell(tvgui::Line& line, tvgui::Layout& layout, std::int32_t length) {
 }
 
 void fitClient(tvgui::TvGui& window, SIZE extent) {
-    const SIZE wanted{window.scale(extent.cx), window.scale(extent.cy)};
+    fitClientPixels(window, SIZE{window.scale(extent.cx), window.scale(extent.cy)});
+}
+
+void fitClientPixels(tvgui::TvGui& window, SIZE wanted) {
     window.size(wanted);
     // The frame's thickness is known only once the window has it.
     const SIZE outer = window.windowSize();

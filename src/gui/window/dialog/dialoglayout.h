@@ -27,5 +27,7 @@ void addCell(tvgui::Line& line, tvgui::Layout& layout, std::int32_t length);
 // at the window's DPI: the frame takes what the caption and borders need at that DPI. The
 // dialogs lay out in fixed cells, so the client area is made to fit them, not the reverse.
 void fitClient(tvgui::TvGui& window, SIZE extent);
+// The same with the extent already in the window's pixels.
+void fitClientPixels(tvgui::TvGui& window, SIZE pixels);
 
 } // namespace tavrin::gui

@@ -200,7 +200,7 @@ void ItemDialog::runCommand(FIELD_COMMAND command) {
         return;
     }
     file::ItemEditor current = parts_->form.read();
-    runFieldCommand(command, current, initial_);
+    runFieldCommand(command, current, initial_, hwnd());
     parts_->form.load(current);
 }
 

@@ -1,8 +1,10 @@
 #include "gui/window/dialog/itemfieldmenu.h"
 
 #include <array>
+#include <optional>
 
 #include "file/items/itemfill.h"
+#include "gui/window/dialog/browse.h"
 #include "system/tavrinerrors.h"
 #include "system/unicode.h"
 #include "utility/convert.h"
@@ -19,6 +21,7 @@ constexpr std::string_view INITIAL = "初期状態";
 constexpr std::string_view FROM_ADDRESS = "アドレスに合わせる";
 constexpr std::string_view FROM_ID = "IDに合わせる";
 constexpr std::string_view CLEAR = "全部消す";
+constexpr std::string_view CHOOSE_FOLDER = "フォルダ選択";
 
 constexpr std::array ID_MENU{FieldEntry{INITIAL, C::ID_INITIAL},
                              FieldEntry{FROM_ADDRESS, C::ID_FROM_ADDRESS}};
@@ -26,12 +29,16 @@ constexpr std::array NAME_MENU{FieldEntry{INITIAL, C::NAME_INITIAL},
                                FieldEntry{FROM_ID, C::NAME_FROM_ID},
                                FieldEntry{FROM_ADDRESS, C::NAME_FROM_ADDRESS}};
 constexpr std::array ADDRESS_MENU{FieldEntry{INITIAL, C::ADDRESS_INITIAL},
-                                  FieldEntry{"全てアドレスに合わせる", C::ADDRESS_FILL_ALL}};
+                                  FieldEntry{"全てアドレスに合わせる", C::ADDRESS_FILL_ALL},
+                                  FieldEntry{CHOOSE_FOLDER, C::ADDRESS_CHOOSE_FOLDER},
+                                  FieldEntry{"ファイル選択", C::ADDRESS_CHOOSE_FILE}};
 constexpr std::array WORK_FOLDER_MENU{FieldEntry{INITIAL, C::WORK_FOLDER_INITIAL},
-                                      FieldEntry{FROM_ADDRESS, C::WORK_FOLDER_FROM_ADDRESS}};
+                                      FieldEntry{FROM_ADDRESS, C::WORK_FOLDER_FROM_ADDRESS},
+                                      FieldEntry{CHOOSE_FOLDER, C::WORK_FOLDER_CHOOSE}};
 constexpr std::array OPTION_MENU{FieldEntry{INITIAL, C::OPTION_INITIAL}};
 constexpr std::array ICON_MENU{FieldEntry{INITIAL, C::ICON_INITIAL},
-                               FieldEntry{FROM_ADDRESS, C::ICON_FROM_ADDRESS}};
+                               FieldEntry{FROM_ADDRESS, C::ICON_FROM_ADDRESS},
+                               FieldEntry{"アイコン選択", C::ICON_CHOOSE}};
 constexpr std::array SHOW_MENU{FieldEntry{INITIAL, C::SHOW_INITIAL}};
 constexpr std::array KEY_MENU{FieldEntry{INITIAL, C::KEY_INITIAL},
                               FieldEntry{FROM_ID, C::KEY_FROM_ID},
@@ -55,6 +62,13 @@ void keyFrom(ItemEditor& current, std::string_view text) {
         throw system::ConvertException(std::string(text) + "には変換可能文字無し");
     }
     current.key = letter;
+}
+
+// The chosen path into the field; a cancelled dialog leaves it.
+void chosen(std::string& field, std::optional<std::string> path) {
+    if (path) {
+        field = std::move(*path);
+    }
 }
 
 std::string parentOf(const std::string& path) {
@@ -104,7 +118,8 @@ bool isFieldCommand(unsigned id) noexcept {
            id <= static_cast<unsigned>(C::MEMBERS_KEEP_ONE);
 }
 
-void runFieldCommand(FIELD_COMMAND command, ItemEditor& current, const ItemEditor& initial) {
+void runFieldCommand(FIELD_COMMAND command, ItemEditor& current, const ItemEditor& initial,
+                     HWND owner) {
     ItemEditor edit = current;
     switch (command) {
     case C::ID_INITIAL:
@@ -187,6 +202,23 @@ void runFieldCommand(FIELD_COMMAND command, ItemEditor& current, const ItemEdito
         break;
     case C::HISTORY_OPTIONS_CLEAR:
         edit.historyOptions.clear();
+        break;
+    case C::ADDRESS_CHOOSE_FOLDER:
+        chosen(edit.address, chooseFolder(owner, edit.address));
+        break;
+    case C::ADDRESS_CHOOSE_FILE:
+        chosen(edit.address, chooseFile(owner, "ファイル選択", {{"全て", "*.*"}}, edit.address));
+        break;
+    case C::WORK_FOLDER_CHOOSE:
+        chosen(edit.workFolder, chooseFolder(owner, edit.workFolder));
+        break;
+    case C::ICON_CHOOSE:
+        if (std::optional<std::string> icon = chooseFile(
+                owner, "アイコン選択", {{"アイコン", "*.ico;*.exe;*.dll"}, {"全て", "*.*"}},
+                edit.iconAddress.empty() ? edit.address : edit.iconAddress)) {
+            edit.iconAddress = std::move(*icon);
+            edit.iconIndex = 0;
+        }
         break;
     case C::MEMBERS_KEEP_ONE:
         break;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "file/items/itemeditor.h"
+#include "system/win32.h"
 #include "tvgui/window/messageloop.h"
 
 namespace tavrin::gui {
@@ -56,6 +57,10 @@ enum class FIELD_COMMAND : std::uint16_t {
     HISTORY_FOLDERS_CLEAR,
     HISTORY_OPTIONS_INITIAL,
     HISTORY_OPTIONS_CLEAR,
+    ADDRESS_CHOOSE_FOLDER,
+    ADDRESS_CHOOSE_FILE,
+    WORK_FOLDER_CHOOSE,
+    ICON_CHOOSE,
     // Needs the caret of the member list, so the form carries it out.
     MEMBERS_KEEP_ONE,
 };
@@ -71,10 +76,11 @@ std::span<const FieldEntry> fieldMenu(ITEM_FIELD field);
 // Whether the id is one of the menus' commands.
 bool isFieldCommand(unsigned id) noexcept;
 
-// Carries out a menu entry on the edit; initial is the item as it was loaded. Raises the
+// Carries out a menu entry on the edit; initial is the item as it was loaded, owner the window
+// the file and folder dialogs open over (cancelling them changes nothing). Raises the
 // conversions' ConvertException and ItemSetException of fillFromAddress, leaving the edit as
 // it was.
 void runFieldCommand(FIELD_COMMAND command, file::ItemEditor& current,
-                     const file::ItemEditor& initial);
+                     const file::ItemEditor& initial, HWND owner);
 
 } // namespace tavrin::gui

@@ -11,6 +11,7 @@
 #include "dialogtest.h"
 #include "dropblock.h"
 #include "etc/drevak/dvkdocument.h"
+#include "gui/window/dialog/browse.h"
 #include "gui/window/dialog/itemform.h"
 #include "scratch_folder.h"
 #include "shell/shortcut.h"
@@ -285,6 +286,69 @@ TEST_F(ItemDialogTest, ADroppedShortcutIsReadOnlyWithTheOption) {
         EXPECT_EQ(textOf(control(dialog, ITEM_CTRL::ID)), "LaunchIt");
         EXPECT_EQ(textOf(control(dialog, ITEM_CTRL::NAME)), "Launch It");
     }
+}
+
+// The fields' menu entries, picked as a person picks them (the menu's command), over the item
+// "edit" as loaded; the file and folder dialogs answer with the scratch folder's program and
+// its "work" folder.
+TEST_F(ItemDialogTest, FieldMenuEntriesFillTheirFields) {
+    const BrowseCalls saved = browseCalls();
+    browseCalls().openFile = [this](OPENFILENAMEW& request) {
+        toWide(program).copy(request.lpstrFile, request.nMaxFile - 1);
+        return TRUE;
+    };
+    browseCalls().browseFolder = [this](BROWSEINFOW&) {
+        PIDLIST_ABSOLUTE chosen = nullptr;
+        SHParseDisplayName(toWide(scratch.path("work")).c_str(), nullptr, &chosen, 0, nullptr);
+        return chosen;
+    };
+    struct Case {
+        FIELD_COMMAND command;
+        std::vector<std::pair<ITEM_CTRL, std::string>> typed;
+        std::vector<std::pair<ITEM_CTRL, std::string>> expected;
+    };
+    const std::string folder = scratch.path("");
+    const std::vector<Case> cases{
+        {FIELD_COMMAND::ID_INITIAL, {{ITEM_CTRL::ID, "x"}}, {{ITEM_CTRL::ID, "edit"}}},
+        {FIELD_COMMAND::ID_FROM_ADDRESS, {}, {{ITEM_CTRL::ID, "tool"}}},
+        {FIELD_COMMAND::NAME_FROM_ID, {}, {{ITEM_CTRL::NAME, "edit"}}},
+        {FIELD_COMMAND::NAME_FROM_ADDRESS, {}, {{ITEM_CTRL::NAME, "tool"}}},
+        {FIELD_COMMAND::ADDRESS_FILL_ALL,
+         {{ITEM_CTRL::OPTION, "-x"}},
+         {{ITEM_CTRL::ID, "tool"},
+          {ITEM_CTRL::WORK_FOLDER, folder},
+          {ITEM_CTRL::OPTION, ""},
+          {ITEM_CTRL::ICON, program},
+          {ITEM_CTRL::KEY, "T"}}},
+        {FIELD_COMMAND::WORK_FOLDER_FROM_ADDRESS, {}, {{ITEM_CTRL::WORK_FOLDER, folder}}},
+        {FIELD_COMMAND::ICON_FROM_ADDRESS,
+         {{ITEM_CTRL::ICON_INDEX, "3"}},
+         {{ITEM_CTRL::ICON, program}, {ITEM_CTRL::ICON_INDEX, "0"}}},
+        {FIELD_COMMAND::KEY_FROM_NAME, {}, {{ITEM_CTRL::KEY, "E"}}},
+        {FIELD_COMMAND::SHOW_INITIAL, {}, {{ITEM_CTRL::SHOW, "(5)"}}},
+        {FIELD_COMMAND::ADDRESS_CHOOSE_FILE,
+         {{ITEM_CTRL::ADDRESS, "x"}},
+         {{ITEM_CTRL::ADDRESS, program}}},
+        {FIELD_COMMAND::WORK_FOLDER_CHOOSE, {}, {{ITEM_CTRL::WORK_FOLDER, scratch.path("work")}}},
+        {FIELD_COMMAND::ICON_CHOOSE, {}, {{ITEM_CTRL::ICON, program}}},
+        {FIELD_COMMAND::USE_RESET, {}, {{ITEM_CTRL::USE, "0"}}},
+        // The caret is at the start of the list after typing: the first member stays.
+        {FIELD_COMMAND::MEMBERS_KEEP_ONE,
+         {{ITEM_CTRL::MEMBERS, "a\r\nb\r\nc"}},
+         {{ITEM_CTRL::MEMBERS, "a"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.command));
+        ItemDialog dialog(&owner, items(), groups(), true);
+        for (const auto& [id, text] : c.typed) {
+            type(dialog, id, text);
+        }
+        SendMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(static_cast<WORD>(c.command), 0), 0);
+        for (const auto& [id, text] : c.expected) {
+            EXPECT_EQ(textOf(control(dialog, id)), text) << static_cast<int>(id);
+        }
+    }
+    browseCalls() = saved;
 }
 
 // Keys reach the dialog's own loop: Enter applies through the default button, Escape ends.

@@ -1,6 +1,7 @@
 #include "file/items/itemvalidation.h"
 
 #include <memory>
+#include <source_location>
 #include <vector>
 
 #include "system/tavrinerrors.h"
@@ -77,7 +78,9 @@ void validateItem(const ItemEditor& editor, std::string_view originalId,
     }
     std::shared_ptr<const std::exception> next;
     for (auto message = found.rbegin(); message != found.rend(); ++message) {
-        next = std::make_shared<system::ItemSetException>(*message, system::CODE::NONE, next);
+        // Built in place by the library, the failure would name the library's line as its own.
+        next = std::make_shared<system::ItemSetException>(*message, system::CODE::NONE, next,
+                                                          std::source_location::current());
     }
     throw system::ItemSetException(*static_cast<const system::ItemSetException*>(next.get()));
 }

@@ -1,6 +1,7 @@
 // The item dialog over a small launcher's items, for its pictures: the program "notepad" is
-// being edited, or with TAVRIN_ITEM_PICTURE=multi the multi-item "daily". Closes itself after
-// the given milliseconds.
+// being edited, with TAVRIN_ITEM_PICTURE=multi the multi-item "daily", with
+// TAVRIN_ITEM_PICTURE=refusal an empty new item is applied and its refusals are shown. Closes
+// itself after the given milliseconds (the refusals first, then the dialog).
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -59,7 +60,20 @@ void choose(const ItemDialog& dialog, int index) {
 
 HWND shown = nullptr;
 
-void CALLBACK closeDialog(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK apply(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PostMessageW(shown, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(CTRL::APPLY), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(shown, static_cast<int>(CTRL::APPLY))));
+}
+
+void CALLBACK closeDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    // The exception dialog's close button.
+    if (const HWND failure = FindWindowW(nullptr, L"例外")) {
+        PostMessageW(failure, WM_COMMAND, MAKEWPARAM(4, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(failure, 4)));
+        return;
+    }
+    KillTimer(nullptr, timer);
     const HWND close = GetDlgItem(shown, static_cast<int>(CTRL::CLOSE));
     PostMessageW(shown, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(CTRL::CLOSE), BN_CLICKED),
                  reinterpret_cast<LPARAM>(close));
@@ -70,9 +84,15 @@ int showItems(UINT closeAfter) {
     drevak::DvkDocument groups;
     fill(items.childOrNew("Item"), groups.childOrNew("Group"));
     ItemDialog dialog(nullptr, items.GetChild("Item"), groups.GetChild("Group"), true);
-    const char* picture = std::getenv("TAVRIN_ITEM_PICTURE");
-    choose(dialog, picture != nullptr && std::string_view(picture) == "multi" ? 2 : 0);
+    const char* chosen = std::getenv("TAVRIN_ITEM_PICTURE");
+    const std::string_view picture = chosen == nullptr ? "" : chosen;
+    choose(dialog, picture == "multi" ? 2 : 0);
     shown = dialog.hwnd();
+    if (picture == "refusal") {
+        SendMessageW(shown, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(CTRL::NEW), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(shown, static_cast<int>(CTRL::NEW))));
+        SetTimer(nullptr, 0, 300, &apply);
+    }
     SetWindowPos(shown, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     if (closeAfter != 0) {
         SetTimer(nullptr, 0, closeAfter, &closeDialog);

@@ -351,6 +351,49 @@ TEST_F(ItemDialogTest, FieldMenuEntriesFillTheirFields) {
     browseCalls() = saved;
 }
 
+// Types the keys, one a tick, into the pop-up menu once it is shown.
+class MenuTyping {
+public:
+    explicit MenuTyping(std::vector<WORD> keys) {
+        keys_ = std::move(keys);
+        timer_ = SetTimer(nullptr, 0, 100, &MenuTyping::tick);
+    }
+    ~MenuTyping() { KillTimer(nullptr, timer_); }
+    MenuTyping(const MenuTyping&) = delete;
+    MenuTyping& operator=(const MenuTyping&) = delete;
+
+private:
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+        const HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu == nullptr || !IsWindowVisible(menu) || keys_.empty()) {
+            return;
+        }
+        INPUT strokes[2]{};
+        for (INPUT& stroke : strokes) {
+            stroke.type = INPUT_KEYBOARD;
+            stroke.ki.wVk = keys_.front();
+        }
+        strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, strokes, sizeof(INPUT));
+        keys_.erase(keys_.begin());
+    }
+
+    static inline std::vector<WORD> keys_;
+    UINT_PTR timer_;
+};
+
+TEST_F(ItemDialogTest, AFieldsCaptionButtonOpensItsMenu) {
+    LoopGuard guard;
+    ItemDialog dialog(&owner, items(), groups(), true);
+    dialog.show(tvgui::SHOW::SHOW);
+    SetForegroundWindow(dialog.hwnd());
+    // The ID's menu: "初期状態", then "アドレスに合わせる".
+    const MenuTyping typing({VK_DOWN, VK_DOWN, VK_RETURN});
+    const int button = static_cast<int>(ITEM_CTRL::FIELD_BUTTON) + static_cast<int>(ITEM_FIELD::ID);
+    SendMessageW(GetDlgItem(dialog.hwnd(), button), BM_CLICK, 0, 0);
+    EXPECT_EQ(textOf(control(dialog, ITEM_CTRL::ID)), "tool");
+}
+
 // Keys reach the dialog's own loop: Enter applies through the default button, Escape ends.
 TEST_F(ItemDialogTest, EnterAppliesAndEscapeEndsTheModalDialog) {
     LoopGuard guard;

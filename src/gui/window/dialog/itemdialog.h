@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "etc/drevak/drevak.h"
+#include "file/items/itemeditor.h"
+#include "gui/window/dialog/exceptiondialog.h"
+#include "gui/window/dialog/itemfieldmenu.h"
+
+namespace tavrin::gui {
+
+// The items: their list beside the editor of one of them. It works on the copies of the items
+// and groups documents it is given (their "Item" and "Group" nodes) and writes into them only
+// when an edit is applied or an item deleted; whoever opened it saves them. Every failure of
+// a user's action is shown in the exception dialog and leaves the documents as they were.
+class ItemDialog final : public SelectDialog {
+public:
+    // The controls besides the form's (ITEM_CTRL); the buttons' ids are their commands.
+    enum class CTRL : std::uint16_t {
+        NEW = 3,
+        REMOVE = 4,
+        APPLY = 5,
+        CLOSE = 6,
+        LIST = 10,
+    };
+    static constexpr std::string_view CAPTION = "アイテム設定";
+    static constexpr std::string_view NEW_CAPTION = "新規作成";
+
+    // readShortcuts: a dropped shell shortcut is read instead of taken as the address.
+    ItemDialog(tvgui::TvGui* owner, drevak::Drevak& items, drevak::Drevak& groups,
+               bool readShortcuts);
+    ~ItemDialog() override;
+
+    bool OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::TvGui& sender) override;
+    bool OnMenuCommand(tvgui::COMMAND_ID id) override;
+    void OnDropFiles(shell::DropFile& dropped) override;
+
+private:
+    struct Parts;
+
+    void fillList(const std::string& selected);
+    void edit(const std::string& id);
+    void startNew();
+    void apply();
+    void remove();
+    void openFieldMenu(ITEM_FIELD field);
+    void runCommand(FIELD_COMMAND command);
+    // Runs a user's action; its failure is shown, not passed on.
+    template <typename Action> void guarded(Action action);
+
+    drevak::Drevak& items_;
+    drevak::Drevak& groups_;
+    bool readShortcuts_;
+    // The ID the edited item is stored under; empty while a new item is edited.
+    std::string originalId_;
+    file::ItemEditor initial_;
+    std::vector<std::string> listed_;
+    std::unique_ptr<Parts> parts_;
+};
+
+} // namespace tavrin::gui

@@ -36,6 +36,8 @@ struct ItemEditor {
     std::optional<ItemDateTime> registered;
     std::optional<ItemDateTime> lastUsed;
     Integer useCount = 0;
+
+    bool operator==(const ItemEditor&) const = default;
 };
 
 // The editor filled from the item as stored. A history time that cannot be read is left

@@ -135,6 +135,7 @@ void ItemDialog::edit(const std::string& id) {
     initial_ = file::loadEditor(file::Item(id, items_));
     originalId_ = id;
     parts_->form.load(initial_);
+    shown_ = parts_->form.read();
     setText(CAPTION);
     fillList(id);
 }
@@ -143,6 +144,7 @@ void ItemDialog::startNew() {
     initial_ = {};
     originalId_.clear();
     parts_->form.load(initial_);
+    shown_ = parts_->form.read();
     parts_->list.selectIndex(-1);
     setText(NEW_CAPTION);
 }
@@ -152,6 +154,21 @@ void ItemDialog::apply() {
     file::validateItem(edited, originalId_, items_, file::probePath);
     file::commitEditor(edited, originalId_, items_, groups_);
     edit(edited.id);
+}
+
+bool ItemDialog::leaveEdit() {
+    if (parts_->form.read() == shown_ ||
+        !QuestionDialog(this, "適用", "編集中の変更を適用する？\r\n(いいえで変更を捨てる)")
+             .select()) {
+        return true;
+    }
+    try {
+        apply();
+        return true;
+    } catch (const system::TavrinException& failure) {
+        ExceptionDialog::show(this, failure);
+        return false;
+    }
 }
 
 void ItemDialog::remove() {
@@ -222,12 +239,24 @@ bool ItemDialog::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::Tv
     case static_cast<unsigned>(CTRL::LIST):
         if (event == LBN_SELCHANGE) {
             if (const std::optional<int> index = parts_->list.selectedIndex()) {
-                guarded([&] { edit(listed_.at(static_cast<std::size_t>(*index))); });
+                const std::string chosen = listed_.at(static_cast<std::size_t>(*index));
+                guarded([&] {
+                    if (leaveEdit()) {
+                        edit(chosen);
+                    } else {
+                        // The list goes back to the item still being edited.
+                        fillList(originalId_);
+                    }
+                });
             }
         }
         return true;
     case static_cast<unsigned>(CTRL::NEW):
-        startNew();
+        guarded([&] {
+            if (leaveEdit()) {
+                startNew();
+            }
+        });
         return true;
     case static_cast<unsigned>(CTRL::REMOVE):
         guarded([&] { remove(); });
@@ -236,8 +265,12 @@ bool ItemDialog::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::Tv
         guarded([&] { apply(); });
         return true;
     case static_cast<unsigned>(CTRL::CLOSE):
-        confirm(true);
-        destroy();
+        guarded([&] {
+            if (leaveEdit()) {
+                confirm(true);
+                destroy();
+            }
+        });
         return true;
     default:
         return false;

@@ -45,6 +45,9 @@ private:
     void edit(const std::string& id);
     void startNew();
     void apply();
+    // Whether the edit on show may be left: it is unchanged, or the user has it applied (its
+    // checks passed) or given up. A refused apply is shown and the edit stays.
+    bool leaveEdit();
     void remove();
     void openFieldMenu(ITEM_FIELD field);
     void runCommand(FIELD_COMMAND command);
@@ -57,6 +60,8 @@ private:
     // The ID the edited item is stored under; empty while a new item is edited.
     std::string originalId_;
     file::ItemEditor initial_;
+    // The form as loaded, to tell whether the user changed anything since.
+    file::ItemEditor shown_;
     std::vector<std::string> listed_;
     std::unique_ptr<Parts> parts_;
 };

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,17 +110,17 @@ std::string textOf(HWND window) {
 }
 
 // Answers the next dialog with the caption when it shows up: notes the text of its child
-// textId and clicks its button buttonId.
+// textId and clicks its button buttonId. Several may wait at once, each for its caption.
 class Answer {
 public:
     Answer(std::wstring caption, int textId, int buttonId)
         : caption_(std::move(caption)), textId_(textId), buttonId_(buttonId) {
-        current = this;
+        waiting.push_back(this);
         timer_ = SetTimer(nullptr, 0, 50, &Answer::tick);
     }
     ~Answer() {
         KillTimer(nullptr, timer_);
-        current = nullptr;
+        std::erase(waiting, this);
     }
     Answer(const Answer&) = delete;
     Answer& operator=(const Answer&) = delete;
@@ -129,18 +130,19 @@ public:
 
 private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
-        Answer* self = current;
-        const HWND shown = self == nullptr ? nullptr : FindWindowW(nullptr, self->caption_.c_str());
-        if (shown == nullptr || self->answered) {
-            return;
+        for (Answer* self : waiting) {
+            const HWND shown = FindWindowW(nullptr, self->caption_.c_str());
+            if (shown == nullptr || self->answered) {
+                continue;
+            }
+            self->answered = true;
+            self->text = textOf(GetDlgItem(shown, self->textId_));
+            PostMessageW(shown, WM_COMMAND, MAKEWPARAM(self->buttonId_, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(shown, self->buttonId_)));
         }
-        self->answered = true;
-        self->text = textOf(GetDlgItem(shown, self->textId_));
-        PostMessageW(shown, WM_COMMAND, MAKEWPARAM(self->buttonId_, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(shown, self->buttonId_)));
     }
 
-    static inline Answer* current = nullptr;
+    static inline std::vector<Answer*> waiting;
     std::wstring caption_;
     int textId_;
     int buttonId_;
@@ -219,6 +221,49 @@ TEST_F(ItemDialogTest, DeletingAnItemOthersNameAsksFirst) {
     press(dialog, CTRL::REMOVE);
     EXPECT_EQ(value(items(), "both"), "(none)");
     EXPECT_EQ(value(groups(), "Work/Tools"), "$edit\tjump");
+}
+
+// An edit is never lost unasked when the user goes to another item: untouched it goes without
+// a question; otherwise "はい" applies it (a refused one is shown and stays in the form) and
+// "いいえ" gives it up.
+TEST_F(ItemDialogTest, LeavingAChangedEditAsksWhetherToApplyIt) {
+    struct Case {
+        const char* what;
+        const char* option;
+        const char* name;
+        std::optional<bool> yes;
+        bool applied;
+        const char* editing;
+    };
+    const Case cases[] = {
+        {"untouched", nullptr, nullptr, std::nullopt, false, "both"},
+        {"given up", "-x", nullptr, false, false, "both"},
+        {"applied", "-x", nullptr, true, true, "both"},
+        {"refused", "-x", "", true, false, "edit"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Documents documents;
+        ItemDialog dialog(&owner, documents.items(), documents.groups(), true);
+        chooseItem(dialog, "edit");
+        const std::string before = documents.value(documents.items(), "edit/Option");
+        if (c.option != nullptr) {
+            type(dialog, ITEM_CTRL::OPTION, c.option);
+        }
+        if (c.name != nullptr) {
+            type(dialog, ITEM_CTRL::NAME, c.name);
+        }
+        std::optional<Answer> failure;
+        if (c.name != nullptr) {
+            failure.emplace(L"例外", FAILURE_TEXT, FAILURE_CLOSE);
+        }
+        Answer answer(L"適用", 10, c.yes.value_or(false) ? 1 : 2);
+        chooseItem(dialog, "both");
+        EXPECT_EQ(answer.answered, c.yes.has_value());
+        EXPECT_EQ(documents.value(documents.items(), "edit/Option"),
+                  c.applied ? std::string("\\-x") : before);
+        EXPECT_EQ(textOf(control(dialog, ITEM_CTRL::ID)), c.editing);
+    }
 }
 
 TEST_F(ItemDialogTest, AppliedRefusalsAreShownAsOneChainAndWriteNothing) {

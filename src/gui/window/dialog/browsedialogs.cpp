@@ -4,6 +4,7 @@
 
 #include "shell/com.h"
 #include "shell/specialfolder.h"
+#include "system/log.h"
 #include "system/staticdata.h"
 #include "system/unicode.h"
 #include "utility/filter.h"
@@ -46,10 +47,29 @@ std::wstring startFolderOf(const std::wstring& start) {
     return shell::specialFolder(shell::SYS_FOLDER::PERSONAL, PATH_BUFFER);
 }
 
+// The file dialog's library is loaded when a file is first asked for: it weighs on every
+// start of a launcher that rarely browses. Without it the user gets no choice, and the log
+// says why.
+BOOL openFileDialog(OPENFILENAMEW& request) {
+    using OpenFile = BOOL WINAPI(OPENFILENAMEW*);
+    static OpenFile* const open = [] {
+        const HMODULE library =
+            LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return library == nullptr ? nullptr
+                                  : reinterpret_cast<OpenFile*>(reinterpret_cast<void*>(
+                                        GetProcAddress(library, "GetOpenFileNameW")));
+    }();
+    if (open == nullptr) {
+        system::WriteLog("comdlg32.dll:GetOpenFileNameW を読み込めない");
+        return FALSE;
+    }
+    return open(&request);
+}
+
 } // namespace
 
 BrowseCalls& browseCalls() {
-    static BrowseCalls calls{[](OPENFILENAMEW& request) { return GetOpenFileNameW(&request); },
+    static BrowseCalls calls{&openFileDialog,
                              [](BROWSEINFOW& request) { return SHBrowseForFolderW(&request); }};
     return calls;
 }

@@ -22,11 +22,6 @@ using system::WriteLog;
 // The setting Folder's value that opens folders with an item of the user's.
 constexpr drevak::Integer FOLDER_PROGRAM = 2;
 
-// The icon size settings: 0 small, 1 large.
-image::ICONSIZE iconSize(drevak::Integer setting) {
-    return setting == 0 ? image::ICONSIZE::SMALL : image::ICONSIZE::LARGE;
-}
-
 constexpr Application::DOCUMENT writeOrder[] = {Application::DOCUMENT::APPLICATION,
                                                 Application::DOCUMENT::ITEMS,
                                                 Application::DOCUMENT::GROUPS};
@@ -37,6 +32,10 @@ file::LaunchSettings launchSettings(const file::App& settings, file::Item* folde
 }
 
 } // namespace
+
+image::ICONSIZE iconSizeOf(drevak::Integer setting) {
+    return setting == 0 ? image::ICONSIZE::SMALL : image::ICONSIZE::LARGE;
+}
 
 Application::Document::Document(DOCUMENT document, std::string filePath)
     : kind(document), path(std::move(filePath)), loaded(file::LoadOrNewDocument(path)) {
@@ -68,14 +67,14 @@ std::vector<file::BM_ITEM> Application::groupItems(std::string_view subGroup,
                                                    std::string_view mainGroup, bool withIcons) {
     if (mainGroup.empty()) {
         return file::groupDisplayItems(menuGroups_.childNames(subGroup), itemsNode_,
-                                       iconSize(settings_.MenuIcon()), withIcons);
+                                       iconSizeOf(settings_.MenuIcon()), withIcons);
     }
     const std::optional<file::Sub> group = mainGroups_.sub(mainGroup);
     if (!group) {
         return {};
     }
     return file::groupDisplayItems(group->childNames(subGroup), itemsNode_,
-                                   iconSize(settings_.ButtonIcon()), withIcons);
+                                   iconSizeOf(settings_.ButtonIcon()), withIcons);
 }
 
 void Application::execute(file::Item& item, const file::OverrideInfo* override) {

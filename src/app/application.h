@@ -16,6 +16,9 @@
 
 namespace tavrin::app {
 
+// The size an icon size setting (ButtonIcon, MenuIcon) asks for: 0 small, otherwise large.
+image::ICONSIZE iconSizeOf(drevak::Integer setting);
+
 // Owns the three data documents for the run, loaded from the data folder that
 // StaticData names, and the views built over them.
 class Application {

@@ -76,7 +76,7 @@ void MenuLauncher::show(POINT point, tvgui::TvGui& window) {
 }
 
 image::ICONSIZE MenuLauncher::iconSize(const file::App& settings) {
-    return settings.MenuIcon() == 0 ? image::ICONSIZE::SMALL : image::ICONSIZE::LARGE;
+    return app::iconSizeOf(settings.MenuIcon());
 }
 
 bool MenuLauncher::measureItem(MEASUREITEMSTRUCT& item, HWND window) {

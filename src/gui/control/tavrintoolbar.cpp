@@ -69,7 +69,7 @@ image::Icon buttonIcon(image::ICONSIZE size, const file::Item& item) {
 }
 
 image::ICONSIZE TavrinToolBar::iconSize(const file::App& settings) {
-    return settings.ButtonIcon() == 0 ? image::ICONSIZE::SMALL : image::ICONSIZE::LARGE;
+    return app::iconSizeOf(settings.ButtonIcon());
 }
 
 int TavrinToolBar::buttonWidth(const file::App& settings, int dpi) {

@@ -88,4 +88,11 @@ void SaveDocument(const drevak::DvkDocument& document, const std::string& path) 
     replaceFile(path, documentFileBytes(document));
 }
 
+drevak::DvkDocument copyDocument(const drevak::DvkDocument& document) {
+    const std::string text = document.toString();
+    drevak::DvkDocument copy;
+    copy.Load(true, splitLines(text));
+    return copy;
+}
+
 } // namespace tavrin::file

@@ -42,6 +42,10 @@ struct LoadedDocument {
 };
 LoadedDocument LoadOrNewDocument(const std::string& path);
 
+// An independent copy of the document, header and comments included: what a dialog edits
+// until the user confirms.
+drevak::DvkDocument copyDocument(const drevak::DvkDocument& document);
+
 // Writes the document atomically: a crash or a full disk leaves the old file intact.
 void SaveDocument(const drevak::DvkDocument& document, const std::string& path);
 

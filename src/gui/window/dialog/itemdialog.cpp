@@ -1,6 +1,7 @@
 #include "gui/window/dialog/itemdialog.h"
 
 #include "file/items/documentitemlist.h"
+#include "file/items/groups.h"
 #include "file/items/itemfill.h"
 #include "file/items/itemrenaming.h"
 #include "file/items/itemvalidation.h"
@@ -90,11 +91,12 @@ struct ItemDialog::Parts {
     tvgui::Line page{DIRECTION::VERTICAL};
 };
 
-ItemDialog::ItemDialog(tvgui::TvGui* owner, drevak::Drevak& items, drevak::Drevak& groups,
-                       bool readShortcuts)
+ItemDialog::ItemDialog(tvgui::TvGui* owner, drevak::DvkDocument& items,
+                       drevak::DvkDocument& groups, bool readShortcuts)
     : SelectDialog(tvgui::DIALOG_ID::ITEM_SETTING, WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES,
                    WS_CAPTION | WS_SYSMENU, owner),
-      items_(items), groups_(groups), readShortcuts_(readShortcuts) {
+      itemsDocument_(items), items_(items.childOrNew("Item")),
+      groups_(groups.childOrNew(file::Main::GROUP)), readShortcuts_(readShortcuts) {
     createWindow();
     parts_ = std::make_unique<Parts>(*this);
     fitClient(*this, dialogClient());
@@ -116,6 +118,22 @@ template <typename Action> void ItemDialog::guarded(Action action) {
     } catch (const system::TavrinException& failure) {
         ExceptionDialog::show(this, failure);
     }
+}
+
+void ItemDialog::makeChild() {
+    SelectDialog::makeChild();
+    // The settings dialog closes the pages together.
+    parts_->close.show(tvgui::SHOW::HIDE);
+}
+
+void ItemDialog::enterPage() {
+    fillList(originalId_);
+}
+
+bool ItemDialog::leavePage() {
+    bool left = false;
+    guarded([&] { left = leaveEdit(); });
+    return left;
 }
 
 void ItemDialog::fillList(const std::string& selected) {

@@ -9,6 +9,7 @@
 #include "file/items/itemeditor.h"
 #include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/dialog/itemfieldmenu.h"
+#include "gui/window/dialog/settinginframe.h"
 
 namespace tavrin::gui {
 
@@ -16,7 +17,8 @@ namespace tavrin::gui {
 // and groups documents it is given (their "Item" and "Group" nodes) and writes into them only
 // when an edit is applied or an item deleted; whoever opened it saves them. Every failure of
 // a user's action is shown in the exception dialog and leaves the documents as they were.
-class ItemDialog final : public SelectDialog {
+// In the settings dialog it is the items' page, without a close button of its own.
+class ItemDialog final : public SelectDialog, public ISettingInFrame {
 public:
     // The controls besides the form's (ITEM_CTRL); the buttons' ids are their commands.
     enum class CTRL : std::uint16_t {
@@ -30,9 +32,16 @@ public:
     static constexpr std::string_view NEW_CAPTION = "新規作成";
 
     // readShortcuts: a dropped shell shortcut is read instead of taken as the address.
-    ItemDialog(tvgui::TvGui* owner, drevak::Drevak& items, drevak::Drevak& groups,
+    ItemDialog(tvgui::TvGui* owner, drevak::DvkDocument& items, drevak::DvkDocument& groups,
                bool readShortcuts);
     ~ItemDialog() override;
+
+    void makeChild() override;
+    tvgui::Dialog& pageWindow() noexcept override { return *this; }
+    void enterPage() override;
+    // An edit not yet applied is applied (its checks run) or given up, as the user chooses.
+    bool leavePage() override;
+    const drevak::DvkDocument& document() const noexcept override { return itemsDocument_; }
 
     bool OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::TvGui& sender) override;
     bool OnMenuCommand(tvgui::COMMAND_ID id) override;
@@ -54,6 +63,7 @@ private:
     // Runs a user's action; its failure is shown, not passed on.
     template <typename Action> void guarded(Action action);
 
+    drevak::DvkDocument& itemsDocument_;
     drevak::Drevak& items_;
     drevak::Drevak& groups_;
     bool readShortcuts_;

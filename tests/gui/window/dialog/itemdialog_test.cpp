@@ -154,7 +154,7 @@ constexpr int FAILURE_TEXT = 12;
 constexpr int FAILURE_CLOSE = 4;
 
 TEST_F(ItemDialogTest, CreatesEditsRenamesAndDeletesItemsInTheDocumentCopies) {
-    ItemDialog dialog(&owner, items(), groups(), true);
+    ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
     dialog.show(tvgui::SHOW::SHOW);
     EXPECT_EQ(textOf(control(dialog, ITEM_CTRL::ID)), "edit");
 
@@ -201,7 +201,7 @@ TEST_F(ItemDialogTest, DeletingAnItemOthersNameAsksFirst) {
     for (bool yes : {false, true}) {
         SCOPED_TRACE(yes ? "yes" : "no");
         Documents documents;
-        ItemDialog dialog(&owner, documents.items(), documents.groups(), true);
+        ItemDialog dialog(&owner, documents.itemsDocument, documents.groupsDocument, true);
         chooseItem(dialog, "edit");
         Answer answer(L"削除", 10, yes ? 1 : 2);
         press(dialog, CTRL::REMOVE);
@@ -216,7 +216,7 @@ TEST_F(ItemDialogTest, DeletingAnItemOthersNameAsksFirst) {
         EXPECT_EQ(documents.value(documents.items(), "both/Address"), yes ? "$" : "$edit");
     }
     // An item nothing names goes without a question.
-    ItemDialog dialog(&owner, items(), groups(), true);
+    ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
     chooseItem(dialog, "both");
     press(dialog, CTRL::REMOVE);
     EXPECT_EQ(value(items(), "both"), "(none)");
@@ -244,7 +244,7 @@ TEST_F(ItemDialogTest, LeavingAChangedEditAsksWhetherToApplyIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Documents documents;
-        ItemDialog dialog(&owner, documents.items(), documents.groups(), true);
+        ItemDialog dialog(&owner, documents.itemsDocument, documents.groupsDocument, true);
         chooseItem(dialog, "edit");
         const std::string before = documents.value(documents.items(), "edit/Option");
         if (c.option != nullptr) {
@@ -290,7 +290,7 @@ TEST_F(ItemDialogTest, AppliedRefusalsAreShownAsOneChainAndWriteNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ItemDialog dialog(&owner, items(), groups(), true);
+        ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
         if (c.newItem) {
             press(dialog, CTRL::NEW);
         }
@@ -321,7 +321,7 @@ TEST_F(ItemDialogTest, ADroppedShortcutIsReadOnlyWithTheOption) {
     };
     for (const Case& c : {Case{true, program, "-y"}, Case{false, link, ""}}) {
         SCOPED_TRACE(c.readShortcuts ? "read" : "taken as it is");
-        ItemDialog dialog(&owner, items(), groups(), c.readShortcuts);
+        ItemDialog dialog(&owner, itemsDocument, groupsDocument, c.readShortcuts);
         press(dialog, CTRL::NEW);
         SendMessageW(
             dialog.hwnd(), WM_DROPFILES,
@@ -384,7 +384,7 @@ TEST_F(ItemDialogTest, FieldMenuEntriesFillTheirFields) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.command));
-        ItemDialog dialog(&owner, items(), groups(), true);
+        ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
         for (const auto& [id, text] : c.typed) {
             type(dialog, id, text);
         }
@@ -429,7 +429,7 @@ private:
 
 TEST_F(ItemDialogTest, AFieldsCaptionButtonOpensItsMenu) {
     LoopGuard guard;
-    ItemDialog dialog(&owner, items(), groups(), true);
+    ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
     dialog.show(tvgui::SHOW::SHOW);
     SetForegroundWindow(dialog.hwnd());
     // The ID's menu: "初期状態", then "アドレスに合わせる".
@@ -442,7 +442,7 @@ TEST_F(ItemDialogTest, AFieldsCaptionButtonOpensItsMenu) {
 // Keys reach the dialog's own loop: Enter applies through the default button, Escape ends.
 TEST_F(ItemDialogTest, EnterAppliesAndEscapeEndsTheModalDialog) {
     LoopGuard guard;
-    ItemDialog dialog(&owner, items(), groups(), true);
+    ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
     static HWND nameBox;
     nameBox = control(dialog, ITEM_CTRL::NAME);
     SetWindowTextW(nameBox, L"エディタ");

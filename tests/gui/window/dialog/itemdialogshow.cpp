@@ -83,7 +83,7 @@ int showItems(UINT closeAfter) {
     drevak::DvkDocument items;
     drevak::DvkDocument groups;
     fill(items.childOrNew("Item"), groups.childOrNew("Group"));
-    ItemDialog dialog(nullptr, items.GetChild("Item"), groups.GetChild("Group"), true);
+    ItemDialog dialog(nullptr, items, groups, true);
     const char* chosen = std::getenv("TAVRIN_ITEM_PICTURE");
     const std::string_view picture = chosen == nullptr ? "" : chosen;
     choose(dialog, picture == "multi" ? 2 : 0);

@@ -88,4 +88,13 @@ void SaveDocument(const drevak::DvkDocument& document, const std::string& path) 
     replaceFile(path, documentFileBytes(document));
 }
 
+void SaveDocuments(std::span<const DocumentFile> documents) {
+    std::vector<FileContent> files;
+    files.reserve(documents.size());
+    for (const DocumentFile& saved : documents) {
+        files.push_back({saved.path, documentFileBytes(saved.document)});
+    }
+    replaceFiles(files);
+}
+
 } // namespace tavrin::file

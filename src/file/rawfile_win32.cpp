@@ -163,8 +163,8 @@ void writeTemporary(const std::string& temporary, const std::string& target,
 int replaceKeepingBackup(const std::string& target, const std::string& replacement,
                          const std::string& backup) {
     const std::wstring replaced = systemPath(target);
-    // Some implementations move a folder aside as readily as a file; a move onto a folder is
-    // refused so.
+    // The replacement may move a folder in the target's place aside as the backup and put the
+    // file there; it is refused as a move onto a folder is.
     const DWORD attributes = GetFileAttributesW(replaced.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return ERROR_ACCESS_DENIED;

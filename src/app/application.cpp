@@ -26,6 +26,11 @@ constexpr Application::DOCUMENT writeOrder[] = {Application::DOCUMENT::APPLICATI
                                                 Application::DOCUMENT::ITEMS,
                                                 Application::DOCUMENT::GROUPS};
 
+// A data folder deleted while the program ran is made again, parents first.
+void createDataFolder() {
+    system::createFolder(system::toWide(StaticData::DataFolder()));
+}
+
 // Where the start of an item sends folders.
 file::LaunchSettings launchSettings(const file::App& settings, file::Item* folderItem) {
     return {static_cast<shell::FOLDER>(settings.Folder()), folderItem};
@@ -124,11 +129,35 @@ void Application::write(DOCUMENT kind, const drevak::DvkDocument& content) const
         throw system::ApplicationDataException("読み込めなかったファイルは上書きしません: " +
                                                target.path + "\r\n" + target.loaded.failure);
     }
-    system::createFolder(system::toWide(StaticData::DataFolder()));
+    createDataFolder();
     file::SaveDocument(content, target.path);
 }
 
+std::vector<Application::Unsaved>
+Application::writeTogether(const drevak::DvkDocument& application, const drevak::DvkDocument& items,
+                           const drevak::DvkDocument& groups) const {
+    const std::pair<DOCUMENT, const drevak::DvkDocument&> contents[] = {
+        {DOCUMENT::APPLICATION, application}, {DOCUMENT::ITEMS, items}, {DOCUMENT::GROUPS, groups}};
+    std::vector<file::DocumentFile> files;
+    for (const auto& [kind, content] : contents) {
+        if (const Document& target = document(kind); target.loaded.saveable()) {
+            files.push_back({content, target.path});
+        }
+    }
+    if (!files.empty()) {
+        createDataFolder();
+        file::SaveDocuments(files);
+    }
+    return loadFailures();
+}
+
 std::vector<Application::Unsaved> Application::save() const {
+    if (retired_) {
+        if (!std::exchange(retiredLogged_, true)) {
+            WriteLog("not saved: the data files were written from the settings since");
+        }
+        return {};
+    }
     std::exception_ptr firstFailure;
     for (const DOCUMENT kind : writeOrder) {
         const Document& saved = document(kind);

@@ -90,9 +90,21 @@ public:
     // when the document did not load safely; raises as SaveDocument does when the write fails.
     void write(DOCUMENT document, const drevak::DvkDocument& content) const;
 
+    // Writes new contents of the three documents together (SaveDocuments), so that after a
+    // failure every file keeps its old bytes; the data folder is created when missing. The
+    // documents whose load failed are left out and returned, in the order they are written.
+    std::vector<Unsaved> writeTogether(const drevak::DvkDocument& application,
+                                       const drevak::DvkDocument& items,
+                                       const drevak::DvkDocument& groups) const;
+
+    // Once the files were written from other copies, this application's documents are out of
+    // date: from then on save() writes nothing, so they never overwrite what was confirmed.
+    void retire() noexcept { retired_ = true; }
+
     // Writes each document as it is now, in the order application, items, groups, leaving
     // out those whose load failed (returned). When a write fails the others are still written
-    // and the first failure is raised afterwards.
+    // and the first failure is raised afterwards. A retired application writes nothing and
+    // returns nothing.
     std::vector<Unsaved> save() const;
 
 private:
@@ -114,6 +126,9 @@ private:
     drevak::Drevak& itemsNode_;
 
     const Document& document(DOCUMENT kind) const noexcept;
+    bool retired_ = false;
+    // So that every save of a retired application does not log the same line.
+    mutable bool retiredLogged_ = false;
     std::unique_ptr<file::Item> folderItem_;
     std::string currentGroup_;
     std::string currentSubGroup_;

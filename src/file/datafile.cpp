@@ -95,4 +95,13 @@ drevak::DvkDocument copyDocument(const drevak::DvkDocument& document) {
     return copy;
 }
 
+void SaveDocuments(std::span<const DocumentFile> documents) {
+    std::vector<FileContent> files;
+    files.reserve(documents.size());
+    for (const DocumentFile& saved : documents) {
+        files.push_back({saved.path, documentFileBytes(saved.document)});
+    }
+    replaceFiles(files);
+}
+
 } // namespace tavrin::file

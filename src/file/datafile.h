@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,5 +49,15 @@ drevak::DvkDocument copyDocument(const drevak::DvkDocument& document);
 
 // Writes the document atomically: a crash or a full disk leaves the old file intact.
 void SaveDocument(const drevak::DvkDocument& document, const std::string& path);
+
+// A document and the file it is written to.
+struct DocumentFile {
+    const drevak::DvkDocument& document;
+    std::string path;
+};
+
+// Writes the documents together (replaceFiles): after a failure every file keeps its old
+// bytes.
+void SaveDocuments(std::span<const DocumentFile> documents);
 
 } // namespace tavrin::file

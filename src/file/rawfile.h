@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -32,5 +33,19 @@ std::string readFile(const std::string& path);
 // target in one step. On failure the target is untouched, the temporary file removed,
 // and FileError raised.
 void replaceFile(const std::string& path, std::string_view bytes);
+
+// A file's new content.
+struct FileContent {
+    std::string path;
+    std::string bytes;
+};
+
+// Replaces the files together, so that a failure part way leaves no mix of old and new: every
+// content is written to a temporary file beside its target first, then the targets are
+// replaced one by one, each old file kept as a backup. When a replacement fails, the files
+// already replaced get their old files back, those that did not exist are removed, and
+// FileError names the file that could not be replaced and the system's reason. No temporary
+// or backup file is left, except a backup that could not be put back (the error names it).
+void replaceFiles(std::span<const FileContent> files);
 
 } // namespace tavrin::file

@@ -1,4 +1,5 @@
 #include "file/rawfile.h"
+#include "file/rawfilesteps.h"
 
 #include <cerrno>
 #include <cstring>
@@ -83,14 +84,17 @@ void syncFolder(const std::string& path) {
 }
 
 // The temporary file beside the target, open for writing; removed unless it has become
-// the target.
+// the target or is kept.
 class Temporary {
 public:
     Temporary(std::string path, Descriptor file) : path_(std::move(path)), file_(std::move(file)) {}
+    Temporary(Temporary&& other) noexcept
+        : path_(std::move(other.path_)), file_(std::move(other.file_)),
+          kept_(std::exchange(other.kept_, true)) {}
     Temporary(const Temporary&) = delete;
     Temporary& operator=(const Temporary&) = delete;
     ~Temporary() {
-        if (!renamed_) {
+        if (!kept_) {
             ::unlink(path_.c_str());
         }
     }
@@ -116,17 +120,77 @@ public:
         if (::rename(path_.c_str(), target.c_str()) != 0) {
             return errno;
         }
-        renamed_ = true;
+        keep();
         return 0;
     }
+
+    void keep() noexcept { kept_ = true; }
 
 private:
     std::string path_;
     Descriptor file_;
-    bool renamed_ = false;
+    bool kept_ = false;
 };
 
+Temporary writtenTemporary(std::string name, const std::string& target, std::string_view bytes) {
+    constexpr mode_t everyone = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
+    Descriptor file = openRetrying(name, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, everyone);
+    if (!file.valid()) {
+        fail("cannot create a temporary file to save", target, errno);
+    }
+    Temporary temporary(std::move(name), std::move(file));
+    if (const int code = temporary.write(target, bytes); code != 0) {
+        fail("cannot write a temporary file to save", target, code);
+    }
+    return temporary;
+}
+
 } // namespace
+
+namespace steps {
+
+std::string besideName(const std::string& target, std::string_view extension) {
+    return target + "." + std::to_string(::getpid()) + "." + std::string(extension);
+}
+
+void writeTemporary(const std::string& temporary, const std::string& target,
+                    std::string_view bytes) {
+    writtenTemporary(temporary, target, bytes).keep();
+}
+
+int replaceKeepingBackup(const std::string& target, const std::string& replacement,
+                         const std::string& backup) {
+    // A rename would move a folder aside as readily as a file.
+    struct stat old;
+    if (::stat(target.c_str(), &old) != 0) {
+        return errno;
+    }
+    if (S_ISDIR(old.st_mode)) {
+        return EISDIR;
+    }
+    if (::rename(target.c_str(), backup.c_str()) != 0) {
+        return errno;
+    }
+    return moveOver(replacement, target);
+}
+
+int moveOver(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+void raise(const char* operation, const std::string& path, int code) {
+    fail(operation, path, code);
+}
+
+void removeQuietly(const std::string& path) noexcept {
+    ::unlink(path.c_str());
+}
+
+void flushFolderOf(const std::string& target) {
+    syncFolder(target);
+}
+
+} // namespace steps
 
 bool fileMissing(const std::string& path) {
     struct stat info;
@@ -172,16 +236,7 @@ std::string readFile(const std::string& path) {
 }
 
 void replaceFile(const std::string& path, std::string_view bytes) {
-    std::string name = path + "." + std::to_string(::getpid()) + ".tmp";
-    constexpr mode_t everyone = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
-    Descriptor file = openRetrying(name, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, everyone);
-    if (!file.valid()) {
-        fail("cannot create a temporary file to save", path, errno);
-    }
-    Temporary temporary(std::move(name), std::move(file));
-    if (const int code = temporary.write(path, bytes); code != 0) {
-        fail("cannot write a temporary file to save", path, code);
-    }
+    Temporary temporary = writtenTemporary(steps::besideName(path, "tmp"), path, bytes);
     if (const int code = temporary.renameTo(path); code != 0) {
         fail("cannot replace", path, code);
     }

@@ -1,4 +1,5 @@
 #include "file/rawfile.h"
+#include "file/rawfilesteps.h"
 
 #include <climits>
 #include <optional>
@@ -76,17 +77,20 @@ private:
 };
 
 // The temporary file beside the target, open for writing; closed and removed unless it
-// has become the target (an open file cannot be removed).
+// has become the target or is kept (an open file cannot be removed).
 class Temporary {
 public:
     Temporary(std::wstring path, Handle file) : path_(std::move(path)), file_(std::move(file)) {}
+    Temporary(Temporary&& other) noexcept
+        : path_(std::move(other.path_)), file_(std::move(other.file_)),
+          kept_(std::exchange(other.kept_, true)) {}
     Temporary(const Temporary&) = delete;
     Temporary& operator=(const Temporary&) = delete;
     ~Temporary() {
         if (file_.valid()) {
             file_.close();
         }
-        if (!moved_) {
+        if (!kept_) {
             DeleteFileW(path_.c_str());
         }
     }
@@ -112,17 +116,86 @@ public:
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return GetLastError();
         }
-        moved_ = true;
+        keep();
         return ERROR_SUCCESS;
     }
+
+    void keep() noexcept { kept_ = true; }
 
 private:
     std::wstring path_;
     Handle file_;
-    bool moved_ = false;
+    bool kept_ = false;
 };
 
+Temporary writtenTemporary(const std::string& name, const std::string& target,
+                           std::string_view bytes) {
+    std::wstring path = systemPath(name);
+    Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        fail("cannot create a temporary file to save", target, GetLastError());
+    }
+    Temporary temporary(std::move(path), std::move(file));
+    if (const DWORD code = temporary.write(bytes); code != ERROR_SUCCESS) {
+        fail("cannot write a temporary file to save", target, code);
+    }
+    return temporary;
+}
+
+int codeOf(BOOL succeeded) {
+    return succeeded ? 0 : static_cast<int>(GetLastError());
+}
+
 } // namespace
+
+namespace steps {
+
+std::string besideName(const std::string& target, std::string_view extension) {
+    return target + "." + std::to_string(GetCurrentProcessId()) + "." + std::string(extension);
+}
+
+void writeTemporary(const std::string& temporary, const std::string& target,
+                    std::string_view bytes) {
+    writtenTemporary(temporary, target, bytes).keep();
+}
+
+int replaceKeepingBackup(const std::string& target, const std::string& replacement,
+                         const std::string& backup) {
+    const std::wstring replaced = systemPath(target);
+    // The replacement may move a folder in the target's place aside as the backup and put the
+    // file there; it is refused as a move onto a folder is.
+    const DWORD attributes = GetFileAttributesW(replaced.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return ERROR_ACCESS_DENIED;
+    }
+    // Unlike a move, the replacement keeps the old file's attributes and access rights.
+    return codeOf(ReplaceFileW(replaced.c_str(), systemPath(replacement).c_str(),
+                               systemPath(backup).c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                               nullptr));
+}
+
+int moveOver(const std::string& from, const std::string& to) {
+    return codeOf(MoveFileExW(systemPath(from).c_str(), systemPath(to).c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+}
+
+void raise(const char* operation, const std::string& path, int code) {
+    fail(operation, path, static_cast<DWORD>(code));
+}
+
+void removeQuietly(const std::string& path) noexcept {
+    try {
+        DeleteFileW(systemPath(path).c_str());
+    } catch (...) {
+        // A path that cannot be converted names no file that this process made.
+    }
+}
+
+// Every move was written through.
+void flushFolderOf(const std::string&) {}
+
+} // namespace steps
 
 bool fileMissing(const std::string& path) {
     if (GetFileAttributesW(systemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES) {
@@ -161,16 +234,7 @@ std::string readFile(const std::string& path) {
 
 void replaceFile(const std::string& path, std::string_view bytes) {
     const std::wstring target = systemPath(path);
-    std::wstring name = systemPath(path + "." + std::to_string(GetCurrentProcessId()) + ".tmp");
-    Handle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) {
-        fail("cannot create a temporary file to save", path, GetLastError());
-    }
-    Temporary temporary(std::move(name), std::move(file));
-    if (const DWORD code = temporary.write(bytes); code != ERROR_SUCCESS) {
-        fail("cannot write a temporary file to save", path, code);
-    }
+    Temporary temporary = writtenTemporary(steps::besideName(path, "tmp"), path, bytes);
     if (const DWORD code = temporary.moveTo(target); code != ERROR_SUCCESS) {
         fail("cannot replace", path, code);
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -265,6 +266,54 @@ TEST_F(ApplicationTest, FailedWriteStillLetsTheOtherDocumentsBeWritten) {
               byteOrderMark + defaultSettingsWith({{"Window:4", "Window:2"}}));
     EXPECT_EQ(readBytes(data / L"groups.dvk"), firstRunGroups);
     EXPECT_EQ(readBytes(data / L"items.dvk"), "Item/a:1\r\n");
+}
+
+// The settings dialog's confirmation: its own copies are written over a data folder deleted
+// while the program ran, except the document whose load failed.
+TEST_F(ApplicationTest, WrittenTogetherExceptTheDocumentThatFailedToLoad) {
+    std::filesystem::create_directories(data / L"app.dvk");
+    Application application;
+    std::filesystem::remove_all(temp.path() / L"ユーザー");
+    drevak::DvkDocument settings, items, groups;
+    add(settings, "Window:2");
+    add(items, "Item/新\\x");
+    add(groups, "Group$新");
+
+    const std::vector<Application::Unsaved> unsaved =
+        application.writeTogether(settings, items, groups);
+
+    ASSERT_EQ(unsaved.size(), 1u);
+    EXPECT_EQ(unsaved[0].path, systemtest::utf8(data / L"app.dvk"));
+    EXPECT_FALSE(std::filesystem::exists(data / L"app.dvk"));
+    EXPECT_EQ(readBytes(data / L"items.dvk"), byteOrderMark + std::string("Item/新\\x\r\n"));
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), byteOrderMark + std::string("Group$新\r\n"));
+}
+
+// A third file held open by another program: the first two are put back, and the retired
+// application, whose documents are now out of date, never writes them at exit.
+TEST_F(ApplicationTest, FailedWriteTogetherKeepsTheOldFilesAndRetiredSavesWriteNothing) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"app.dvk", "Window:3\r\n");
+    writeBytes(data / L"groups.dvk", "Group$old\r\n");
+    Application application;
+    drevak::DvkDocument settings, items, groups;
+    add(settings, "Window:2");
+    add(groups, "Group$新");
+
+    const HANDLE locked = lock(data / L"groups.dvk");
+    EXPECT_THROW(application.writeTogether(settings, items, groups), file::FileError);
+    CloseHandle(locked);
+    EXPECT_EQ(readBytes(data / L"app.dvk"), "Window:3\r\n");
+    EXPECT_EQ(readBytes(data / L"groups.dvk"), "Group$old\r\n");
+    EXPECT_FALSE(std::filesystem::exists(data / L"items.dvk"));
+
+    EXPECT_TRUE(application.writeTogether(settings, items, groups).empty());
+    application.retire();
+    add(application.appDocument(), "Window:4");
+    EXPECT_TRUE(application.save().empty());
+    EXPECT_EQ(readBytes(data / L"app.dvk"), byteOrderMark + std::string("Window:2\r\n"));
+    EXPECT_EQ(readBytes(data / L"items.dvk"), byteOrderMark);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data), {}), 3);
 }
 
 } // namespace

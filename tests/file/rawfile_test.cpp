@@ -1,12 +1,18 @@
 #include "file/rawfile.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "scratch_folder.h"
+
+#ifdef _WIN32
+#include "system/win32.h"
+#endif
 
 namespace tavrin::file {
 namespace {
@@ -135,6 +141,80 @@ TEST_F(RawFileTest, PathsLongerThanTheClassicLimitWork) {
     EXPECT_FALSE(fileMissing(path));
     EXPECT_EQ(readFile(path), "new");
     EXPECT_EQ(bytesOf(deep / "a.dvk"), "new");
+}
+
+TEST_F(RawFileTest, ReplaceFilesReplacesEveryFileAndLeavesNothingElse) {
+    writeBytes(folder.root() / "a.dvk", "old a");
+    writeBytes(folder.root() / "c.dvk", awkwardBytes);
+    const FileContent files[] = {{folder.path("a.dvk"), awkwardBytes},
+                                 {folder.path("b.dvk"), "new b"},
+                                 {folder.path("c.dvk"), ""}};
+
+    replaceFiles(files);
+
+    EXPECT_EQ(bytesOf(folder.root() / "a.dvk"), awkwardBytes);
+    EXPECT_EQ(bytesOf(folder.root() / "b.dvk"), "new b");
+    EXPECT_EQ(bytesOf(folder.root() / "c.dvk"), "");
+    EXPECT_THAT(folder.names(), ElementsAre("a.dvk", "b.dvk", "c.dvk"));
+}
+
+// Something in the way of the last file: it blocks the replacement, and returns what ends the
+// block once the outcome is known.
+struct Obstacle {
+    const char* name;
+    std::function<std::function<void()>(const std::filesystem::path&)> block;
+};
+
+const Obstacle obstacles[] = {
+    {"a folder in its place",
+     [](const std::filesystem::path& path) {
+         std::filesystem::create_directory(path);
+         writeBytes(path / "inside", "kept");
+         return std::function<void()>([] {});
+     }},
+#ifdef _WIN32
+    {"the file held open by another program without sharing",
+     [](const std::filesystem::path& path) {
+         writeBytes(path, "held");
+         const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+         EXPECT_NE(held, INVALID_HANDLE_VALUE);
+         return std::function<void()>([held] { CloseHandle(held); });
+     }},
+#endif
+};
+
+// The first file existed, the second is new: after the failure on the third, the first has its
+// old bytes back, the second is gone, and no temporary or backup file is left.
+TEST_F(RawFileTest, ReplaceFilesFailingOnTheLastFileLeavesEveryFileAsItWas) {
+    for (const Obstacle& obstacle : obstacles) {
+        SCOPED_TRACE(obstacle.name);
+        ScratchFolder scratch;
+        writeBytes(scratch.root() / "a.dvk", awkwardBytes);
+        const std::function<void()> unblock = obstacle.block(scratch.root() / "c.dvk");
+        const std::vector<std::string> before = scratch.names();
+        const std::string blocked = scratch.path("c.dvk");
+        const FileContent files[] = {
+            {scratch.path("a.dvk"), "new a"}, {scratch.path("b.dvk"), "new b"}, {blocked, "new c"}};
+
+        try {
+            replaceFiles(files);
+            ADD_FAILURE() << "no FileError";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.path(), blocked);
+            EXPECT_NE(error.systemCode(), 0);
+            EXPECT_THAT(error.what(), HasSubstr("cannot replace \"" + blocked));
+        }
+        unblock();
+
+        EXPECT_EQ(scratch.names(), before);
+        EXPECT_EQ(bytesOf(scratch.root() / "a.dvk"), awkwardBytes);
+        if (std::filesystem::is_directory(scratch.root() / "c.dvk")) {
+            EXPECT_EQ(bytesOf(scratch.root() / "c.dvk" / "inside"), "kept");
+        } else {
+            EXPECT_EQ(bytesOf(scratch.root() / "c.dvk"), "held");
+        }
+    }
 }
 
 } // namespace

@@ -42,6 +42,7 @@ void GroupTreeView::load(const file::GroupTree& tree) {
             for (const std::string& id : sub.items) {
                 insert(subNode, id, static_cast<LPARAM>(GROUP_KIND::ITEM));
             }
+            expand(subNode, EXPAND::EXPAND);
         }
         expand(main, EXPAND::EXPAND);
     }

@@ -15,6 +15,8 @@ ItemListView::ItemListView(tvgui::ITEM_ID id, tvgui::TvGui& owner)
     : ListView(id, owner, TYPE::REPORT) {
     noHideSelect(true);
     fullRowSelect(true);
+    // Framed as the tree beside it is.
+    clientEdge(true);
     int index = 0;
     for (const auto& [title, width] : {std::pair{"ID", ID_WIDTH}, std::pair{"名前", NAME_WIDTH}}) {
         tvgui::LISTCOLUMN column;

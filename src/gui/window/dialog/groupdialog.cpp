@@ -140,6 +140,18 @@ template <typename Action> void GroupDialog::guarded(Action action) {
 void GroupDialog::enterPage() {
     parts_->tree.load(file::loadGroupTree(groups_));
     parts_->list.fill(items_.childOrNew("Item"));
+    updateButtons();
+}
+
+void GroupDialog::updateButtons() {
+    const std::vector<COMMAND> offer = offered(parts_->tree.kind(parts_->tree.selection()));
+    for (auto [button, command] : {std::pair{&parts_->up, COMMAND::UP},
+                                   {&parts_->down, COMMAND::DOWN},
+                                   {&parts_->rename, COMMAND::RENAME},
+                                   {&parts_->remove, COMMAND::REMOVE},
+                                   {&parts_->add, COMMAND::ADD_ITEM}}) {
+        button->enable(std::find(offer.begin(), offer.end(), command) != offer.end());
+    }
 }
 
 bool GroupDialog::leavePage() {
@@ -237,6 +249,9 @@ void GroupDialog::insertGroup(GROUP_KIND kind, bool atSelection) {
 
 void GroupDialog::addListed(bool atSelection) {
     const std::vector<std::string> ids = parts_->list.selectedIds();
+    if (parts_->tree.levelAbove(parts_->tree.selection(), GROUP_KIND::SUB) == nullptr) {
+        throw system::GroupDataException("アイテムを入れるサブグループを左で選んでください");
+    }
     if (ids.empty()) {
         throw system::GroupDataException("右の一覧で追加するアイテムを選んでください");
     }
@@ -302,6 +317,20 @@ LRESULT GroupDialog::treeNotify(NMHDR& header) {
         dragging_ = true;
         SetCapture(hwnd());
         return 0;
+    case tvgui::TreeView::EVENT::SELCHANGED:
+        updateButtons();
+        return 0;
+    case tvgui::TreeView::EVENT::KEYDOWN:
+        switch (reinterpret_cast<const NMTVKEYDOWN*>(&header)->wVKey) {
+        case VK_F2:
+            guarded([&] { run(COMMAND::RENAME); });
+            return 1;
+        case VK_DELETE:
+            guarded([&] { run(COMMAND::REMOVE); });
+            return 1;
+        default:
+            return 0;
+        }
     case tvgui::TreeView::EVENT::RCLICK: {
         POINT cursor{};
         GetCursorPos(&cursor);
@@ -353,9 +382,16 @@ HTREEITEM GroupDialog::entryAt(POINT client) const {
 }
 
 void GroupDialog::OnMouseMove(tvgui::MOUSE_KEY, int x, int y) {
-    if (dragging_) {
-        parts_->tree.select(entryAt(POINT{x, y}), tvgui::TreeView::SELECT::DROPHILITE);
+    if (!dragging_) {
+        return;
     }
+    // Another window took the mouse (a switch to another program): the drag is over.
+    if (GetCapture() != hwnd()) {
+        dragging_ = false;
+        parts_->tree.select(nullptr, tvgui::TreeView::SELECT::DROPHILITE);
+        return;
+    }
+    parts_->tree.select(entryAt(POINT{x, y}), tvgui::TreeView::SELECT::DROPHILITE);
 }
 
 bool GroupDialog::OnMouseLeftUp(tvgui::MOUSE_KEY, int x, int y) {

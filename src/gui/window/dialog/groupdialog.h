@@ -58,6 +58,8 @@ private:
 
     // Runs the command on the selected entry when its kind offers it.
     void run(COMMAND command);
+    // Enables the buttons whose commands the selected entry offers.
+    void updateButtons();
     void insertGroup(GROUP_KIND kind, bool atSelection);
     void addListed(bool atSelection);
     // Whether the label edit may end with text; a refusal is shown.

@@ -24,6 +24,13 @@ drevak::DvkDocument documentOf(std::vector<std::string_view> lines) {
     return drevak::DvkDocument(std::span<const std::string_view>(lines));
 }
 
+// Two main groups and the menu group, as every case starts.
+drevak::DvkDocument startingGroups() {
+    return documentOf({"Group$Work\tPlay", "Group/Work$Tools", "Group/Work/Tools$edit\tshell",
+                       "Group/Play$Games", "Group/Play/Games$chess", "Group/<Menu>$Daily",
+                       "Group/<Menu>/Daily$web"});
+}
+
 // Closes the exception dialog once it shows and keeps its text: the refusal the user reads.
 class Refusal {
 public:
@@ -53,9 +60,7 @@ private:
 // The page over two main groups and the menu group, and items to add from.
 class GroupDialogTest : public ::testing::Test {
 public:
-    drevak::DvkDocument groups = documentOf(
-        {"Group$Work\tPlay", "Group/Work$Tools", "Group/Work/Tools$edit\tshell", "Group/Play$Games",
-         "Group/Play/Games$chess", "Group/<Menu>$Daily", "Group/<Menu>/Daily$web"});
+    drevak::DvkDocument groups = startingGroups();
     drevak::DvkDocument items =
         documentOf({"Item/edit\\Editor", "Item/shell\\Shell", "Item/web\\Web", "Item/mail\\Mail"});
     tvgui::test::RecordingWindow owner;
@@ -188,9 +193,7 @@ TEST_F(GroupDialogTest, CommandsAndDropsArrangeTheTreeThatIsWrittenOnLeaving) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        groups = documentOf({"Group$Work\tPlay", "Group/Work$Tools", "Group/Work/Tools$edit\tshell",
-                             "Group/Play$Games", "Group/Play/Games$chess", "Group/<Menu>$Daily",
-                             "Group/<Menu>/Daily$web"});
+        groups = startingGroups();
         dialog.enterPage();
         c.steps(*this);
         GroupTree expected{c.expected};

@@ -11,6 +11,7 @@
 #include "etc/drevak/dvkdocument.h"
 #include "file/datafile.h"
 #include "gui/window/dialog/choosedialogs.h"
+#include "system/scopeguard.h"
 #include "system/unicode.h"
 #include "testwindow.h"
 
@@ -132,17 +133,10 @@ struct Page {
     TavrinDialog dialog;
 };
 
-// Answers for the system's font and colour dialogs while it lives.
-class ChooseAnswers {
-public:
-    ChooseAnswers() : saved_(chooseCalls()) {}
-    ~ChooseAnswers() { chooseCalls() = saved_; }
-    ChooseAnswers(const ChooseAnswers&) = delete;
-    ChooseAnswers& operator=(const ChooseAnswers&) = delete;
-
-private:
-    ChooseCalls saved_;
-};
+// The system's font and colour dialogs as they were before a test answered for them.
+auto restoredChoices() {
+    return system::ScopeGuard([saved = chooseCalls()] { chooseCalls() = saved; });
+}
 
 // Closes the exception dialog when it shows up, noting its text.
 class FailureAnswer {
@@ -307,7 +301,7 @@ TEST(TavrinDialogTest, ChangesThroughTheControlsReachOnlyTheirSettings) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        ChooseAnswers answers;
+        const auto restore = restoredChoices();
         Page page;
         row.change(page);
         EXPECT_TRUE(page.dialog.leavePage());
@@ -348,7 +342,7 @@ TEST(TavrinDialogTest, RefusedValuesKeepThePageAndTheDocument) {
 }
 
 TEST(TavrinDialogTest, AFailingFontDialogRaisesItsErrorCodeAndACancelChangesNothing) {
-    ChooseAnswers answers;
+    const auto restore = restoredChoices();
     Page page;
     chooseCalls().font = [](CHOOSEFONTW&) { return FALSE; };
     chooseCalls().error = [] { return static_cast<DWORD>(CDERR_STRUCTSIZE); };

@@ -206,6 +206,41 @@ TEST(TavrinDialogTest, EveryControlShowsTheStoredSetting) {
     EXPECT_TRUE(IsWindowEnabled(page.control(CTRL::MENU_DESKTOP)));
 }
 
+// What a person sees is whole at the DPI: every control inside the client area, each box's
+// controls inside their box, and no two controls overlapping except a box and its own.
+TEST(TavrinDialogTest, TheBoxesHoldTheirControlsAndNothingOverlaps) {
+    Page page;
+    const SIZE client = page.dialog.clientSize();
+    std::vector<std::pair<RECT, RECT>> placed;
+    RECT box{};
+    for (HWND child = GetWindow(page.dialog.hwnd(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, page.dialog.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        SCOPED_TRACE("control " + std::to_string(GetDlgCtrlID(child)));
+        wchar_t kind[32]{};
+        GetClassNameW(child, kind, 32);
+        const bool isBox = (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
+                           std::wstring(kind) == L"Button";
+        if (isBox) {
+            box = rect;
+        }
+        RECT common{};
+        EXPECT_TRUE(rect.left >= 0 && rect.top >= 0 && rect.right <= client.cx &&
+                    rect.bottom <= client.cy);
+        // A drop-down list's window reaches below its row by design: its row is what shows.
+        if (std::wstring(kind) == L"ComboBox") {
+            rect.bottom = rect.top + 1;
+        }
+        EXPECT_TRUE(isBox || (IntersectRect(&common, &rect, &box) && EqualRect(&common, &rect)));
+        for (const auto& [other, otherBox] : placed) {
+            EXPECT_FALSE(IntersectRect(&common, &rect, &other) && !EqualRect(&other, &box));
+        }
+        placed.emplace_back(rect, box);
+    }
+}
+
 // Leaving the page unchanged writes the very bytes that were there, every unshown setting and
 // the header included, and so does a page whose desktop setting cannot be offered or whose
 // hot key holds the Windows key the control cannot show.

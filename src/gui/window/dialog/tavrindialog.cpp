@@ -19,6 +19,9 @@ using CTRL = TavrinDialog::CTRL;
 using Integer = drevak::Integer;
 using COMMANDCOLOR = file::App::COMMANDCOLOR;
 
+// The folder setting that opens folders with an item.
+constexpr std::size_t FOLDER_ITEM = 2;
+
 // A count typed into a number box: digits with the arrows' thousands separators; none for
 // anything else.
 std::optional<Integer> typedCount(const std::string& text) {
@@ -90,6 +93,12 @@ void TavrinDialog::fillPrograms() {
     }
 }
 
+void TavrinDialog::showProgramChoice() {
+    // The item is kept while another way of opening folders is chosen, but only offered with
+    // the item's way.
+    parts_->program.enable(parts_->folder.checkedIndex() == FOLDER_ITEM);
+}
+
 void TavrinDialog::showFont(const tvgui::Font& font) {
     parts_->font.setText(fontText(font));
 }
@@ -106,6 +115,7 @@ void TavrinDialog::enterPage() {
     parts.position.windowPos(app_.Position());
     checkBox(parts.front, app_.Front());
     radio(parts.folder, app_.Folder());
+    showProgramChoice();
     fillPrograms();
     shown_.program = app_.Program();
     const auto found = std::ranges::find(programs_, shown_.program);
@@ -152,8 +162,7 @@ void TavrinDialog::write() {
     const std::string program = programIndex && *programIndex >= 0
                                     ? programs_.at(static_cast<std::size_t>(*programIndex))
                                     : std::string();
-    constexpr Integer FOLDER_ITEM = 2;
-    if (folder == FOLDER_ITEM && program.empty()) {
+    if (folder == static_cast<Integer>(FOLDER_ITEM) && program.empty()) {
         throw system::TavrinException("フォルダ表示を「アイテム」にするには、開くアイテムを選ぶ");
     }
     const auto checked = [](const tvgui::CheckBox& box) { return box.checked(); };
@@ -229,6 +238,7 @@ bool TavrinDialog::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::
     for (tvgui::RadioGroup* group :
          {&parts.folder, &parts.buttonIcon, &parts.menuIcon, &parts.commandIcon}) {
         if (group->check(id)) {
+            showProgramChoice();
             return true;
         }
     }

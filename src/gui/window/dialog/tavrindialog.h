@@ -84,6 +84,7 @@ private:
     };
 
     void fillPrograms();
+    void showProgramChoice();
     void showFont(const tvgui::Font& font);
     // Puts the controls into the settings; TavrinException, with nothing written, when a
     // value is refused.

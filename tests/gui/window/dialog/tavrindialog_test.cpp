@@ -204,6 +204,10 @@ TEST(TavrinDialogTest, EveryControlShowsTheStoredSetting) {
         EXPECT_EQ(row.shown(), row.expected) << row.what;
     }
     EXPECT_TRUE(IsWindowEnabled(page.control(CTRL::MENU_DESKTOP)));
+    // The item is offered only for opening folders with it.
+    EXPECT_FALSE(IsWindowEnabled(page.control(CTRL::PROGRAM)));
+    page.click(CTRL::FOLDER_ITEM);
+    EXPECT_TRUE(IsWindowEnabled(page.control(CTRL::PROGRAM)));
 }
 
 // What a person sees is whole at the DPI: every control inside the client area, each box's

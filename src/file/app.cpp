@@ -213,6 +213,9 @@ void App::MenuIcon(Integer icon) {
 bool App::MenuDesktop() const {
     return flag(ITEM::MENU_DESKTOP);
 }
+void App::MenuDesktop(bool desktop) {
+    flag(ITEM::MENU_DESKTOP, desktop);
+}
 
 std::vector<App::Integer> App::CommandKeys() const {
     return node(ITEM::COMMAND_KEYS).GetIntegers();

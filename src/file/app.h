@@ -105,6 +105,7 @@ public:
     Integer MenuIcon() const;
     void MenuIcon(Integer icon);
     bool MenuDesktop() const;
+    void MenuDesktop(bool desktop);
     // The hot key's modifier flags, then its virtual-key code.
     std::vector<Integer> CommandKeys() const;
     void CommandKeys(std::vector<Integer> keys);

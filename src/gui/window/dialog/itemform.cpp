@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "gui/window/dialog/dialoglayout.h"
+#include "gui/window/dialog/dropdowncell.h"
 #include "system/tavrinerrors.h"
 
 namespace tavrin::gui {
@@ -15,29 +16,12 @@ using tvgui::DIRECTION;
 constexpr std::int32_t ROW_HEIGHT = 22;
 constexpr std::int32_t CAPTION_WIDTH = 112;
 constexpr std::int32_t ADDRESS_ROWS = 3;
-// What a drop-down list opens to: its window is that high, its cell one row.
-constexpr std::int32_t DROP_HEIGHT = 160;
 constexpr long double ICON_FILE_SHARE = 78;
 constexpr std::int32_t ROWS = 15;
 
 constexpr tvgui::ITEM_ID id(ITEM_CTRL control) {
     return itemId(control);
 }
-
-// A drop-down list in a cell one row high: the list it opens reaches below the cell.
-class DropDownCell final : public tvgui::Layout {
-public:
-    explicit DropDownCell(tvgui::TvGui& list) : list_(list) {}
-
-protected:
-    void arrange(const tvgui::Rect& rect) override {
-        list_.move(rect.left, rect.top, rect.right - rect.left,
-                   static_cast<int>(scaled(DROP_HEIGHT)), true);
-    }
-
-private:
-    tvgui::TvGui& list_;
-};
 
 void place(tvgui::Dual& line, std::size_t cell, tvgui::TvGui& gui) {
     line.setGui(cell, gui);

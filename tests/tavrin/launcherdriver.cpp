@@ -290,6 +290,23 @@ bool openWindowMenu(DWORD processId, HWND launcher) {
     return waitFor([processId] { return openMenu(processId) != nullptr; });
 }
 
+HWND openSettings(DWORD processId, HWND launcher) {
+    if (!openWindowMenu(processId, launcher)) {
+        return nullptr;
+    }
+    // "設定" stands fourth from the last entry.
+    typeKeys({VK_UP, VK_UP, VK_UP, VK_UP, VK_RETURN});
+    HWND settings = nullptr;
+    waitFor([&] { return (settings = toolkitWindow(processId, "設定")) != nullptr; });
+    return settings;
+}
+
+void pressSettingsButton(HWND settings, int command) {
+    // The frame's tool bar is its child 100.
+    PostMessageW(settings, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(settings, 100)));
+}
+
 bool chooseWindowEntry(DWORD processId, HWND launcher, WindowEntry entry) {
     if (!openWindowMenu(processId, launcher)) {
         return false;

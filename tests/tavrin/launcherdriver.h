@@ -81,6 +81,11 @@ enum class WindowEntry {
 // Chooses the entry from the window menu with the keys a user would type.
 bool chooseWindowEntry(DWORD processId, HWND launcher, WindowEntry entry);
 
+// Opens the settings dialog from the window menu; its window, null when it did not come.
+HWND openSettings(DWORD processId, HWND launcher);
+// A click on the settings dialog's tool-bar button with the command (1 to 3 the pages, 7 "ok").
+void pressSettingsButton(HWND settings, int command);
+
 // Types each list of keys into the next pop-up menu the process opens, a menu that re-opens
 // after a choice counting as the next one; whether every menu came.
 bool typeInMenus(DWORD processId, const std::vector<std::vector<WORD>>& keysPerMenu);

@@ -8,6 +8,8 @@
 //   shot_driver commandbox      the command box, called up by the hot key below the launcher
 //   shot_driver press N         button N pressed, up to the exception dialog it leads to
 //   shot_driver version         the version dialog, chosen from the window menu
+//   shot_driver settings N      the settings dialog from the window menu, on page N (1 the
+//                               settings, 2 the items, 3 the groups)
 //   shot_driver menulauncher    the menu launcher from a tray left click, its first item
 //                               highlighted
 //   shot_driver processmenu     the process menu from a tray middle click, once the menu
@@ -191,6 +193,14 @@ bool drive(const std::wstring& command, int index) {
             return toolkitWindowHolding(launcher->processId, L"Edit", 2) != nullptr;
         }));
     }
+    if (command == L"settings") {
+        const HWND settings = openSettings(launcher->processId, launcher->window);
+        if (settings == nullptr) {
+            return false;
+        }
+        pressSettingsButton(settings, index);
+        return settled(true);
+    }
     if (command == L"version") {
         if (!openTrayMenu(*launcher, WM_RBUTTONUP)) {
             return false;
@@ -233,8 +243,9 @@ int wmain(int argc, wchar_t** argv) {
     // Screen coordinates as the launcher, which is aware of the DPI, sees them.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const bool indexed =
-        argc == 3 && (std::wstring(argv[1]) == L"press" || std::wstring(argv[1]) == L"itemmenu" ||
-                      std::wstring(argv[1]) == L"execdialog");
+        argc == 3 &&
+        (std::wstring(argv[1]) == L"press" || std::wstring(argv[1]) == L"itemmenu" ||
+         std::wstring(argv[1]) == L"execdialog" || std::wstring(argv[1]) == L"settings");
     const bool plain =
         argc == 2 &&
         (std::wstring(argv[1]) == L"ready" || std::wstring(argv[1]) == L"docked" ||
@@ -244,7 +255,7 @@ int wmain(int argc, wchar_t** argv) {
     if (!indexed && !plain) {
         std::fputs("usage: shot_driver "
                    "ready|docked|windowmenu|version|menulauncher|processmenu|commandbox|press N|"
-                   "itemmenu N|execdialog N\n",
+                   "itemmenu N|execdialog N|settings N\n",
                    stderr);
         return 2;
     }

@@ -7,6 +7,7 @@
 #include "gui/window/dialog/commanddialog.h"
 #include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/dialog/execdialog.h"
+#include "gui/window/dialog/settingdialog.h"
 #include "gui/window/dialog/versiondialog.h"
 #include "gui/window/tavrinwindow/placement.h"
 #include "gui/window/tavrinwindow/windowmenu.h"
@@ -503,6 +504,9 @@ void TavrinWindow::showWindowMenu() {
             settings.Front(!settings.Front());
             topMost(settings.Front());
             return;
+        case WindowMenu::SETTINGS:
+            openSettings();
+            return;
         case WindowMenu::HELP:
             application_->executePath(system::StaticData::HelpFile());
             return;
@@ -580,6 +584,43 @@ void TavrinWindow::showFailure(const std::exception& failure) {
 void TavrinWindow::openExecuteDialog(file::Item& item, const std::optional<std::string>& option) {
     ExecDialog dialog(item, *application_, this, option, ExecDialog::Services::ofSystem());
     dialog.select();
+}
+
+void TavrinWindow::openSettings() {
+    const bool desktopMenuAvailable =
+        GetFileAttributesW(system::toWide(system::StaticData::HookerFile()).c_str()) !=
+        INVALID_FILE_ATTRIBUTES;
+    bool written = false;
+    {
+        SettingDialog dialog(this, *application_, desktopMenuAvailable);
+        written = dialog.select();
+    }
+    if (written) {
+        reload();
+    }
+}
+
+void TavrinWindow::reload() {
+    std::unique_ptr<app::Application> fresh;
+    try {
+        fresh = std::make_unique<app::Application>();
+    } catch (const std::exception& failure) {
+        // The files hold what the user confirmed: the documents in memory must not
+        // overwrite them at the end.
+        application_->retire();
+        showFailure(failure);
+        return;
+    }
+    for (const app::Application::Unsaved& failed : fresh->loadFailures()) {
+        system::WriteLog("not loaded on reload: %s\r\n%s", failed.path, failed.failure);
+    }
+    // Everything built over the running application goes before it.
+    releaseChildren();
+    menuLauncher_.reset();
+    hooker_.reset();
+    hotKey_.reset();
+    application_ = std::move(fresh);
+    initialize();
 }
 
 void TavrinWindow::OnHotKey(tvgui::HOTKEY_ID id, tvgui::MOD, UINT) {

@@ -94,6 +94,11 @@ private:
     void guarded(const std::function<void()>& action);
     void showFailure(const std::exception& failure);
     void openExecuteDialog(file::Item& item, const std::optional<std::string>& option);
+    // The settings dialog; once it has written the files the launcher is rebuilt from them.
+    void openSettings();
+    // Builds a new application from the data files and everything over it; the running one
+    // stays when that fails.
+    void reload();
 
     SIZE frameSize() const;
     SIZE buttonSize() const;

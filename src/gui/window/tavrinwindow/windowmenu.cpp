@@ -29,8 +29,7 @@ WindowMenu::ID WindowMenu::choose(const State& state, HWND owner) {
     // No tools are installed yet.
     menu.addSubMenu(false, std::make_shared<PopUp>(), "ツール", TOOLS);
     menu.addSeparator(11);
-    // Until the settings dialog exists there is nothing to open.
-    menu.addItem(false, "設定", SETTINGS);
+    menu.addItem(true, "設定", SETTINGS);
     menu.addSeparator(13);
     menu.addItem(state.helpExists, "ヘルプ", HELP);
     menu.addSeparator(15);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "system/unicode.h"
 
 #include "system/win32.h"
 #include "tvgui/window/tvgui.h"
@@ -73,5 +76,56 @@ inline void expectChildrenApart(const tvgui::TvGui& dialog) {
         placed.push_back(rect);
     }
 }
+
+inline std::string textOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return system::toUtf8(text);
+}
+
+// Answers the next dialog with the caption when it shows up: notes the text of its child
+// textId and clicks its button buttonId. Several may wait at once, each for its caption.
+class Answer {
+public:
+    Answer(std::wstring caption, int textId, int buttonId)
+        : caption_(std::move(caption)), textId_(textId), buttonId_(buttonId) {
+        waiting.push_back(this);
+        timer_ = SetTimer(nullptr, 0, 50, &Answer::tick);
+    }
+    ~Answer() {
+        KillTimer(nullptr, timer_);
+        std::erase(waiting, this);
+    }
+    Answer(const Answer&) = delete;
+    Answer& operator=(const Answer&) = delete;
+
+    bool answered = false;
+    std::string text;
+
+private:
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+        for (Answer* self : waiting) {
+            const HWND shown = FindWindowW(nullptr, self->caption_.c_str());
+            if (shown == nullptr || self->answered) {
+                continue;
+            }
+            self->answered = true;
+            self->text = textOf(GetDlgItem(shown, self->textId_));
+            PostMessageW(shown, WM_COMMAND, MAKEWPARAM(self->buttonId_, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(shown, self->buttonId_)));
+        }
+    }
+
+    static inline std::vector<Answer*> waiting;
+    std::wstring caption_;
+    int textId_;
+    int buttonId_;
+    UINT_PTR timer_;
+};
+
+// The exception dialog's ids of its text box and its close button.
+constexpr int FAILURE_TEXT = 12;
+constexpr int FAILURE_CLOSE = 4;
 
 } // namespace tavrin::gui::test

@@ -899,6 +899,50 @@ TEST_F(LauncherTest, ItemMenuOpensTheExecuteDialogThatStartsWithTheTypedOptions)
     EXPECT_NE(items.find("Item/two/History/Options$typed option\r\n"), std::string::npos) << items;
 }
 
+// The settings page's control with the id, found by its caption among the pages.
+HWND settingsControl(HWND settings, int id, std::wstring_view caption) {
+    for (HWND page = FindWindowExW(settings, nullptr, L"TvGuiWindow", nullptr); page != nullptr;
+         page = FindWindowExW(settings, page, L"TvGuiWindow", nullptr)) {
+        wchar_t text[64]{};
+        const HWND control = GetDlgItem(page, id);
+        if (control != nullptr && GetWindowTextW(control, text, 64) > 0 && caption == text) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+// "設定" from the tray's window menu: a setting switched on its page and confirmed is written,
+// and the same window rebuilds its buttons with it and runs on.
+TEST_F(LauncherTest, SettingsConfirmedAreWrittenAndTheLauncherRebuildsWithThem) {
+    std::vector<std::string> before;
+    std::vector<std::string> after;
+    bool rebuilt = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        waitFor([launcher] { return buttonCount(toolBarOf(launcher)) == 3; });
+        before = buttonTexts(toolBarOf(launcher));
+        const HWND settings = openSettings(processId, launcher);
+        ASSERT_NE(settings, nullptr) << "no settings dialog";
+        // The button page's "テキスト".
+        const HWND text = settingsControl(settings, 111, L"テキスト");
+        ASSERT_NE(text, nullptr);
+        SendMessageW(text, BM_CLICK, 0, 0);
+        pressSettingsButton(settings, 7);
+        ASSERT_TRUE(waitFor([settings] { return !IsWindow(settings); }));
+        rebuilt = waitFor([&] {
+            const HWND bar = toolBarOf(launcher);
+            after = bar != nullptr ? buttonTexts(bar) : std::vector<std::string>{};
+            return after.size() == 3 && after != before;
+        });
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(before, (std::vector<std::string>{"一番", "二番", "ない"}));
+    EXPECT_TRUE(rebuilt) << "the buttons kept their texts";
+    EXPECT_EQ(after, (std::vector<std::string>(3)));
+    const std::string settings = readBytes(data / L"app.dvk");
+    EXPECT_NE(settings.find("\r\nLauncher/Button/Text:0\r\n"), std::string::npos) << settings;
+}
+
 // The hot key calls up the command box at the pointer; Escape puts it away, and the hot key
 // calls it up again.
 TEST_F(TavrinExeTest, HotKeyShowsTheCommandBoxAgainAfterEscape) {

@@ -31,32 +31,6 @@ drevak::DvkDocument startingGroups() {
                        "Group/<Menu>/Daily$web"});
 }
 
-// Closes the exception dialog once it shows and keeps its text: the refusal the user reads.
-class Refusal {
-public:
-    Refusal() : timer_(SetTimer(nullptr, 0, 50, &Refusal::tick)) { shown.clear(); }
-    ~Refusal() { KillTimer(nullptr, timer_); }
-    Refusal(const Refusal&) = delete;
-    Refusal& operator=(const Refusal&) = delete;
-
-    static inline std::string shown;
-
-private:
-    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
-        const HWND dialog = FindWindowW(nullptr, L"例外");
-        if (dialog == nullptr || !shown.empty()) {
-            return;
-        }
-        const HWND text = GetDlgItem(dialog, 12);
-        std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(text)) + 1, L'\0');
-        wide.resize(static_cast<std::size_t>(GetWindowTextW(text, wide.data(), int(wide.size()))));
-        shown = system::toUtf8(wide);
-        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(4, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, 4)));
-    }
-    UINT_PTR timer_;
-};
-
 // The page over two main groups and the menu group, and items to add from.
 class GroupDialogTest : public ::testing::Test {
 public:
@@ -244,11 +218,11 @@ TEST_F(GroupDialogTest, LabelEditsKeepGroupNamesWritable) {
             SendMessageW(tree().hwnd(), TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(node)));
         ASSERT_NE(edit, nullptr);
         SetWindowTextW(edit, system::toWide(c.typed).c_str());
-        Refusal refusal;
+        Answer refusal(L"例外", FAILURE_TEXT, FAILURE_CLOSE);
         tree().endEditLabel(false);
         EXPECT_EQ(tree().itemText(node), c.refusal.empty() ? c.typed : before);
-        EXPECT_NE(Refusal::shown.find(c.refusal), std::string::npos) << Refusal::shown;
-        EXPECT_EQ(Refusal::shown.empty(), c.refusal.empty());
+        EXPECT_NE(refusal.text.find(c.refusal), std::string::npos) << refusal.text;
+        EXPECT_EQ(refusal.answered, !c.refusal.empty());
     }
     // Neither the menu group nor an item entry is renamed.
     for (const std::vector<std::string>& fixed :

@@ -102,6 +102,8 @@ ITEM colorItem(App::COMMANDCOLOR kind) {
         return ITEM::COLOR_NAME;
     case App::COMMANDCOLOR::TAG:
         return ITEM::COLOR_TAG;
+    case App::COMMANDCOLOR::NORMAL:
+        return ITEM::COLOR_NORMAL;
     }
     throw system::ApplicationDataError("COMMANDCOLOR(" + std::to_string(static_cast<int>(kind)) +
                                        ")");

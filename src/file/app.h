@@ -60,8 +60,9 @@ public:
     // thickness settings, then floating and hidden.
     enum class POSITION : Integer { LEFT, TOP, RIGHT, BOTTOM, FLOAT, HIDDEN };
 
-    // The colour pairs of the command list.
-    enum class COMMANDCOLOR { ID, NAME, TAG };
+    // The colour pairs of the command list: its rows by the key they matched by, then its edit
+    // line.
+    enum class COMMANDCOLOR { ID, NAME, TAG, NORMAL };
 
     struct ColorPair {
         ColorValue text;

@@ -405,7 +405,8 @@ TEST_F(AppPropertyTest, UnsetCommandColoursAreTheSystemColours) {
     const App::ColorValue text = GetSysColor(COLOR_WINDOWTEXT);
     const App::ColorValue background = GetSysColor(COLOR_WINDOW);
     ASSERT_NE(text, background);
-    for (const COMMANDCOLOR kind : {COMMANDCOLOR::ID, COMMANDCOLOR::NAME, COMMANDCOLOR::TAG}) {
+    for (const COMMANDCOLOR kind :
+         {COMMANDCOLOR::ID, COMMANDCOLOR::NAME, COMMANDCOLOR::TAG, COMMANDCOLOR::NORMAL}) {
         const App::ColorPair pair = app.CommandColor(kind);
         EXPECT_EQ(pair.text, text);
         EXPECT_EQ(pair.background, background);
@@ -420,6 +421,9 @@ TEST_F(AppPropertyTest, CommandColoursAreStoredAsRedGreenBlue) {
     EXPECT_EQ(at("Launcher/Command/Color/Name"), "!*\tEFCDAB");
     EXPECT_EQ(at("Launcher/Command/Color/Tag"), "!000000\tFFFFFF");
     EXPECT_EQ(at("Launcher/Command/Color/Normal"), "!*\t*");
+    app.CommandColor(COMMANDCOLOR::NORMAL, 0x00102030, std::nullopt);
+    EXPECT_EQ(at("Launcher/Command/Color/Normal"), "!302010\t*");
+    EXPECT_EQ(app.CommandColor(COMMANDCOLOR::NORMAL).text, 0x00102030u);
 
     EXPECT_EQ(app.CommandColor(COMMANDCOLOR::ID).text, 0x00563412u);
     EXPECT_EQ(app.CommandColor(COMMANDCOLOR::ID).background, GetSysColor(COLOR_WINDOW));

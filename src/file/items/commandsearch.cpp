@@ -171,6 +171,8 @@ std::unique_ptr<CommandSearch::Index> CommandSearch::makeIndex(ItemList items,
 CommandSearch::CommandSearch(ItemList items, std::span<const Use> uses)
     : index_(makeIndex(std::move(items), uses)) {}
 
+CommandSearch::CommandSearch(Read read) : index_(makeIndex(std::move(read.items), read.uses)) {}
+
 CommandSearch::~CommandSearch() = default;
 
 const ItemList& CommandSearch::items() const noexcept {

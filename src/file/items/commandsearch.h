@@ -65,6 +65,14 @@ public:
 
 private:
     struct Index;
+    // An items document's items and their uses, read before the search is built over them.
+    struct Read {
+        ItemList items;
+        std::vector<Use> uses;
+    };
+
+    static Read read(drevak::Drevak& items);
+    explicit CommandSearch(Read read);
     static std::unique_ptr<Index> makeIndex(ItemList items, std::span<const Use> uses);
 
     std::unique_ptr<Index> index_;

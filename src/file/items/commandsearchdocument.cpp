@@ -20,15 +20,16 @@ std::string lastUseText(const Item& item) {
 
 } // namespace
 
-CommandSearch::CommandSearch(drevak::Drevak& items) {
-    ItemList list = documentItemList(items);
-    std::vector<Use> uses;
-    uses.reserve(list.size());
-    for (const ItemKeys& keys : list.items()) {
+CommandSearch::Read CommandSearch::read(drevak::Drevak& items) {
+    Read read{documentItemList(items), {}};
+    read.uses.reserve(read.items.size());
+    for (const ItemKeys& keys : read.items.items()) {
         const Item item(keys.id, items);
-        uses.push_back({item.useCount(), lastUseText(item)});
+        read.uses.push_back({item.useCount(), lastUseText(item)});
     }
-    index_ = makeIndex(std::move(list), uses);
+    return read;
 }
+
+CommandSearch::CommandSearch(drevak::Drevak& items) : CommandSearch(read(items)) {}
 
 } // namespace tavrin::file::items

@@ -118,25 +118,43 @@ struct CommandSearch::Index {
         return {};
     }
 
-    void rankCaptions() {
-        const std::size_t count = list.size();
-        std::vector<std::u32string> captions(count);
+    // Ranks the items by their folded captions, given one after the other in captions at
+    // the offsets (one more than items, the last the end).
+    void rankCaptions(std::u32string_view captions, std::span<const std::uint32_t> offsets) {
+        const auto count = static_cast<Position>(list.size());
+        const auto caption = [&](Position position) {
+            return captions.substr(offsets[position], offsets[position + 1] - offsets[position]);
+        };
+        // The first four code points decide most comparisons without reading the text; one
+        // beyond 16 bits counts as U+FFFF there, and the text decides between equal heads.
+        struct Sorted {
+            std::uint64_t head;
+            Position position;
+        };
+        std::vector<Sorted> order(count);
         for (Position position = 0; position < count; ++position) {
-            appendFolded(captions[position], captionOf(list.at(position)));
-        }
-        std::vector<Position> order(count);
-        std::iota(order.begin(), order.end(), Position{0});
-        std::sort(order.begin(), order.end(), [&](Position left, Position right) {
-            if (captions[left] != captions[right]) {
-                return captions[left] < captions[right];
+            const std::u32string_view text = caption(position);
+            std::uint64_t head = 0;
+            for (std::size_t at = 0; at < 4; ++at) {
+                head = (head << 16) | std::min<char32_t>(at < text.size() ? text[at] : 0, 0xFFFF);
             }
-            const std::string& l = captionOf(list.at(left));
-            const std::string& r = captionOf(list.at(right));
-            return l != r ? l < r : left < right;
+            order[position] = {head, position};
+        }
+        std::sort(order.begin(), order.end(), [&](const Sorted& left, const Sorted& right) {
+            if (left.head != right.head) {
+                return left.head < right.head;
+            }
+            if (const int folded = caption(left.position).compare(caption(right.position));
+                folded != 0) {
+                return folded < 0;
+            }
+            const std::string& l = captionOf(list.at(left.position));
+            const std::string& r = captionOf(list.at(right.position));
+            return l != r ? l < r : left.position < right.position;
         });
         ranking.captionRank.resize(count);
-        for (std::uint32_t rank = 0; rank < count; ++rank) {
-            ranking.captionRank[order[rank]] = rank;
+        for (Position rank = 0; rank < count; ++rank) {
+            ranking.captionRank[order[rank].position] = rank;
         }
     }
 };
@@ -151,12 +169,34 @@ std::unique_ptr<CommandSearch::Index> CommandSearch::makeIndex(ItemList items,
     for (Position position = 0; position < std::min<std::size_t>(count, uses.size()); ++position) {
         index->ranking.use[position] = useScore(uses[position].count, uses[position].lastUse);
     }
-    index->rankCaptions();
-    for (Position position = 0; position < count; ++position) {
-        forEachKey(list.at(position), [&](MATCH match, std::string_view key) {
-            index->trie(match).add(index->fold(key), position);
+    // Each key is folded once: for its tree and, for the one that is the caption, for the
+    // caption order.
+    std::array<std::size_t, 3> bytes{};
+    for (const ItemKeys& item : list.items()) {
+        forEachKey(item, [&](MATCH match, std::string_view key) {
+            bytes[static_cast<std::size_t>(match)] += key.size();
         });
     }
+    for (const MATCH match : {MATCH::ID, MATCH::NAME, MATCH::TAG}) {
+        // A UTF-8 key has no more characters than bytes.
+        index->trie(match).reserve(bytes[static_cast<std::size_t>(match)]);
+    }
+    std::u32string captions;
+    std::vector<std::uint32_t> offsets{0};
+    offsets.reserve(count + std::size_t{1});
+    for (Position position = 0; position < count; ++position) {
+        const ItemKeys& item = list.at(position);
+        const bool idIsCaption = item.name.empty() || item.name == item.id;
+        forEachKey(item, [&](MATCH match, std::string_view key) {
+            const std::u32string& folded = index->fold(key);
+            index->trie(match).add(folded, position);
+            if (match == MATCH::NAME || (match == MATCH::ID && idIsCaption)) {
+                captions += folded;
+                offsets.push_back(static_cast<std::uint32_t>(captions.size()));
+            }
+        });
+    }
+    index->rankCaptions(captions, offsets);
     std::vector<Position> order(count);
     std::iota(order.begin(), order.end(), Position{0});
     std::sort(order.begin(), order.end(),

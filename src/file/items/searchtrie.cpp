@@ -4,28 +4,64 @@
 
 namespace tavrin::file::items {
 
+void SearchTrie::reserve(std::size_t characters) {
+    characters_.reserve(characters);
+}
+
 void SearchTrie::add(std::u32string_view key, Position position) {
     if (key.empty()) {
         return;
     }
-    NodeIndex node = 0;
-    for (const char32_t character : key) {
-        auto& children = nodes_[node].children;
-        auto at = std::lower_bound(children.begin(), children.end(), character,
-                                   [](const auto& child, char32_t c) { return child.first < c; });
-        NodeIndex next = 0;
-        if (at != children.end() && at->first == character) {
-            next = at->second;
-        } else {
-            next = static_cast<NodeIndex>(nodes_.size());
-            children.insert(at, {character, next});
-            nodes_.push_back(Node{{}, node, {}, {}});
-        }
-        node = next;
-        ++nodes_[node].all.capacity;
+    // One code point beyond 16 bits counts as U+FFFF in the head: the text decides then.
+    std::uint64_t head = 0;
+    bool whole = key.size() <= 4;
+    for (std::size_t at = 0; at < 4; ++at) {
+        const char32_t character = at < key.size() ? key[at] : 0;
+        whole = whole && character <= 0xFFFF;
+        head = (head << 16) | std::min<char32_t>(character, 0xFFFF);
     }
-    ++nodes_[node].exact.capacity;
-    entries_.push_back({position, node});
+    keys_.push_back({head, static_cast<std::uint32_t>(characters_.size()),
+                     static_cast<std::uint32_t>(key.size()), position, whole});
+    characters_ += key;
+}
+
+// Entering the keys in sorted order makes every new node the last child of its parent and
+// keeps the path being extended in cache.
+void SearchTrie::build() {
+    std::sort(keys_.begin(), keys_.end(), [&](const Key& left, const Key& right) {
+        if (left.head != right.head) {
+            return left.head < right.head;
+        }
+        // Equal whole heads differ at most by the zero padding of the shorter key.
+        return left.whole && right.whole ? left.size < right.size : text(left) < text(right);
+    });
+    nodes_.reserve(characters_.size() + 1);
+    children_.reserve(characters_.size() + 1);
+    entries_.reserve(keys_.size());
+    std::vector<NodeIndex> path{0};
+    std::u32string_view previous;
+    for (const Key& key : keys_) {
+        const std::u32string_view current = text(key);
+        const auto shared = static_cast<std::size_t>(
+            std::mismatch(previous.begin(), previous.end(), current.begin(), current.end()).first -
+            previous.begin());
+        path.resize(shared + 1);
+        for (std::size_t depth = shared; depth < current.size(); ++depth) {
+            const auto node = static_cast<NodeIndex>(nodes_.size());
+            children_[path.back()].push_back({current[depth], node});
+            nodes_.push_back(Node{path.back(), {}, {}});
+            children_.emplace_back();
+            path.push_back(node);
+        }
+        for (std::size_t depth = 1; depth < path.size(); ++depth) {
+            ++nodes_[path[depth]].all.capacity;
+        }
+        ++nodes_[path.back()].exact.capacity;
+        entries_.push_back({key.position, path.back()});
+        previous = current;
+    }
+    characters_ = {};
+    keys_ = {};
 }
 
 void SearchTrie::allocate(std::vector<Node>& nodes, Run Node::*run, std::vector<Position>& list) {
@@ -46,9 +82,10 @@ void SearchTrie::append(Run& run, std::vector<Position>& list, Position position
 }
 
 void SearchTrie::finish(std::span<const Position> order) {
+    build();
     allocate(nodes_, &Node::all, all_);
     allocate(nodes_, &Node::exact, exact_);
-    // The entries of each position, which add gave in the order of positions.
+    // The key ends of each position, gathered by position.
     std::vector<std::uint32_t> first(order.size() + 1, 0);
     for (const Entry& entry : entries_) {
         ++first[entry.position + 1];
@@ -56,20 +93,26 @@ void SearchTrie::finish(std::span<const Position> order) {
     for (std::size_t at = 1; at < first.size(); ++at) {
         first[at] += first[at - 1];
     }
+    std::vector<NodeIndex> ends(entries_.size());
+    std::vector<std::uint32_t> next(first.begin(), first.end() - 1);
+    for (const Entry& entry : entries_) {
+        ends[next[entry.position]++] = entry.end;
+    }
     for (const Position position : order) {
         for (std::uint32_t at = first[position]; at < first[position + 1]; ++at) {
-            const NodeIndex end = entries_[at].end;
-            append(nodes_[end].exact, exact_, position);
-            for (NodeIndex node = end; node != 0; node = nodes_[node].parent) {
+            append(nodes_[ends[at]].exact, exact_, position);
+            for (NodeIndex node = ends[at]; node != 0; node = nodes_[node].parent) {
                 append(nodes_[node].all, all_, position);
             }
         }
     }
     entries_ = {};
+    nodes_.shrink_to_fit();
+    children_.shrink_to_fit();
 }
 
 SearchTrie::NodeIndex SearchTrie::child(NodeIndex parent, char32_t character) const {
-    const auto& children = nodes_[parent].children;
+    const Children& children = children_[parent];
     const auto at = std::lower_bound(children.begin(), children.end(), character,
                                      [](const auto& child, char32_t c) { return child.first < c; });
     return at != children.end() && at->first == character ? at->second : NONE;

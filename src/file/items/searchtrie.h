@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -36,7 +37,9 @@ public:
         std::span<const Position> all;   // the key begins with the text, exact ones included
     };
 
-    // Building: keys in the order of their items' positions, then finish once.
+    // Building: room for keys of so many characters in all, the keys in any order, then
+    // finish once.
+    void reserve(std::size_t characters);
     void add(std::u32string_view key, Position position);
     // Fills the lists; order holds every position once, best first.
     void finish(std::span<const Position> order);
@@ -56,17 +59,31 @@ private:
         std::uint32_t size = 0;
         std::uint32_t capacity = 0;
     };
+    // The children apart from the rest, so that filling and walking up stay in cache.
+    using Children = std::vector<std::pair<char32_t, NodeIndex>>; // sorted by character
     struct Node {
-        std::vector<std::pair<char32_t, NodeIndex>> children; // sorted by character
         NodeIndex parent = 0;
         Run all;
         Run exact;
+    };
+    // A key waiting for the build: its characters in characters_, its first four in head
+    // (whole when nothing was left out of it).
+    struct Key {
+        std::uint64_t head;
+        std::uint32_t begin;
+        std::uint32_t size;
+        Position position;
+        bool whole;
     };
     struct Entry {
         Position position;
         NodeIndex end;
     };
 
+    std::u32string_view text(const Key& key) const {
+        return std::u32string_view(characters_).substr(key.begin, key.size);
+    }
+    void build();
     NodeIndex child(NodeIndex parent, char32_t character) const;
     NodeIndex walk(std::u32string_view text) const;
     static void allocate(std::vector<Node>& nodes, Run Node::*run, std::vector<Position>& list);
@@ -77,6 +94,9 @@ private:
     static constexpr NodeIndex NONE = 0; // the root is no child of any node
 
     std::vector<Node> nodes_{1};
+    std::vector<Children> children_{1};
+    std::u32string characters_;
+    std::vector<Key> keys_;
     std::vector<Entry> entries_;
     std::vector<Position> all_;
     std::vector<Position> exact_;

@@ -7,6 +7,7 @@
 #include <limits>
 #include <numeric>
 
+#include "file/items/foldedorder.h"
 #include "file/items/itemdatetime.h"
 #include "file/items/searchfold.h"
 #include "file/items/searchtrie.h"
@@ -125,26 +126,18 @@ struct CommandSearch::Index {
         const auto caption = [&](Position position) {
             return captions.substr(offsets[position], offsets[position + 1] - offsets[position]);
         };
-        // The first four code points decide most comparisons without reading the text; one
-        // beyond 16 bits counts as U+FFFF there, and the text decides between equal heads.
         struct Sorted {
-            std::uint64_t head;
+            FoldedHead head;
             Position position;
         };
-        std::vector<Sorted> order(count);
+        std::vector<Sorted> order;
+        order.reserve(count);
         for (Position position = 0; position < count; ++position) {
-            const std::u32string_view text = caption(position);
-            std::uint64_t head = 0;
-            for (std::size_t at = 0; at < 4; ++at) {
-                head = (head << 16) | std::min<char32_t>(at < text.size() ? text[at] : 0, 0xFFFF);
-            }
-            order[position] = {head, position};
+            order.push_back({FoldedHead(caption(position)), position});
         }
         std::sort(order.begin(), order.end(), [&](const Sorted& left, const Sorted& right) {
-            if (left.head != right.head) {
-                return left.head < right.head;
-            }
-            if (const int folded = caption(left.position).compare(caption(right.position));
+            if (const int folded = compareFolded(left.head, caption(left.position), right.head,
+                                                 caption(right.position));
                 folded != 0) {
                 return folded < 0;
             }

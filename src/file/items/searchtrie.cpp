@@ -12,16 +12,8 @@ void SearchTrie::add(std::u32string_view key, Position position) {
     if (key.empty()) {
         return;
     }
-    // One code point beyond 16 bits counts as U+FFFF in the head: the text decides then.
-    std::uint64_t head = 0;
-    bool whole = key.size() <= 4;
-    for (std::size_t at = 0; at < 4; ++at) {
-        const char32_t character = at < key.size() ? key[at] : 0;
-        whole = whole && character <= 0xFFFF;
-        head = (head << 16) | std::min<char32_t>(character, 0xFFFF);
-    }
-    keys_.push_back({head, static_cast<std::uint32_t>(characters_.size()),
-                     static_cast<std::uint32_t>(key.size()), position, whole});
+    keys_.push_back({FoldedHead(key), static_cast<std::uint32_t>(characters_.size()),
+                     static_cast<std::uint32_t>(key.size()), position});
     characters_ += key;
 }
 
@@ -29,11 +21,7 @@ void SearchTrie::add(std::u32string_view key, Position position) {
 // keeps the path being extended in cache.
 void SearchTrie::build() {
     std::sort(keys_.begin(), keys_.end(), [&](const Key& left, const Key& right) {
-        if (left.head != right.head) {
-            return left.head < right.head;
-        }
-        // Equal whole heads differ at most by the zero padding of the shorter key.
-        return left.whole && right.whole ? left.size < right.size : text(left) < text(right);
+        return compareFolded(left.head, text(left), right.head, text(right)) < 0;
     });
     nodes_.reserve(characters_.size() + 1);
     children_.reserve(characters_.size() + 1);

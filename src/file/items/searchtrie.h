@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "file/items/foldedorder.h"
 #include "file/items/tree.h"
 
 namespace tavrin::file::items {
@@ -66,14 +67,12 @@ private:
         Run all;
         Run exact;
     };
-    // A key waiting for the build: its characters in characters_, its first four in head
-    // (whole when nothing was left out of it).
+    // A key waiting for the build, its characters in characters_.
     struct Key {
-        std::uint64_t head;
+        FoldedHead head;
         std::uint32_t begin;
         std::uint32_t size;
         Position position;
-        bool whole;
     };
     struct Entry {
         Position position;

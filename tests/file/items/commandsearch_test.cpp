@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "file/items/foldedorder.h"
+
 namespace tavrin::file::items {
 namespace {
 
@@ -41,6 +43,28 @@ TEST(FoldForSearch, FoldsCaseWidthAndKana) {
     };
     for (const auto& test : cases) {
         EXPECT_EQ(foldForSearch(test.text), test.folded) << test.text;
+    }
+}
+
+TEST(FoldedOrder, ComparesCodePointByCodePoint) {
+    const struct {
+        std::u32string left;
+        std::u32string right;
+    } ascending[] = {
+        {U"ab", std::u32string(U"ab\0", 3)}, // the head pads with zeros
+        {U"abcd", U"abce"},
+        {U"abcda", U"abcdz"},
+        {U"\uFFFF", U"\U00010000"}, // both count as U+FFFF in the head
+        {U"\U00010000", U"\U00010001"},
+        {U"a\U00010000b", U"a\U00010000c"},
+        {U"", U"a"},
+    };
+    for (const auto& test : ascending) {
+        const FoldedHead left(test.left);
+        const FoldedHead right(test.right);
+        EXPECT_LT(compareFolded(left, test.left, right, test.right), 0);
+        EXPECT_GT(compareFolded(right, test.right, left, test.left), 0);
+        EXPECT_EQ(compareFolded(left, test.left, left, test.left), 0);
     }
 }
 

@@ -20,10 +20,11 @@ namespace tavrin::file::items {
 //
 // Order: an exact key first; then use, the use count weighted by how recent the last use
 // is, count x 2^(-age / 14 days) (an item started twice outranks one started once up to two
-// weeks more recently; one never started, or without a readable last use, ranks as unused
-// or oldest); then ID before NAME before TAG; then the caption (the name, or the ID without
-// one) folded, then as stored. A keystroke reads only the heads of lists kept in this order,
-// never all matches; find reuses buffers of the search, so one search serves one thread.
+// weeks more recently; a started item without a readable last use counts as started long
+// ago, and one never started ranks below every started one); then ID before NAME before TAG; then
+// the caption (the name, or the ID without one) folded, then as stored. A keystroke reads only the
+// heads of lists kept in this order, never all matches; find reuses buffers of the search, so one
+// search serves one thread.
 class CommandSearch {
 public:
     // The key an item was found by, in the order they rank when all else is equal.
@@ -79,7 +80,8 @@ private:
 };
 
 // The text folded as the search folds keys and typed text: letters in lower case, full-width
-// ASCII as ASCII, half-width katakana as full-width, katakana as hiragana.
+// ASCII as ASCII and the ideographic space as a space, half-width katakana as full-width
+// (voiced and semi-voiced marks composed), katakana as hiragana; invalid UTF-8 as U+FFFD.
 std::string foldForSearch(std::string_view text);
 
 } // namespace tavrin::file::items

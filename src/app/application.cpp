@@ -84,6 +84,19 @@ std::vector<file::BM_ITEM> Application::groupItems(std::string_view subGroup,
 
 void Application::execute(file::Item& item, const file::OverrideInfo* override) {
     file::executeItem(item, override, launchSettings(settings_, folderItem_.get()));
+    // A search not built yet reads the history as it now stands when it is.
+    if (commandSearch_) {
+        const std::optional<file::ItemDateTime> lastUse = item.lastUsed();
+        commandSearch_->noteUse(item.id(), item.useCount(),
+                                lastUse ? lastUse->toString() : std::string());
+    }
+}
+
+file::items::CommandSearch& Application::commandSearch() {
+    if (!commandSearch_) {
+        commandSearch_ = std::make_unique<file::items::CommandSearch>(itemsNode_);
+    }
+    return *commandSearch_;
 }
 
 void Application::executePath(std::string_view path) {

@@ -10,6 +10,7 @@
 #include "file/app.h"
 #include "file/datafile.h"
 #include "file/items/bmitem.h"
+#include "file/items/commandsearch.h"
 #include "file/items/groups.h"
 #include "file/items/item.h"
 #include "file/items/overrideinfo.h"
@@ -63,6 +64,10 @@ public:
     // (override may be null), and counts the start in the item's own history; folders go
     // where the setting Folder says. Raises as file::executeItem does.
     void execute(file::Item& item, const file::OverrideInfo* override);
+    // The command box's search over the items, built on first use: once per Application, so a
+    // reload searches the items it reads. Every start through execute ranks the item at once.
+    file::items::CommandSearch& commandSearch();
+
     // Starts or opens a bare path (an item's folder, the program folder) as it stands.
     void executePath(std::string_view path);
 
@@ -130,6 +135,7 @@ private:
     // So that every save of a retired application does not log the same line.
     mutable bool retiredLogged_ = false;
     std::unique_ptr<file::Item> folderItem_;
+    std::unique_ptr<file::items::CommandSearch> commandSearch_;
     std::string currentGroup_;
     std::string currentSubGroup_;
     std::string currentMenuGroup_;

@@ -10,9 +10,9 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// Decodes the sequence at text[at], advancing at past it; a malformed, overlong or
-// surrogate sequence yields the replacement and consumes only its lead byte.
-char32_t decode(std::string_view text, std::size_t& at) {
+} // namespace
+
+char32_t decodeUtf8(std::string_view text, std::size_t& at) {
     const auto lead = static_cast<unsigned char>(text[at++]);
     if (lead < 0x80) {
         return lead;
@@ -52,11 +52,9 @@ char32_t decode(std::string_view text, std::size_t& at) {
     return point;
 }
 
-} // namespace
-
 void appendUtf16(std::u16string& out, std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
-        const char32_t point = decode(text, at);
+        const char32_t point = decodeUtf8(text, at);
         if (point < 0x10000) {
             out += static_cast<char16_t>(point);
         } else {

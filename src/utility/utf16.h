@@ -13,4 +13,8 @@ std::u16string utf16FromUtf8(std::string_view text);
 // The same, appending to a buffer that the caller reuses.
 void appendUtf16(std::u16string& out, std::string_view text);
 
+// The code point of the UTF-8 sequence at text[at], advancing at past it; a malformed,
+// overlong or surrogate sequence gives U+FFFD and consumes only its lead byte.
+char32_t decodeUtf8(std::string_view text, std::size_t& at);
+
 } // namespace tavrin::utility

@@ -1,5 +1,7 @@
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -77,6 +79,34 @@ TEST_F(ApplicationLaunchTest, AFailedStartNamesTheItemAndLeavesItsHistory) {
     EXPECT_EQ(gone.useCount(), 0);
     application.executePath(utf8(probe));
     EXPECT_EQ(records.wait(1).size(), 1u);
+}
+
+// The IDs of what the command search finds for the text, best first.
+std::vector<std::string> foundIds(Application& application, std::string_view typed) {
+    std::vector<std::string> ids;
+    file::items::CommandSearch& search = application.commandSearch();
+    for (const auto& candidate : search.find(typed)) {
+        ids.push_back(search.items().at(candidate.position).id);
+    }
+    return ids;
+}
+
+TEST_F(ApplicationLaunchTest, AStartRanksTheItemFirstInTheCommandSearchAtOnceAndAfterAReload) {
+    file::fixture::writeBytes(data / L"items.dvk", "Item/probe1\\One\r\nItem/probe2\\Two\r\n");
+    const std::vector<std::string> unused = {"probe1", "probe2"};
+    const std::vector<std::string> secondFirst = {"probe2", "probe1"};
+    {
+        Application application;
+        EXPECT_EQ(foundIds(application, "PRO"), unused);
+        file::Item second("probe2", application.itemsNode());
+        second.setFileAddress(utf8(probe));
+        application.execute(second, nullptr);
+        EXPECT_EQ(foundIds(application, "PRO"), secondFirst);
+        application.save();
+    }
+    EXPECT_EQ(records.wait(1).size(), 1u);
+    Application reloaded;
+    EXPECT_EQ(foundIds(reloaded, "ｐｒｏ"), secondFirst);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -278,6 +279,21 @@ std::string childText(HWND dialog, std::wstring_view className, int id) {
     wchar_t text[512]{};
     SendMessageW(childOf(dialog, className, id), WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
     return system::toUtf8(text);
+}
+
+std::vector<std::string> listTexts(HWND dialog, int id) {
+    const HWND list = childOf(dialog, L"ListBox", id);
+    const auto count = list != nullptr ? SendMessageW(list, LB_GETCOUNT, 0, 0) : 0;
+    std::vector<std::string> texts;
+    for (LRESULT index = 0; index < count; ++index) {
+        // The system carries the text across the process boundary, as for WM_GETTEXT.
+        std::wstring text(static_cast<std::size_t>(
+                              std::max<LRESULT>(0, SendMessageW(list, LB_GETTEXTLEN, index, 0))),
+                          L'\0');
+        SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        texts.push_back(system::toUtf8(text));
+    }
+    return texts;
 }
 
 void setChildText(HWND dialog, std::wstring_view className, int id, std::string_view text) {

@@ -63,6 +63,8 @@ HWND toolkitWindowHolding(DWORD processId, std::wstring_view className, int id);
 // The text of the dialog's child of the class with the id, and a new text for it; the
 // messages cross the process boundary.
 std::string childText(HWND dialog, std::wstring_view className, int id);
+// The texts of the dialog's list box with the id, read through a buffer in its process.
+std::vector<std::string> listTexts(HWND dialog, int id);
 void setChildText(HWND dialog, std::wstring_view className, int id, std::string_view text);
 
 // Opens the window menu as the tray icon's right click does; false when no menu opened.

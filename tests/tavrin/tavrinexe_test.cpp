@@ -943,28 +943,149 @@ TEST_F(LauncherTest, SettingsConfirmedAreWrittenAndTheLauncherRebuildsWithThem) 
     EXPECT_NE(settings.find("\r\nLauncher/Button/Text:0\r\n"), std::string::npos) << settings;
 }
 
-// The hot key calls up the command box at the pointer; Escape puts it away, and the hot key
-// calls it up again.
-TEST_F(TavrinExeTest, HotKeyShowsTheCommandBoxAgainAfterEscape) {
+// Three items the command box finds by "me": one by its ID and use, one by its ID, one by a
+// tag; each starts the probe with its own option. A fourth names a program that is not there.
+class CommandBoxTest : public TavrinExeTest {
+protected:
+    CommandBoxTest() {
+        const std::string probe =
+            dvkPath(file::fixture::copyProbe(temp.path() / L"bin", L"probe.exe"));
+        std::filesystem::create_directories(data);
+        writeBytes(data / L"items.dvk", "Item/memo\\メモ帳\r\n"
+                                        "Item/memo/Address\\" +
+                                            probe +
+                                            "\r\n"
+                                            "Item/memo/Option\\memo\r\n"
+                                            "Item/calc\\電卓\r\n"
+                                            "Item/calc/Address\\" +
+                                            probe +
+                                            "\r\n"
+                                            "Item/calc/Option\\calc\r\n"
+                                            "Item/calc/Tags$measure\r\n"
+                                            "Item/meeting\\会議\r\n"
+                                            "Item/meeting/Address\\" +
+                                            probe +
+                                            "\r\n"
+                                            "Item/meeting/Option\\meeting\r\n"
+                                            "Item/meeting/History/Use:5\r\n"
+                                            "Item/meeting/History/Last\\2026/01/02 03:04:05\r\n"
+                                            "Item/gone\\ない\r\n"
+                                            "Item/gone/Address\\" +
+                                            dvkPath(temp.path() / L"bin" / L"ない.exe") + "\r\n");
+    }
+
+    // Presses the hot key and waits for the box; null when it did not come.
+    static HWND showCommandBox(DWORD processId) {
+        typeCombination({VK_MENU}, 'N');
+        HWND box = nullptr;
+        waitFor([&] { return (box = commandBox(processId)) != nullptr; });
+        if (box != nullptr) {
+            SetForegroundWindow(box);
+            waitFor([box] { return GetForegroundWindow() == box; });
+        }
+        return box;
+    }
+
+    static HWND commandBox(DWORD processId) {
+        return toolkitWindowHolding(processId, L"Edit", EDIT);
+    }
+
+    static constexpr int EDIT = 2;
+    static constexpr int LIST = 3;
+    file::fixture::ProbeRecords probes;
+};
+
+TEST_F(CommandBoxTest, TypedLettersListTheItemsBestFirstAndEnterStartsTheFirst) {
+    std::string line = "not read";
+    std::vector<std::string> rows;
+    std::vector<file::fixture::ProbeRecord> started;
+    bool hidden = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND) {
+        const HWND box = showCommandBox(processId);
+        ASSERT_NE(box, nullptr);
+        line = childText(box, L"Edit", EDIT);
+        typeKeys({'M', 'E'});
+        waitFor([&] { return listTexts(box, LIST).size() == 3; });
+        rows = listTexts(box, LIST);
+        typeKeys({VK_RETURN});
+        started = probes.wait(1);
+        hidden = waitFor([box] { return !IsWindowVisible(box); });
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(line, "");
+    // Started before, then by ID, then by tag.
+    EXPECT_EQ(rows, (std::vector<std::string>{"会議", "メモ帳", "電卓"}));
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(started[0].command.ends_with(" meeting")) << started[0].command;
+    EXPECT_TRUE(hidden);
+    EXPECT_NE(readBytes(data / L"items.dvk").find("Item/meeting/History/Use:6\r\n"),
+              std::string::npos);
+}
+
+// Down chooses the second row and Tab completes the line to its key; Escape puts the box away
+// with what was typed, and the hot key calls it up again, empty.
+TEST_F(CommandBoxTest, TabCompletesTheChosenRowAndTheBoxComesBackEmptyAfterEscape) {
+    std::vector<std::string> lines;
     std::vector<bool> visible;
     const DWORD exitCode = run({}, [&](DWORD processId, HWND) {
-        const auto commandBox = [processId] { return toolkitWindowHolding(processId, L"Edit", 2); };
         for (int round = 0; round < 2; ++round) {
-            typeCombination({VK_MENU}, 'N');
-            HWND box = nullptr;
-            visible.push_back(waitFor([&] { return (box = commandBox()) != nullptr; }));
+            const HWND box = showCommandBox(processId);
+            visible.push_back(box != nullptr);
             if (box == nullptr) {
                 return;
             }
-            EXPECT_EQ(childText(box, L"Edit", 2), "未実装");
-            SetForegroundWindow(box);
-            waitFor([box] { return GetForegroundWindow() == box; });
+            lines.push_back(childText(box, L"Edit", EDIT));
+            typeKeys({'M', 'E'});
+            waitFor([box] { return listTexts(box, LIST).size() == 3; });
+            typeKeys({VK_DOWN, VK_TAB});
+            waitFor([box] { return childText(box, L"Edit", EDIT) != "me"; });
+            lines.push_back(childText(box, L"Edit", EDIT));
             typeKeys({VK_ESCAPE});
-            visible.push_back(!waitFor([&] { return commandBox() == nullptr; }));
+            visible.push_back(!waitFor([&] { return commandBox(processId) == nullptr; }));
         }
     });
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(visible, (std::vector<bool>{true, false, true, false}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"", "memo", "", "memo"}));
+}
+
+TEST_F(CommandBoxTest, AFailedStartIsShownAndTheBoxKeepsItsText) {
+    std::optional<ShownFailure> failure;
+    std::string line;
+    bool stayed = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND) {
+        const HWND box = showCommandBox(processId);
+        ASSERT_NE(box, nullptr);
+        typeKeys({'G', 'O'});
+        waitFor([box] { return listTexts(box, LIST).size() == 1; });
+        typeKeys({VK_RETURN});
+        waitFor([&] { return (failure = exceptionDialog(processId)).has_value(); });
+        if (failure) {
+            closeExceptionDialog(failure->dialog);
+            waitFor([&] { return !IsWindow(failure->dialog); });
+        }
+        stayed = IsWindowVisible(box) != FALSE;
+        line = childText(box, L"Edit", EDIT);
+    });
+    EXPECT_EQ(exitCode, 0u);
+    ASSERT_TRUE(failure.has_value()) << "a failed start showed no exception dialog";
+    EXPECT_NE(failure->text.find("ない.exe"), std::string::npos) << failure->text;
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(line, "go");
+}
+
+TEST_F(CommandBoxTest, TheTimerHidesTheBoxLeftWithoutInput) {
+    writeBytes(data / L"app.dvk", "Launcher/Command/Timer:400\r\n");
+    bool shown = false;
+    bool hidden = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND) {
+        const HWND box = showCommandBox(processId);
+        shown = box != nullptr;
+        hidden = waitFor([box] { return !IsWindowVisible(box); });
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(hidden);
 }
 
 } // namespace

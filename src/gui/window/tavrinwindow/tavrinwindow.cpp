@@ -628,12 +628,13 @@ void TavrinWindow::OnHotKey(tvgui::HOTKEY_ID id, tvgui::MOD, UINT) {
         return;
     }
     if (!commandDialog_ || !commandDialog_->exists()) {
-        commandDialog_ = std::make_unique<CommandDialog>(*application_, *this);
+        commandDialog_ = std::make_unique<CommandDialog>(
+            *application_, *this, [this](const std::exception& shown) { showFailure(shown); },
+            [this](file::Item& item, const std::optional<std::string>& option) {
+                openExecuteDialog(item, option);
+            });
     }
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    commandDialog_->move(pointer.x, pointer.y, scale(100), scale(100), true);
-    commandDialog_->show(SHOW::SHOWNORMAL);
+    commandDialog_->showAtPointer();
 }
 
 } // namespace tavrin::gui

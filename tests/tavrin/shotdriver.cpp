@@ -5,7 +5,8 @@
 //   shot_driver windowmenu      the tray icon's window menu, its "ウィンドウ" entry opened
 //   shot_driver itemmenu N      the item menu of button N (from 0), by a click on its arrow
 //   shot_driver execdialog N    the execute dialog of button N's item, from its item menu
-//   shot_driver commandbox      the command box, called up by the hot key below the launcher
+//   shot_driver commandbox [T]  the command box, called up by the hot key below the launcher,
+//                               the letters T typed into it and the rows they find shown
 //   shot_driver press N         button N pressed, up to the exception dialog it leads to
 //   shot_driver version         the version dialog, chosen from the window menu
 //   shot_driver settings N      the settings dialog from the window menu, on page N (1 the
@@ -23,6 +24,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <cwctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -135,7 +137,7 @@ bool settled(bool reached) {
     return reached;
 }
 
-bool drive(const std::wstring& command, int index) {
+bool drive(const std::wstring& command, int index, const std::wstring& typed) {
     const std::optional<Launcher> launcher = readyLauncher();
     if (!launcher) {
         return false;
@@ -189,9 +191,20 @@ bool drive(const std::wstring& command, int index) {
         GetWindowRect(launcher->window, &frame);
         SetCursorPos(frame.left + 24, frame.bottom + 8);
         typeCombination({VK_MENU}, 'N');
-        return settled(waitFor([&launcher] {
-            return toolkitWindowHolding(launcher->processId, L"Edit", 2) != nullptr;
-        }));
+        HWND box = nullptr;
+        if (!waitFor([&] {
+                return (box = toolkitWindowHolding(launcher->processId, L"Edit", 2)) != nullptr;
+            })) {
+            return false;
+        }
+        SetForegroundWindow(box);
+        waitFor([box] { return GetForegroundWindow() == box; });
+        std::vector<WORD> keys;
+        for (const wchar_t letter : typed) {
+            keys.push_back(static_cast<WORD>(std::towupper(letter)));
+        }
+        typeKeys(keys);
+        return settled(typed.empty() || waitFor([box] { return !listTexts(box, 3).empty(); }));
     }
     if (command == L"settings") {
         const HWND settings = openSettings(launcher->processId, launcher->window);
@@ -246,19 +259,20 @@ int wmain(int argc, wchar_t** argv) {
         argc == 3 &&
         (std::wstring(argv[1]) == L"press" || std::wstring(argv[1]) == L"itemmenu" ||
          std::wstring(argv[1]) == L"execdialog" || std::wstring(argv[1]) == L"settings");
+    const bool typing = argc == 3 && std::wstring(argv[1]) == L"commandbox";
     const bool plain =
         argc == 2 &&
         (std::wstring(argv[1]) == L"ready" || std::wstring(argv[1]) == L"docked" ||
          std::wstring(argv[1]) == L"windowmenu" || std::wstring(argv[1]) == L"version" ||
          std::wstring(argv[1]) == L"menulauncher" || std::wstring(argv[1]) == L"processmenu" ||
          std::wstring(argv[1]) == L"commandbox");
-    if (!indexed && !plain) {
+    if (!indexed && !plain && !typing) {
         std::fputs("usage: shot_driver "
-                   "ready|docked|windowmenu|version|menulauncher|processmenu|commandbox|press N|"
-                   "itemmenu N|execdialog N|settings N\n",
+                   "ready|docked|windowmenu|version|menulauncher|processmenu|commandbox [T]|"
+                   "press N|itemmenu N|execdialog N|settings N\n",
                    stderr);
         return 2;
     }
     const int index = indexed ? static_cast<int>(std::wcstol(argv[2], nullptr, 10)) : 0;
-    return tavrin::systemtest::drive(argv[1], index) ? 0 : 1;
+    return tavrin::systemtest::drive(argv[1], index, typing ? argv[2] : L"") ? 0 : 1;
 }

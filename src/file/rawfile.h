@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -25,6 +27,15 @@ private:
 // True only when nothing exists at the path (its folder or the file itself is missing).
 // Other failures to look (access denied, bad name) are not "missing": they raise FileError.
 bool fileMissing(const std::string& path);
+
+// A file's size and last write time, the time in the platform's finest unit; none when the
+// file is missing or cannot be looked at.
+struct FileHint {
+    std::uint64_t size = 0;
+    std::int64_t time = 0;
+    bool operator==(const FileHint&) const = default;
+};
+std::optional<FileHint> fileHint(const std::string& path) noexcept;
 
 // The whole file. Raises FileError when it cannot be opened or read.
 std::string readFile(const std::string& path);

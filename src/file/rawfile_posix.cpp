@@ -192,6 +192,16 @@ void flushFolderOf(const std::string& target) {
 
 } // namespace steps
 
+std::optional<FileHint> fileHint(const std::string& path) noexcept {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    return FileHint{static_cast<std::uint64_t>(status.st_size),
+                    static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 +
+                        status.st_mtim.tv_nsec};
+}
+
 bool fileMissing(const std::string& path) {
     struct stat info;
     if (::stat(path.c_str(), &info) == 0) {

@@ -197,6 +197,23 @@ void flushFolderOf(const std::string&) {}
 
 } // namespace steps
 
+std::optional<FileHint> fileHint(const std::string& path) noexcept {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    try {
+        if (!GetFileAttributesExW(systemPath(path).c_str(), GetFileExInfoStandard, &data)) {
+            return std::nullopt;
+        }
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    const auto wide = [](DWORD high, DWORD low) {
+        return (static_cast<std::uint64_t>(high) << 32) | low;
+    };
+    return FileHint{wide(data.nFileSizeHigh, data.nFileSizeLow),
+                    static_cast<std::int64_t>(wide(data.ftLastWriteTime.dwHighDateTime,
+                                                   data.ftLastWriteTime.dwLowDateTime))};
+}
+
 bool fileMissing(const std::string& path) {
     if (GetFileAttributesW(systemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES) {
         return false;

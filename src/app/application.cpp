@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 #include <utility>
@@ -38,12 +39,19 @@ file::LaunchSettings launchSettings(const file::App& settings, file::Item* folde
 
 } // namespace
 
+std::string loadFailureWarning(const std::string& failure) {
+    // The failure names the file itself.
+    return "データファイルを読み込めませんでした。\r\n" + failure +
+           "\r\n\r\nこのファイルへの変更は今回の実行では保存されません。";
+}
+
 image::ICONSIZE iconSizeOf(drevak::Integer setting) {
     return setting == 0 ? image::ICONSIZE::SMALL : image::ICONSIZE::LARGE;
 }
 
 Application::Document::Document(DOCUMENT document, std::string filePath)
-    : kind(document), path(std::move(filePath)), loaded(file::LoadOrNewDocument(path)) {
+    : kind(document), path(std::move(filePath)), loaded(file::LoadOrNewDocument(path)),
+      stamp(file::FileStamp::of(path)) {
     if (!loaded.saveable()) {
         WriteLog("not loaded, so it will not be saved: %s\r\n%s", path, loaded.failure);
     }
@@ -84,6 +92,10 @@ std::vector<file::BM_ITEM> Application::groupItems(std::string_view subGroup,
 
 void Application::execute(file::Item& item, const file::OverrideInfo* override) {
     file::executeItem(item, override, launchSettings(settings_, folderItem_.get()));
+    markChanged(DOCUMENT::ITEMS);
+    if (const std::optional<file::ItemDateTime> lastUse = item.lastUsed()) {
+        pendingStarts_.push_back({item.id(), *lastUse});
+    }
     // A search not built yet reads the history as it now stands when it is.
     if (commandSearch_) {
         const std::optional<file::ItemDateTime> lastUse = item.lastUsed();
@@ -122,6 +134,10 @@ const Application::Document& Application::document(DOCUMENT kind) const noexcept
     return groupsDocument_;
 }
 
+Application::Document& Application::document(DOCUMENT kind) noexcept {
+    return const_cast<Document&>(std::as_const(*this).document(kind));
+}
+
 bool Application::loadedSafely(DOCUMENT kind) const noexcept {
     return document(kind).loaded.saveable();
 }
@@ -144,6 +160,7 @@ void Application::write(DOCUMENT kind, const drevak::DvkDocument& content) const
     }
     createDataFolder();
     file::SaveDocument(content, target.path);
+    target.stamp = file::FileStamp::of(target.path);
 }
 
 std::vector<Application::Unsaved>
@@ -177,6 +194,10 @@ std::vector<Application::Unsaved> Application::save() const {
         if (!saved.loaded.saveable()) {
             continue;
         }
+        if (saved.stamp.differs(saved.path)) {
+            WriteLog("not saved, as it was changed on disk since it was read: %s", saved.path);
+            continue;
+        }
         try {
             write(kind, saved.loaded.document);
         } catch (const std::exception&) {
@@ -189,6 +210,91 @@ std::vector<Application::Unsaved> Application::save() const {
         std::rethrow_exception(firstFailure);
     }
     return loadFailures();
+}
+
+void Application::markChanged(DOCUMENT kind) noexcept {
+    document(kind).changed = true;
+    lastChange_ = std::chrono::steady_clock::now();
+}
+
+bool Application::changesSettled(std::chrono::steady_clock::duration quiet) const noexcept {
+    const bool waiting =
+        std::ranges::any_of(writeOrder, [this](DOCUMENT kind) { return document(kind).changed; });
+    return waiting && std::chrono::steady_clock::now() - lastChange_ >= quiet;
+}
+
+void Application::saveChanged() noexcept {
+    for (const DOCUMENT kind : writeOrder) {
+        Document& saved = document(kind);
+        if (!saved.changed || saved.stamp.differs(saved.path)) {
+            // Someone else's edit waits to be read first: the change is written after it.
+            continue;
+        }
+        saved.changed = false;
+        if (retired_ || !saved.loaded.saveable()) {
+            continue;
+        }
+        try {
+            write(kind, saved.loaded.document);
+            if (kind == DOCUMENT::ITEMS) {
+                pendingStarts_.clear();
+            }
+        } catch (const std::exception& failure) {
+            WriteLog("not saved after a change: %s\r\n%s", saved.path, failure);
+        }
+    }
+}
+
+std::vector<Application::DOCUMENT> Application::changedOnDisk() {
+    return othersOnDisk(&file::FileStamp::changed);
+}
+
+std::vector<Application::DOCUMENT> Application::differingOnDisk() {
+    return othersOnDisk(&file::FileStamp::differs);
+}
+
+std::vector<Application::DOCUMENT>
+Application::othersOnDisk(bool (file::FileStamp::*look)(const std::string&)) {
+    std::vector<DOCUMENT> changed;
+    for (const DOCUMENT kind : writeOrder) {
+        if (Document& known = document(kind); (known.stamp.*look)(known.path)) {
+            changed.push_back(kind);
+        }
+    }
+    return changed;
+}
+
+std::vector<Application::Unsaved> Application::keepOffBroken(const Application& fresh,
+                                                             const std::vector<DOCUMENT>& changed) {
+    std::vector<Unsaved> broken;
+    for (const DOCUMENT kind : changed) {
+        const Document& read = fresh.document(kind);
+        if (read.loaded.saveable()) {
+            continue;
+        }
+        Document& kept = document(kind);
+        kept.loaded.failure = read.loaded.failure;
+        kept.stamp = read.stamp;
+        broken.push_back({kept.path, kept.loaded.failure});
+    }
+    return broken;
+}
+
+void Application::countStartsAgain(const Application& earlier) {
+    for (const PendingStart& start : earlier.pendingStarts_) {
+        try {
+            file::Item item(start.id, itemsNode_);
+            item.setUseCount(item.useCount() + 1);
+            item.setLastUsed(start.when);
+            pendingStarts_.push_back(start);
+        } catch (const std::exception& failure) {
+            WriteLog("a start not counted again after the items file changed: %s\r\n%s", start.id,
+                     failure);
+        }
+    }
+    if (!pendingStarts_.empty()) {
+        markChanged(DOCUMENT::ITEMS);
+    }
 }
 
 } // namespace tavrin::app

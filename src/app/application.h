@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -9,16 +10,22 @@
 #include "etc/drevak/dvkdocument.h"
 #include "file/app.h"
 #include "file/datafile.h"
+#include "file/filestamp.h"
 #include "file/items/bmitem.h"
 #include "file/items/commandsearch.h"
 #include "file/items/groups.h"
 #include "file/items/item.h"
+#include "file/items/itemdatetime.h"
 #include "file/items/overrideinfo.h"
 
 namespace tavrin::app {
 
 // The size an icon size setting (ButtonIcon, MenuIcon) asks for: 0 small, otherwise large.
 image::ICONSIZE iconSizeOf(drevak::Integer setting);
+
+// What the user is told when a data file does not load: which file, why, and that changes to
+// it are not kept.
+std::string loadFailureWarning(const std::string& failure);
 
 // Owns the three data documents for the run, loaded from the data folder that
 // StaticData names, and the views built over them.
@@ -107,10 +114,42 @@ public:
     void retire() noexcept { retired_ = true; }
 
     // Writes each document as it is now, in the order application, items, groups, leaving
-    // out those whose load failed (returned). When a write fails the others are still written
+    // out those whose load failed (returned) and, logged, those whose file someone else
+    // changed since. When a write fails the others are still written
     // and the first failure is raised afterwards. A retired application writes nothing and
     // returns nothing.
     std::vector<Unsaved> save() const;
+
+    // The launcher's own changes to a document (a start counted, a place stored, a history
+    // typed) wait to be written soon after, so that a crash or a kill loses only the last
+    // moments.
+    void markChanged(DOCUMENT document) noexcept;
+    // Whether some change waits and none was made in the last quiet time: a burst of changes
+    // is written once.
+    bool changesSettled(std::chrono::steady_clock::duration quiet) const noexcept;
+    // Writes the changed documents, leaving out those whose load failed, and forgets the
+    // changes, written or not: a write that fails is logged, and the next change or the end
+    // tries again. A document whose file someone else changed stays marked and unwritten: the
+    // edit is read first. A retired application writes nothing.
+    void saveChanged() noexcept;
+
+    // The documents whose files were changed on disk by someone else since this application
+    // read or wrote them, in the order they are written: changedOnDisk once a change has
+    // stayed for a look (what to read again), differingOnDisk right now (what not to write
+    // over).
+    std::vector<DOCUMENT> changedOnDisk();
+    std::vector<DOCUMENT> differingOnDisk();
+    // The file the document is read from and written to.
+    const std::string& filePath(DOCUMENT kind) const noexcept { return document(kind).path; }
+    // Of the changed documents, those that fresh, read after the change, could not load: the
+    // user is mending the file, so this application never writes it again and leaves the bytes
+    // it has now be. They are returned, in the order they are written.
+    std::vector<Unsaved> keepOffBroken(const Application& fresh,
+                                       const std::vector<DOCUMENT>& changed);
+    // Counts again in this application, read from files changed on disk, the starts that
+    // earlier counted but did not write yet, where the item still exists; the others are
+    // logged.
+    void countStartsAgain(const Application& earlier);
 
 private:
     struct Document {
@@ -119,7 +158,18 @@ private:
 
         std::string path;
         file::LoadedDocument loaded;
+        bool changed = false;
+        // What was last read from or written to the file: it follows the disk, not the
+        // document, so even a const write keeps it.
+        mutable file::FileStamp stamp;
     };
+
+    // A start counted in memory and not yet on disk.
+    struct PendingStart {
+        std::string id;
+        file::ItemDateTime when;
+    };
+    std::vector<PendingStart> pendingStarts_;
 
     Document appDocument_;
     // Built before the other documents are read: a repair it logs comes first.
@@ -131,6 +181,9 @@ private:
     drevak::Drevak& itemsNode_;
 
     const Document& document(DOCUMENT kind) const noexcept;
+    Document& document(DOCUMENT kind) noexcept;
+    std::vector<DOCUMENT> othersOnDisk(bool (file::FileStamp::*look)(const std::string&));
+    std::chrono::steady_clock::time_point lastChange_;
     bool retired_ = false;
     // So that every save of a retired application does not log the same line.
     mutable bool retiredLogged_ = false;

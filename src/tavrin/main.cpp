@@ -103,9 +103,7 @@ private:
     // that did not load will not be kept, whether logging is on or off.
     void warnOfLoadFailures(const Application& application) {
         for (const Application::Unsaved& failed : application.loadFailures()) {
-            // The failure names the file itself.
-            reporter_.showWarning("データファイルを読み込めませんでした。\r\n" + failed.failure +
-                                  "\r\n\r\nこのファイルへの変更は今回の実行では保存されません。");
+            reporter_.showWarning(tavrin::app::loadFailureWarning(failed.failure));
         }
     }
 

@@ -100,7 +100,6 @@ protected:
     std::filesystem::path data;
     std::vector<std::string> shown;
 
-private:
     void answerMessageBoxes(DWORD processId, std::set<HWND>& answered) {
         struct Search {
             DWORD processId;
@@ -804,7 +803,6 @@ TEST_F(LauncherTest, SecondStartEndsAndTheFirstStaysAndTheSessionsEndWritesTheDa
     const DWORD exitCode = run({}, [&](DWORD, HWND launcher) {
         second = runToEnd(program, temp.path());
         stayed = IsWindow(launcher) && IsWindowVisible(launcher);
-        writeBytes(data / L"app.dvk", "");
         SendMessageW(launcher, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
         SendMessageW(launcher, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
         writtenWhileRunning = readBytes(data / L"app.dvk");
@@ -814,6 +812,108 @@ TEST_F(LauncherTest, SecondStartEndsAndTheFirstStaysAndTheSessionsEndWritesTheDa
     EXPECT_EQ(exitCode, 0u);
     EXPECT_TRUE(writtenWhileRunning.starts_with(byteOrderMark + std::string("Execute/Dialog:1")))
         << writtenWhileRunning;
+}
+
+// The file as it stands, or empty while it cannot be read (being replaced).
+std::string bytesNow(const std::filesystem::path& path) {
+    try {
+        return readBytes(path);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+void kill(DWORD processId) {
+    const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, processId);
+    ASSERT_NE(process, nullptr) << GetLastError();
+    TerminateProcess(process, 9);
+    CloseHandle(process);
+}
+
+// A kill ends the launcher without a word: what it changed a few seconds before is on disk.
+TEST_F(LauncherTest, AStartIsWrittenWithinSecondsAndSurvivesAKill) {
+    const std::string counted = "Item/two/History/Use:1\r\n";
+    bool writtenWhileRunning = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        const HWND toolBar = toolBarOf(launcher);
+        waitFor([toolBar] { return buttonCount(toolBar) == 3; });
+        pressButton(launcher, toolBar, 2);
+        probes.wait(1);
+        writtenWhileRunning = waitFor(
+            [&] { return bytesNow(data / L"items.dvk").find(counted) != std::string::npos; });
+        kill(processId);
+    });
+    EXPECT_EQ(exitCode, 9u);
+    EXPECT_TRUE(writtenWhileRunning);
+    const std::string items = readBytes(data / L"items.dvk");
+    EXPECT_NE(items.find(counted), std::string::npos) << items;
+}
+
+// A broken hand edit is said once and left as it is while the launcher goes on; once mended,
+// the edit shows in the tool bar (made anew by the reload) within seconds.
+TEST_F(LauncherTest, AFileBrokenByHandIsKeptAndSaidOnceAndItsMendShowsWithinSeconds) {
+    const std::string broken = "Group$試験\r\nGroup/試験$一\r\nGroup/試験/一$\xC3\x28\r\n";
+    const std::string mended =
+        "Group$試験\r\nGroup/試験$一\r\nGroup/試験/一$one\ttwo\tgone\ttwo\r\n";
+    std::string whileBroken;
+    bool stayed = false;
+    std::vector<std::string> texts;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        waitFor([launcher] { return buttonCount(toolBarOf(launcher)) == 3; });
+        writeBytes(data / L"groups.dvk", broken);
+        std::set<HWND> answered;
+        waitFor([&] {
+            answerMessageBoxes(processId, answered);
+            return !shown.empty();
+        });
+        // Ticks pass over the broken file: none says it again or writes it.
+        Sleep(3000);
+        answerMessageBoxes(processId, answered);
+        whileBroken = readBytes(data / L"groups.dvk");
+        stayed = buttonCount(toolBarOf(launcher)) == 3;
+
+        writeBytes(data / L"groups.dvk", mended);
+        waitFor([&] { return buttonCount(toolBarOf(launcher)) == 4; });
+        texts = buttonTexts(toolBarOf(launcher));
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(whileBroken, broken);
+    EXPECT_TRUE(stayed);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find(utf8(data / L"groups.dvk")), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find("保存されません"), std::string::npos) << shown[0];
+    EXPECT_EQ(texts, (std::vector<std::string>{"一番", "二番", "ない", "二番"}));
+}
+
+// The user's edit of the items made while a start waits to be written wins, and the start is
+// counted again on top of it.
+TEST_F(LauncherTest, AHandEditRightAfterAStartKeepsBothTheEditAndTheCount) {
+    const std::string counted = "Item/two/History/Use:1\r\n";
+    std::vector<std::string> texts;
+    bool bothWhileRunning = false;
+    const DWORD exitCode = run({}, [&](DWORD, HWND launcher) {
+        waitFor([launcher] { return buttonCount(toolBarOf(launcher)) == 3; });
+        std::string edited = readBytes(data / L"items.dvk");
+        edited.replace(edited.find("一番"), std::string_view("一番").size(), "壱番");
+        pressButton(launcher, toolBarOf(launcher), 2);
+        writeBytes(data / L"items.dvk", edited);
+        probes.wait(1);
+        waitFor([&] {
+            texts = buttonTexts(toolBarOf(launcher));
+            return !texts.empty() && texts.front() == "壱番";
+        });
+        bothWhileRunning = waitFor([&] {
+            const std::string items = bytesNow(data / L"items.dvk");
+            return items.find(counted) != std::string::npos &&
+                   items.find("Item/one\\壱番") != std::string::npos;
+        });
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(texts, (std::vector<std::string>{"壱番", "二番", "ない"}));
+    EXPECT_TRUE(bothWhileRunning);
+    const std::string items = readBytes(data / L"items.dvk");
+    EXPECT_NE(items.find(counted), std::string::npos) << items;
+    EXPECT_NE(items.find("Item/one\\壱番"), std::string::npos) << items;
 }
 
 TEST(TavrinExe, CarriesTheApplicationManifest) {

@@ -1,5 +1,6 @@
 #include "gui/window/tavrinwindow/tavrinwindow.h"
 
+#include <chrono>
 #include <utility>
 
 #include "app/application.h"
@@ -27,6 +28,11 @@ namespace {
 
 constexpr DWORD EX_STYLE = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
 constexpr DWORD STYLE = WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
+
+// A change is written once this long has passed without another, so that dragging or a run
+// of starts writes once; the timer looks twice as often.
+constexpr auto SAVE_QUIET = std::chrono::seconds(2);
+constexpr UINT STEP_INTERVAL_MS = 1000;
 
 // A monitor removed since the launcher last floated would leave it out of reach: it comes
 // back onto the nearest work area.
@@ -138,6 +144,7 @@ void TavrinWindow::initialize() {
     loadHooker();
     setPosition(application_->settings().Position(), false);
     topMost(application_->settings().Front());
+    setTimer(STEP_TIMER, STEP_INTERVAL_MS);
     // The shell's tray and the pictures of the menu launcher's items take their time: the
     // window shows first.
     PostMessageW(hwnd(), SHOWN, 0, 0);
@@ -161,6 +168,9 @@ void TavrinWindow::setPosition(POSITION position, bool save) {
     appBar_.reset();
     if (save) {
         storeLeaving(settings.Position());
+    }
+    if (save || position != settings.Position()) {
+        application_->markChanged(app::Application::DOCUMENT::APPLICATION);
     }
     placement::Placement place;
     if (placement::isDocked(position)) {
@@ -382,7 +392,18 @@ void TavrinWindow::OnEnable(bool enabled) {
     switchHooker(enabled);
 }
 
+void TavrinWindow::OnTimer(tvgui::TIMER_ID id) {
+    if (id != STEP_TIMER) {
+        return;
+    }
+    followDisk();
+    if (application_->changesSettled(SAVE_QUIET)) {
+        application_->saveChanged();
+    }
+}
+
 void TavrinWindow::OnDestroy() {
+    killTimer(STEP_TIMER);
     buttonLauncher_.reset();
     menuLauncher_.reset();
     hotKey_.reset();
@@ -502,6 +523,7 @@ void TavrinWindow::showWindowMenu() {
             return;
         case WindowMenu::FRONT:
             settings.Front(!settings.Front());
+            application_->markChanged(app::Application::DOCUMENT::APPLICATION);
             topMost(settings.Front());
             return;
         case WindowMenu::SETTINGS:
@@ -614,6 +636,10 @@ void TavrinWindow::reload() {
     for (const app::Application::Unsaved& failed : fresh->loadFailures()) {
         system::WriteLog("not loaded on reload: %s\r\n%s", failed.path, failed.failure);
     }
+    swapIn(std::move(fresh));
+}
+
+void TavrinWindow::swapIn(std::unique_ptr<app::Application> fresh) {
     // Everything built over the running application goes before it.
     releaseChildren();
     menuLauncher_.reset();
@@ -621,6 +647,49 @@ void TavrinWindow::reload() {
     hotKey_.reset();
     application_ = std::move(fresh);
     initialize();
+}
+
+void TavrinWindow::followDisk() {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    const bool inMenu =
+        GetGUIThreadInfo(GetCurrentThreadId(), &thread) && (thread.flags & GUI_INMENUMODE) != 0;
+    // The command box is no modal dialog, but a reload would take it from under the typing.
+    const bool typing = commandDialog_ && commandDialog_->exists() && commandDialog_->isVisible();
+    if (!isEnabled() || inMenu || typing) {
+        return;
+    }
+    const std::vector<app::Application::DOCUMENT> changed = application_->changedOnDisk();
+    if (changed.empty()) {
+        return;
+    }
+    // The fresh application reads what the launcher changed in the other files from them; a
+    // file changed on disk keeps the user's edit, and the starts are counted on it again.
+    application_->saveChanged();
+    std::unique_ptr<app::Application> fresh;
+    try {
+        fresh = std::make_unique<app::Application>();
+    } catch (const std::exception& failure) {
+        system::WriteLog([&failure] {
+            return "not read again after a change on disk\r\n" + system::throwableText(failure);
+        });
+        return;
+    }
+    const std::vector<app::Application::Unsaved> broken =
+        application_->keepOffBroken(*fresh, changed);
+    if (!broken.empty()) {
+        // The launcher goes on with what it had until the file loads again.
+        for (const app::Application::Unsaved& failed : broken) {
+            system::WriteLog("changed on disk and not loaded: %s\r\n%s", failed.path,
+                             failed.failure);
+            MessageBoxW(hwnd(), system::toWide(app::loadFailureWarning(failed.failure)).c_str(),
+                        L"Tavrin", MB_OK | MB_ICONWARNING);
+        }
+        return;
+    }
+    system::WriteLog("read again after a change on disk");
+    fresh->countStartsAgain(*application_);
+    swapIn(std::move(fresh));
 }
 
 void TavrinWindow::OnHotKey(tvgui::HOTKEY_ID id, tvgui::MOD, UINT) {

@@ -39,6 +39,8 @@ public:
     // The children.
     static constexpr auto CTRL_TOOLBAR = tvgui::ITEM_ID{1};
     static constexpr auto CTRL_TITLEBAR = tvgui::ITEM_ID{2};
+    // Keeps the data files in step with the launcher's changes.
+    static constexpr auto STEP_TIMER = tvgui::TIMER_ID{1};
 
     // Creates the window hidden with its children over the application. endSession writes
     // the data as the shutdown does; it is called when the user's session ends under the
@@ -76,6 +78,7 @@ public:
     bool OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnDisplayChange(int bitsPerPixel, int width, int height) override;
     void OnDpiChanged(int dpi, const RECT& suggested) override;
+    void OnTimer(tvgui::TIMER_ID id) override;
     // The command box at the pointer: made on the first hot key, and again when its window
     // is gone.
     void OnHotKey(tvgui::HOTKEY_ID id, tvgui::MOD modifiers, UINT key) override;
@@ -99,6 +102,11 @@ private:
     // Builds a new application from the data files and everything over it; the running one
     // stays when that fails.
     void reload();
+    // Reads the data files again when someone else changed them, once no modal dialog, menu
+    // or command box holds on to the running application.
+    void followDisk();
+    // Builds the window over fresh in place of the running application.
+    void swapIn(std::unique_ptr<app::Application> fresh);
 
     SIZE frameSize() const;
     SIZE buttonSize() const;

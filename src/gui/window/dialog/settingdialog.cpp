@@ -56,6 +56,17 @@ std::string notWrittenText(const std::vector<app::Application::Unsaved>& failure
     return text + "\r\n\r\nほかのファイルを保存する？";
 }
 
+// The files someone else changed since the dialog's copies were taken: the user's edit there
+// would be lost to the copies.
+std::string changedOnDiskText(const app::Application& application,
+                              const std::vector<app::Application::DOCUMENT>& changed) {
+    std::string text = "開いている間にほかで変更されたファイル:";
+    for (const app::Application::DOCUMENT document : changed) {
+        text += "\r\n" + application.filePath(document);
+    }
+    return text + "\r\n\r\n上書きする？";
+}
+
 } // namespace
 
 struct SettingDialog::Parts {
@@ -139,6 +150,11 @@ bool SettingDialog::writeAll() {
     }
     const std::vector<app::Application::Unsaved> failures = application_.loadFailures();
     if (!failures.empty() && !QuestionDialog(this, "保存", notWrittenText(failures)).select()) {
+        return false;
+    }
+    if (const std::vector<app::Application::DOCUMENT> changed = application_.differingOnDisk();
+        !changed.empty() &&
+        !QuestionDialog(this, "保存", changedOnDiskText(application_, changed)).select()) {
         return false;
     }
     application_.writeTogether(parts_->tavrin.document(), parts_->item.document(),

@@ -29,6 +29,7 @@ using file::fixture::writeBytes;
 // The question dialog's ids of its text and its yes button.
 constexpr int QUESTION_TEXT = 10;
 constexpr int QUESTION_YES = 1;
+constexpr int QUESTION_NO = 2;
 
 const std::wstring FILES[] = {L"app.dvk", L"items.dvk", L"groups.dvk"};
 
@@ -179,6 +180,33 @@ TEST_F(SettingDialogTest, AFileThatDidNotLoadIsNamedAndLeftAlone) {
     }
     EXPECT_TRUE(question.answered);
     EXPECT_NE(question.text.find("app.dvk"), std::string::npos) << question.text;
+    expectUnchanged();
+}
+
+// A file someone else changed while the dialog was open is overwritten only when the user says
+// so: "no" keeps the edit and the dialog, "yes" writes the dialog's copies.
+TEST_F(SettingDialogTest, AFileChangedOnDiskMeanwhileIsOverwrittenOnlyWhenTheUserSaysSo) {
+    const std::string edited = "Group$Work\r\nGroup/Work$Tools\r\nGroup/Work/Tools$edit\r\n";
+    writeBytes(data / L"groups.dvk", edited);
+    {
+        Answer question(L"保存", QUESTION_TEXT, QUESTION_NO);
+        LoopGuard guard;
+        press(COMMAND::OK);
+        EXPECT_TRUE(question.answered);
+        EXPECT_NE(question.text.find("groups.dvk"), std::string::npos) << question.text;
+        EXPECT_EQ(question.text.find("items.dvk"), std::string::npos) << question.text;
+    }
+    EXPECT_TRUE(dialog->exists());
+    EXPECT_EQ(bytesOf(data / L"groups.dvk"), edited);
+    EXPECT_EQ(bytesOf(data / L"items.dvk"), before[L"items.dvk"]);
+
+    Answer question(L"保存", QUESTION_TEXT, QUESTION_YES);
+    {
+        LoopGuard guard;
+        press(COMMAND::OK, true);
+        EXPECT_TRUE(dialog->select());
+    }
+    EXPECT_TRUE(question.answered);
     expectUnchanged();
 }
 

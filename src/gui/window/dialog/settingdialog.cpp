@@ -169,11 +169,13 @@ bool SettingDialog::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE, tvgui::TvGu
     const auto command = static_cast<COMMAND>(id);
     try {
         if (isPage(command) && command != current_) {
-            // A page that cannot be left yet keeps its button pressed.
             if (page(current_).leavePage()) {
                 switchTo(command);
             } else {
-                switchTo(current_);
+                // A page that cannot be left yet keeps its button pressed and what the user
+                // typed: entering it again would show the copies instead.
+                SendMessageW(parts_->bar.hwnd(), TB_CHECKBUTTON, static_cast<WPARAM>(current_),
+                             TRUE);
             }
         } else if (command == COMMAND::OK && writeAll()) {
             confirm(true);

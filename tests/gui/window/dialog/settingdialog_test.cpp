@@ -13,6 +13,7 @@
 #include "file/items/item.h"
 #include "gui/window/dialog/itemdialog.h"
 #include "gui/window/dialog/itemform.h"
+#include "gui/window/dialog/tavrindialog.h"
 #include "scratch_folder.h"
 #include "system/staticdata.h"
 #include "system/unicode.h"
@@ -140,6 +141,19 @@ TEST_F(SettingDialogTest, TheItemPagesEditsReachTheGroupPageAndOk) {
     EXPECT_NE(groups.find("Group/Work/Tools$edit\tweb\r\n"), std::string::npos) << groups;
     EXPECT_NE(groups.find("Group/Play/Web$web\r\n"), std::string::npos) << groups;
     EXPECT_NE(bytesOf(data / L"items.dvk").find("Item/web\\ウェブ\r\n"), std::string::npos);
+}
+
+// A page that refuses to be left stays on show with what the user typed, not the copies.
+TEST_F(SettingDialogTest, ARefusedPageKeepsWhatWasTyped) {
+    LoopGuard guard;
+    const HWND menuText = GetDlgItem(dialog->page(COMMAND::TAVRIN).pageWindow().hwnd(),
+                                     static_cast<int>(TavrinDialog::CTRL::MENU_TEXT));
+    SetWindowTextW(menuText, L"長い");
+    Answer refusal(L"例外", FAILURE_TEXT, FAILURE_CLOSE);
+    press(COMMAND::ITEM);
+    EXPECT_TRUE(refusal.answered);
+    EXPECT_EQ(dialog->currentPage(), COMMAND::TAVRIN);
+    EXPECT_EQ(textOf(menuText), "長い");
 }
 
 // A file that cannot be replaced (held open without sharing) stops the whole write: all three

@@ -7,11 +7,14 @@
 
 #include "file/items/groupitems.h"
 #include "file/items/launch.h"
+#include "file/ownchanges.h"
+#include "file/rawfile.h"
 #include "system/folder.h"
 #include "system/log.h"
 #include "system/staticdata.h"
 #include "system/tavrinerrors.h"
 #include "system/unicode.h"
+#include "utility/utf16.h"
 
 namespace tavrin::app {
 
@@ -37,12 +40,32 @@ file::LaunchSettings launchSettings(const file::App& settings, file::Item* folde
     return {static_cast<shell::FOLDER>(settings.Folder()), folderItem};
 }
 
+// Enough lines for a person to find the place; a message box does not scroll.
+constexpr std::size_t SHOWN_DROPPED_LINES = 10;
+constexpr std::size_t SHOWN_LINE_BYTES = 80;
+
 } // namespace
 
 std::string loadFailureWarning(const std::string& failure) {
     // The failure names the file itself.
     return "データファイルを読み込めませんでした。\r\n" + failure +
            "\r\n\r\nこのファイルへの変更は今回の実行では保存されません。";
+}
+
+std::string droppedLinesWarning(const std::string& path,
+                                const std::vector<file::DroppedLine>& lines) {
+    std::string text = "編集されたファイルの次の行を読み込めませんでした。\r\n" + path + "\r\n";
+    const std::size_t shown = std::min(lines.size(), SHOWN_DROPPED_LINES);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const std::string_view line = utility::utf8Prefix(lines[i].line, SHOWN_LINE_BYTES);
+        text += "\r\n" + std::to_string(lines[i].lineNumber) + " 行目: " + std::string(line) +
+                (line.size() < lines[i].line.size() ? "…" : "") + " (" + lines[i].reason + ")";
+    }
+    if (lines.size() > shown) {
+        text += "\r\nほか " + std::to_string(lines.size() - shown) + " 行";
+    }
+    return text + "\r\n\r\nこのファイルは直されるまで保存しません。"
+                  "直さずに終了すると、これらの行は失われます。";
 }
 
 image::ICONSIZE iconSizeOf(drevak::Integer setting) {
@@ -65,6 +88,7 @@ Application::Application()
       menuGroups_(mainGroups_.menu()),
       itemsDocument_(DOCUMENT::ITEMS, StaticData::dataFilePath(StaticData::ItemsFile())),
       itemsNode_(itemsDocument_.loaded.document.childOrNew("Item")) {
+    appWritten_ = appDocument_.loaded.document.toString();
     if (settings_.Folder() == FOLDER_PROGRAM) {
         try {
             folderItem_ = std::make_unique<file::Item>(settings_.Program(), itemsNode_);
@@ -122,6 +146,22 @@ void Application::selectDefaultGroups() {
     currentMenuGroup_ = menuGroups_.count() == 0 ? std::string() : menuGroups_.name(0);
 }
 
+void Application::selectGroupsAsIn(const Application& earlier) {
+    selectDefaultGroups();
+    if (const std::optional<file::Sub> group = mainGroups_.sub(earlier.currentGroup_);
+        group && mainGroups_.has(earlier.currentGroup_)) {
+        currentGroup_ = earlier.currentGroup_;
+        if (group->has(earlier.currentSubGroup_)) {
+            currentSubGroup_ = earlier.currentSubGroup_;
+        } else {
+            currentSubGroup_ = group->count() == 0 ? std::string() : group->name(0);
+        }
+    }
+    if (menuGroups_.has(earlier.currentMenuGroup_)) {
+        currentMenuGroup_ = earlier.currentMenuGroup_;
+    }
+}
+
 const Application::Document& Application::document(DOCUMENT kind) const noexcept {
     switch (kind) {
     case DOCUMENT::APPLICATION:
@@ -159,8 +199,12 @@ void Application::write(DOCUMENT kind, const drevak::DvkDocument& content) const
                                                target.path + "\r\n" + target.loaded.failure);
     }
     createDataFolder();
-    file::SaveDocument(content, target.path);
-    target.stamp = file::FileStamp::of(target.path);
+    const std::string bytes = file::documentFileBytes(content);
+    file::replaceFile(target.path, bytes);
+    target.stamp = file::FileStamp::written(bytes);
+    if (kind == DOCUMENT::APPLICATION) {
+        appWritten_ = content.toString();
+    }
 }
 
 std::vector<Application::Unsaved>
@@ -226,7 +270,7 @@ bool Application::changesSettled(std::chrono::steady_clock::duration quiet) cons
 void Application::saveChanged() noexcept {
     for (const DOCUMENT kind : writeOrder) {
         Document& saved = document(kind);
-        if (!saved.changed || saved.stamp.differs(saved.path)) {
+        if (!saved.changed || saved.mending || saved.stamp.differs(saved.path)) {
             // Someone else's edit waits to be read first: the change is written after it.
             continue;
         }
@@ -238,6 +282,7 @@ void Application::saveChanged() noexcept {
             write(kind, saved.loaded.document);
             if (kind == DOCUMENT::ITEMS) {
                 pendingStarts_.clear();
+                pendingHistories_.clear();
             }
         } catch (const std::exception& failure) {
             WriteLog("not saved after a change: %s\r\n%s", saved.path, failure);
@@ -278,6 +323,67 @@ std::vector<Application::Unsaved> Application::keepOffBroken(const Application& 
         broken.push_back({kept.path, kept.loaded.failure});
     }
     return broken;
+}
+
+void Application::noteHistories(const file::Item& item) {
+    markChanged(DOCUMENT::ITEMS);
+    if (std::ranges::find(pendingHistories_, item.id()) == pendingHistories_.end()) {
+        pendingHistories_.push_back(item.id());
+    }
+}
+
+void Application::applyOwnChangesAgain(const Application& earlier,
+                                       const std::vector<DOCUMENT>& changed) {
+    // Only a file edited on disk kept the launcher's changes from being written before the
+    // read: the other files already hold them.
+    if (std::ranges::find(changed, DOCUMENT::ITEMS) != changed.end()) {
+        countStartsAgain(earlier);
+        historiesAgain(earlier);
+    }
+    if (std::ranges::find(changed, DOCUMENT::APPLICATION) != changed.end() &&
+        earlier.appDocument_.changed) {
+        settingsAgain(earlier);
+    }
+}
+
+std::vector<Application::DOCUMENT>
+Application::holdWhileMended(const std::vector<DOCUMENT>& changed) {
+    std::vector<DOCUMENT> held;
+    for (const DOCUMENT kind : changed) {
+        if (Document& read = document(kind); !read.loaded.dropped.empty()) {
+            read.mending = true;
+            held.push_back(kind);
+        }
+    }
+    return held;
+}
+
+void Application::historiesAgain(const Application& earlier) {
+    for (const std::string& id : earlier.pendingHistories_) {
+        try {
+            const file::Item before(id, earlier.itemsNode_);
+            file::Item item(id, itemsNode_);
+            item.setHistoryWorkFolders(before.historyWorkFolders());
+            item.setHistoryOptions(before.historyOptions());
+            pendingHistories_.push_back(id);
+        } catch (const std::exception& failure) {
+            WriteLog("a history not kept after the items file changed: %s\r\n%s", id, failure);
+        }
+    }
+    if (!pendingHistories_.empty()) {
+        markChanged(DOCUMENT::ITEMS);
+    }
+}
+
+void Application::settingsAgain(const Application& earlier) {
+    const file::Reapplied reapplied = file::reapplyOwnChanges(
+        earlier.appWritten_, earlier.appDocument_.loaded.document, appDocument());
+    for (const std::string& address : reapplied.keptAsEdited) {
+        WriteLog("a setting left as edited on disk, not as the launcher changed it: %s", address);
+    }
+    if (reapplied.written > 0) {
+        markChanged(DOCUMENT::APPLICATION);
+    }
 }
 
 void Application::countStartsAgain(const Application& earlier) {

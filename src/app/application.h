@@ -27,6 +27,11 @@ image::ICONSIZE iconSizeOf(drevak::Integer setting);
 // it are not kept.
 std::string loadFailureWarning(const std::string& failure);
 
+// What the user is told when a file they edited loads without some of its lines: which file,
+// which lines (the first few, cut short) and why, and that the next write loses them.
+std::string droppedLinesWarning(const std::string& path,
+                                const std::vector<file::DroppedLine>& lines);
+
 // Owns the three data documents for the run, loaded from the data folder that
 // StaticData names, and the views built over them.
 class Application {
@@ -83,6 +88,9 @@ public:
     // The window's first choice: Main::firstSelection of the main groups, and the first menu
     // group.
     void selectDefaultGroups();
+    // After a reload: the default choice, then each of earlier's choices that still exists,
+    // so that reading the files again does not move the user to another group.
+    void selectGroupsAsIn(const Application& earlier);
     const std::string& currentGroup() const noexcept { return currentGroup_; }
     void currentGroup(std::string name) { currentGroup_ = std::move(name); }
     const std::string& currentSubGroup() const noexcept { return currentSubGroup_; }
@@ -146,10 +154,24 @@ public:
     // it has now be. They are returned, in the order they are written.
     std::vector<Unsaved> keepOffBroken(const Application& fresh,
                                        const std::vector<DOCUMENT>& changed);
-    // Counts again in this application, read from files changed on disk, the starts that
-    // earlier counted but did not write yet, where the item still exists; the others are
-    // logged.
-    void countStartsAgain(const Application& earlier);
+    // The execute dialog's histories of the item changed: written soon after, and made again
+    // over an edit of the items file that arrives first.
+    void noteHistories(const file::Item& item);
+    // Makes again in this application, read after the files in changed were edited on disk,
+    // what earlier changed and did not write yet: its starts and histories where the item still
+    // exists, and the settings values the edit left as they were (places, sizes, choices of
+    // the window menu). What does not fit any more is logged.
+    void applyOwnChangesAgain(const Application& earlier, const std::vector<DOCUMENT>& changed);
+
+    // The lines of the document's file that it does not hold: the next write loses them.
+    const std::vector<file::DroppedLine>& droppedLines(DOCUMENT kind) const noexcept {
+        return document(kind).loaded.dropped;
+    }
+    // Of the documents in changed, read after someone edited their files, those that dropped
+    // lines of that edit. The person is still at it: their changes wait (saveChanged leaves
+    // them) until the file changes again or the program ends, so that the lines can be mended
+    // before they are lost.
+    std::vector<DOCUMENT> holdWhileMended(const std::vector<DOCUMENT>& changed);
 
 private:
     struct Document {
@@ -159,6 +181,8 @@ private:
         std::string path;
         file::LoadedDocument loaded;
         bool changed = false;
+        // Lines of a hand edit were dropped: the timed save waits for the person to mend them.
+        bool mending = false;
         // What was last read from or written to the file: it follows the disk, not the
         // document, so even a const write keeps it.
         mutable file::FileStamp stamp;
@@ -170,6 +194,13 @@ private:
         file::ItemDateTime when;
     };
     std::vector<PendingStart> pendingStarts_;
+    // Items whose histories changed since the items were last written.
+    std::vector<std::string> pendingHistories_;
+    // The settings as last read or written: what tells the launcher's own changes from an edit.
+    mutable std::string appWritten_;
+    void countStartsAgain(const Application& earlier);
+    void historiesAgain(const Application& earlier);
+    void settingsAgain(const Application& earlier);
 
     Document appDocument_;
     // Built before the other documents are read: a repair it logs comes first.

@@ -1,21 +1,15 @@
 #pragma once
 
-#include <cstddef>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "etc/drevak/dvkdocument.h"
+#include "file/datafile.h"
 
 namespace dvk {
 
-// A line that the reader drops: a value line that did not apply, or a line that is
-// neither a comment, a value line nor blank. Saving the document loses it.
-struct DroppedLine {
-    std::size_t lineNumber; // from 1, the byte-order mark not counted
-    std::string reason;
-    std::string line;
-};
+using tavrin::file::DroppedLine;
 
 struct DocumentFile {
     drevak::DvkDocument document;

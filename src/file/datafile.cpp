@@ -1,10 +1,12 @@
 #include "file/datafile.h"
 
+#include <algorithm>
 #include <exception>
 #include <span>
 #include <string>
 #include <utility>
 
+#include "etc/drevak/convert.h"
 #include "etc/drevak/drevakexception.h"
 #include "file/rawfile.h"
 #include "file/textencoding.h"
@@ -15,6 +17,16 @@ namespace {
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 // What the document raises for a text without lines: for a data file that is an empty file.
 constexpr std::string_view noLines = "いやいや、むりむり";
+
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+LoadedDocument notLoaded(std::string failure) {
+    LoadedDocument loaded;
+    loaded.failure = std::move(failure);
+    return loaded;
+}
 
 } // namespace
 
@@ -56,10 +68,37 @@ std::string documentText(std::string_view bytes, const std::string& path) {
     return std::move(decoded.text);
 }
 
-drevak::DvkDocument parseDocumentFile(std::string_view bytes, const std::string& path) {
+drevak::DvkDocument parseDocumentFile(std::string_view bytes, const std::string& path,
+                                      std::vector<DroppedLine>* dropped) {
     const std::string text = documentText(bytes, path);
     const std::vector<std::string_view> lines = splitLines(text);
-    return drevak::DvkDocument(std::span<const std::string_view>(lines));
+    if (!dropped || lines.empty()) {
+        // Refuses a file without lines the way every document does.
+        return drevak::DvkDocument(std::span<const std::string_view>(lines));
+    }
+    drevak::DvkDocument document;
+    *dropped = readLines(document, lines);
+    return document;
+}
+
+std::vector<DroppedLine> readLines(drevak::DvkDocument& document,
+                                   std::span<const std::string_view> lines) {
+    std::vector<DroppedLine> dropped;
+    for (drevak::DvkDocument::LoadFailure& failure : document.LoadWithReasons(true, lines)) {
+        dropped.push_back({failure.lineNumber, std::move(failure.reason),
+                           std::string(lines[failure.lineNumber - 1])});
+    }
+    // The reader passes over lines without a value in silence; a person who typed one wants
+    // to hear of it as much as of a value that did not apply.
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        if (!isBlank(line) && !drevak::Convert::isComment(line) &&
+            !drevak::Convert::isDataLine(line)) {
+            dropped.push_back({i + 1, "not a value line", std::string(line)});
+        }
+    }
+    std::ranges::stable_sort(dropped, {}, &DroppedLine::lineNumber);
+    return dropped;
 }
 
 drevak::DvkDocument LoadDocument(const std::string& path) {
@@ -71,16 +110,18 @@ LoadedDocument LoadOrNewDocument(const std::string& path) {
         if (fileMissing(path)) {
             return {};
         }
-        return {LoadDocument(path), {}};
+        LoadedDocument loaded;
+        loaded.document = parseDocumentFile(readFile(path), path, &loaded.dropped);
+        return loaded;
     } catch (const FileError& error) {
-        return {{}, error.what()};
+        return notLoaded(error.what());
     } catch (const drevak::DrevakException& error) {
         if (error.text() == noLines) {
             return {};
         }
-        return {{}, "cannot load \"" + path + "\": " + error.text()};
+        return notLoaded("cannot load \"" + path + "\": " + error.text());
     } catch (const std::exception& error) {
-        return {{}, "cannot load \"" + path + "\": " + error.what()};
+        return notLoaded("cannot load \"" + path + "\": " + error.what());
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -22,10 +23,25 @@ std::string documentFileBytes(const drevak::DvkDocument& document);
 // reason, since a document read from them would be saved back corrupted.
 std::string documentText(std::string_view bytes, const std::string& path);
 
+// A line of a file that its document does not hold, so that the next write loses it.
+struct DroppedLine {
+    std::size_t lineNumber; // from 1, the byte-order mark not counted
+    std::string reason;
+    std::string line;
+};
+
+// Reads the lines into the document, emptied first, as every reader of data files does;
+// returns the lines it does not hold, in line order: values that did not apply, and lines
+// that are neither a value, a comment nor blank.
+std::vector<DroppedLine> readLines(drevak::DvkDocument& document,
+                                   std::span<const std::string_view> lines);
+
 // Builds a document from the bytes of the file at path (named in errors): its text, then
 // lines. Raises FileError for bytes that are no text and "いやいや、むりむり"
-// (DrevakException) when there are no lines.
-drevak::DvkDocument parseDocumentFile(std::string_view bytes, const std::string& path);
+// (DrevakException) when there are no lines. With dropped, it receives the lines the document
+// does not hold (readLines).
+drevak::DvkDocument parseDocumentFile(std::string_view bytes, const std::string& path,
+                                      std::vector<DroppedLine>* dropped = nullptr);
 
 // Raises FileError when the file cannot be read or is no text, DrevakException when it has
 // no lines.
@@ -38,6 +54,7 @@ drevak::DvkDocument LoadDocument(const std::string& path);
 struct LoadedDocument {
     drevak::DvkDocument document;
     std::string failure; // empty when the document may be saved
+    std::vector<DroppedLine> dropped;
 
     bool saveable() const noexcept { return failure.empty(); }
 };

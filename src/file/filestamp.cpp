@@ -1,14 +1,31 @@
 #include "file/filestamp.h"
 
+#include <cstdint>
 #include <exception>
 #include <functional>
+#include <limits>
 
 namespace tavrin::file {
+
+namespace {
+
+// A hint no file has, so that the next look reads the bytes.
+constexpr FileHint NOT_LOOKED_AT{std::numeric_limits<std::uint64_t>::max(),
+                                 std::numeric_limits<std::int64_t>::min()};
+
+} // namespace
 
 FileStamp FileStamp::of(const std::string& path) {
     FileStamp stamp;
     stamp.hint_ = fileHint(path);
     stamp.hash_ = hashOf(path);
+    return stamp;
+}
+
+FileStamp FileStamp::written(std::string_view bytes) {
+    FileStamp stamp;
+    stamp.hint_ = NOT_LOOKED_AT;
+    stamp.hash_ = std::hash<std::string_view>{}(bytes);
     return stamp;
 }
 
@@ -49,7 +66,7 @@ bool FileStamp::otherBytes(const std::string& path, const Hint& now, bool unread
 
 std::optional<std::size_t> FileStamp::hashOf(const std::string& path) noexcept {
     try {
-        return std::hash<std::string>{}(readFile(path));
+        return std::hash<std::string_view>{}(readFile(path));
     } catch (const std::exception&) {
         return std::nullopt;
     }

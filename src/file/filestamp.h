@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "file/rawfile.h"
 
@@ -14,6 +15,10 @@ class FileStamp {
 public:
     // The file as it is now; a missing or unreadable file is stamped as having no bytes.
     static FileStamp of(const std::string& path);
+    // The file as just written with bytes. Reading it back could take in an edit that landed
+    // right after the write as the launcher's own: the next look compares the file with the
+    // bytes instead.
+    static FileStamp written(std::string_view bytes);
 
     // Whether the file holds other bytes than stamped, or is gone, right now: what must not be
     // written over. A file that cannot be read just now counts as other bytes.

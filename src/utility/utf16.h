@@ -17,4 +17,8 @@ void appendUtf16(std::u16string& out, std::string_view text);
 // overlong or surrogate sequence gives U+FFFD and consumes only its lead byte.
 char32_t decodeUtf8(std::string_view text, std::size_t& at);
 
+// The longest start of text of at most maxBytes bytes that does not end inside a UTF-8
+// sequence: a long line cut to what a message shows.
+std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes);
+
 } // namespace tavrin::utility

@@ -316,5 +316,42 @@ TEST_F(ApplicationTest, FailedWriteTogetherKeepsTheOldFilesAndRetiredSavesWriteN
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data), {}), 3);
 }
 
+// A reload after an edit keeps of the launcher's own what still fits: the histories typed for
+// an item that still exists, and the groups the user was looking at.
+TEST_F(ApplicationTest, AReloadAfterAnEditKeepsTheHistoriesAndTheChosenGroupsThatStillFit) {
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"items.dvk", "Item/one\\一\r\nItem/two\\二\r\n");
+    writeBytes(data / L"groups.dvk",
+               "Group$A\tB\r\nGroup/A$a1\r\nGroup/B$b1\tb2\r\nGroup/<Menu>$m1\tm2\r\n");
+    Application earlier;
+    earlier.currentGroup("B");
+    earlier.currentSubGroup("b2");
+    earlier.currentMenuGroup("m2");
+    for (const char* id : {"one", "two"}) {
+        file::Item item(id, earlier.itemsNode());
+        item.setHistoryOptions({"-x", "-y"});
+        earlier.noteHistories(item);
+    }
+    writeBytes(data / L"items.dvk", "Item/one\\壱\r\n");
+    writeBytes(data / L"groups.dvk",
+               "Group$A\tB\r\nGroup/A$a1\r\nGroup/B$b1\r\nGroup/<Menu>$m1\tm2\r\n");
+
+    Application fresh;
+    fresh.applyOwnChangesAgain(earlier,
+                               {Application::DOCUMENT::ITEMS, Application::DOCUMENT::GROUPS});
+    fresh.selectGroupsAsIn(earlier);
+    EXPECT_EQ(file::Item("one", fresh.itemsNode()).historyOptions(),
+              (std::vector<std::string>{"-x", "-y"}));
+    EXPECT_FALSE(fresh.itemsNode().HaveChild("two"));
+    EXPECT_EQ(fresh.currentGroup(), "B");
+    EXPECT_EQ(fresh.currentSubGroup(), "b1");
+    EXPECT_EQ(fresh.currentMenuGroup(), "m2");
+
+    fresh.saveChanged();
+    const std::string items = readBytes(data / L"items.dvk");
+    EXPECT_NE(items.find("Item/one\\壱"), std::string::npos) << items;
+    EXPECT_NE(items.find("-x\t-y"), std::string::npos) << items;
+}
+
 } // namespace
 } // namespace tavrin::app

@@ -96,6 +96,24 @@ TEST(ParseDocumentFileTest, OnlyOneLeadingMarkIsTakenAway) {
 TEST(ParseDocumentFileTest, NoLinesIsRefused) {
     EXPECT_EQ(noLinesTextOf(""), "いやいや、むりむり");
     EXPECT_EQ(noLinesTextOf(bom), "いやいや、むりむり");
+    std::vector<DroppedLine> dropped;
+    EXPECT_THROW(parseDocumentFile(bom, "app.dvk", &dropped), drevak::DrevakException);
+}
+
+TEST(ParseDocumentFileTest, TheLinesADocumentDoesNotHoldAreNamedInFileOrder) {
+    const std::string text = ";head\r\n\r\nA:1\r\nno value here\r\n;why\r\nB:x\r\n\r\n"
+                             "Name\\ok\r\n   \r\nC:2\r\n";
+    std::vector<DroppedLine> dropped;
+    const drevak::DvkDocument read = parseDocumentFile(text, "app.dvk", &dropped);
+    EXPECT_EQ(read.toString(), parseDocumentFile(text, "app.dvk").toString());
+    EXPECT_EQ(read.toString(), ";head\r\n\r\nA:1\r\nC:2\r\nName\\ok\r\n");
+    std::vector<std::pair<std::size_t, std::string>> named;
+    for (const DroppedLine& line : dropped) {
+        named.emplace_back(line.lineNumber, line.line);
+    }
+    EXPECT_THAT(named, ElementsAre(std::pair<std::size_t, std::string>{4, "no value here"},
+                                   std::pair<std::size_t, std::string>{6, "B:x"}));
+    EXPECT_EQ(dropped.front().reason, "not a value line");
 }
 
 } // namespace

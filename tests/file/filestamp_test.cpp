@@ -34,29 +34,38 @@ TEST(FileStampTest, OnlyOtherBytesOrAFileComeOrGoneCountAsAChange) {
         {"made", std::nullopt, "Item/a\\A\r\n", true},
         {"still missing", std::nullopt, std::nullopt, false},
     };
-    for (const StampCase& c : cases) {
-        const fixture::ScratchFolder scratch;
-        const std::filesystem::path file = scratch.root() / L"items.dvk";
-        if (c.before) {
-            writeBytes(file, *c.before);
+    // A stamp taken from the bytes just written behaves as one read from the file.
+    for (const bool fromBytes : {false, true}) {
+        for (const StampCase& c : cases) {
+            if (fromBytes && !c.before) {
+                continue;
+            }
+            const std::string what =
+                std::string(c.what) + (fromBytes ? ", stamped as written" : "");
+            const fixture::ScratchFolder scratch;
+            const std::filesystem::path file = scratch.root() / L"items.dvk";
+            if (c.before) {
+                writeBytes(file, *c.before);
+            }
+            FileStamp stamp =
+                fromBytes ? FileStamp::written(*c.before) : FileStamp::of(fixture::utf8(file));
+            const auto earlier = c.before ? std::filesystem::last_write_time(file)
+                                          : std::filesystem::file_time_type::clock::now();
+            if (c.after && std::string_view(c.what) != "untouched") {
+                writeBytes(file, *c.after);
+                std::filesystem::last_write_time(file, earlier + std::chrono::seconds(10));
+            } else if (!c.after && c.before) {
+                std::filesystem::remove(file);
+            }
+            const std::string path = fixture::utf8(file);
+            FileStamp settling = stamp;
+            EXPECT_EQ(stamp.differs(path), c.changed) << what;
+            // A touch is taken in, a change stays one until the file is read again.
+            EXPECT_EQ(stamp.differs(path), c.changed) << what << ", looked again";
+            // A change is read once it has stayed for a look.
+            EXPECT_FALSE(settling.changed(path)) << what << ", first look";
+            EXPECT_EQ(settling.changed(path), c.changed) << what << ", settled";
         }
-        FileStamp stamp = FileStamp::of(fixture::utf8(file));
-        const auto earlier = c.before ? std::filesystem::last_write_time(file)
-                                      : std::filesystem::file_time_type::clock::now();
-        if (c.after && std::string_view(c.what) != "untouched") {
-            writeBytes(file, *c.after);
-            std::filesystem::last_write_time(file, earlier + std::chrono::seconds(10));
-        } else if (!c.after && c.before) {
-            std::filesystem::remove(file);
-        }
-        const std::string path = fixture::utf8(file);
-        FileStamp settling = stamp;
-        EXPECT_EQ(stamp.differs(path), c.changed) << c.what;
-        // A touch is taken in, a change stays one until the file is read again.
-        EXPECT_EQ(stamp.differs(path), c.changed) << c.what << ", looked again";
-        // A change is read once it has stayed for a look.
-        EXPECT_FALSE(settling.changed(path)) << c.what << ", first look";
-        EXPECT_EQ(settling.changed(path), c.changed) << c.what << ", settled";
     }
 }
 

@@ -916,6 +916,39 @@ TEST_F(LauncherTest, AHandEditRightAfterAStartKeepsBothTheEditAndTheCount) {
     EXPECT_NE(items.find("Item/one\\壱番"), std::string::npos) << items;
 }
 
+// A hand edit of the settings that drops a line is said with that line and left alone while
+// the person mends it; the place the launcher moved to meanwhile goes on top of the mend.
+TEST_F(LauncherTest, AnEditThatDropsALineIsSaidAndWaitsForItsMendAndThePlaceMovedMeanwhileStays) {
+    const std::string edited = "Launcher/Button/Text:0\r\noops\r\n";
+    std::string whileMending;
+    std::string afterMend;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        waitFor([launcher] { return buttonCount(toolBarOf(launcher)) == 3; });
+        ASSERT_TRUE(chooseWindowEntry(processId, launcher, WindowEntry::TOP));
+        writeBytes(data / L"app.dvk", edited);
+        std::set<HWND> answered;
+        waitFor([&] {
+            answerMessageBoxes(processId, answered);
+            return !shown.empty();
+        });
+        // Ticks pass while the person mends the file: none writes it.
+        Sleep(3000);
+        whileMending = readBytes(data / L"app.dvk");
+        writeBytes(data / L"app.dvk", "Launcher/Button/Text:0\r\n");
+        waitFor([&] {
+            afterMend = bytesNow(data / L"app.dvk");
+            return afterMend.find("Window:1\r\n") != std::string::npos;
+        });
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(whileMending, edited);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find(utf8(data / L"app.dvk")), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find("2 行目: oops (not a value line)"), std::string::npos) << shown[0];
+    EXPECT_NE(afterMend.find("Launcher/Button/Text:0\r\n"), std::string::npos) << afterMend;
+    EXPECT_NE(afterMend.find("Window:1\r\n"), std::string::npos) << afterMend;
+}
+
 TEST(TavrinExe, CarriesTheApplicationManifest) {
     const HMODULE image = LoadLibraryExW(builtProgram().c_str(), nullptr,
                                          LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);

@@ -269,7 +269,7 @@ void ExecDialog::execute() {
                                             chosen.option, limit)) {
         item.setHistoryOptions(std::move(*options));
     }
-    application_.markChanged(app::Application::DOCUMENT::ITEMS);
+    application_.noteHistories(item);
 }
 
 tvgui::HT ExecDialog::OnHitTest(int, int, tvgui::HT code) {

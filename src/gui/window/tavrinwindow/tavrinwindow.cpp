@@ -135,8 +135,8 @@ void TavrinWindow::initialize() {
         buildChildren();
     } else {
         initialized_ = true;
+        application_->selectDefaultGroups();
     }
-    application_->selectDefaultGroups();
     buttonLauncher_->rebuild();
     menuLauncher_ = std::make_unique<MenuLauncher>(
         *application_, [this](const std::exception& shown) { showFailure(shown); });
@@ -603,6 +603,10 @@ void TavrinWindow::showFailure(const std::exception& failure) {
     ExceptionDialog::show(this, failure);
 }
 
+void TavrinWindow::warn(const std::string& text) {
+    MessageBoxW(hwnd(), system::toWide(text).c_str(), L"Tavrin", MB_OK | MB_ICONWARNING);
+}
+
 void TavrinWindow::openExecuteDialog(file::Item& item, const std::optional<std::string>& option) {
     ExecDialog dialog(item, *application_, this, option, ExecDialog::Services::ofSystem());
     dialog.select();
@@ -645,6 +649,7 @@ void TavrinWindow::swapIn(std::unique_ptr<app::Application> fresh) {
     menuLauncher_.reset();
     hooker_.reset();
     hotKey_.reset();
+    fresh->selectGroupsAsIn(*application_);
     application_ = std::move(fresh);
     initialize();
 }
@@ -682,14 +687,17 @@ void TavrinWindow::followDisk() {
         for (const app::Application::Unsaved& failed : broken) {
             system::WriteLog("changed on disk and not loaded: %s\r\n%s", failed.path,
                              failed.failure);
-            MessageBoxW(hwnd(), system::toWide(app::loadFailureWarning(failed.failure)).c_str(),
-                        L"Tavrin", MB_OK | MB_ICONWARNING);
+            warn(app::loadFailureWarning(failed.failure));
         }
         return;
     }
     system::WriteLog("read again after a change on disk");
-    fresh->countStartsAgain(*application_);
+    fresh->applyOwnChangesAgain(*application_, changed);
     swapIn(std::move(fresh));
+    for (const app::Application::DOCUMENT kind : application_->holdWhileMended(changed)) {
+        warn(app::droppedLinesWarning(application_->filePath(kind),
+                                      application_->droppedLines(kind)));
+    }
 }
 
 void TavrinWindow::OnHotKey(tvgui::HOTKEY_ID id, tvgui::MOD, UINT) {

@@ -96,6 +96,9 @@ private:
     // exception dialog and the launcher goes on.
     void guarded(const std::function<void()>& action);
     void showFailure(const std::exception& failure);
+    // A modal warning that the timer's look at the disk does not read past: the window is
+    // disabled while it shows.
+    void warn(const std::string& text);
     void openExecuteDialog(file::Item& item, const std::optional<std::string>& option);
     // The settings dialog; once it has written the files the launcher is rebuilt from them.
     void openSettings();

@@ -1,10 +1,13 @@
 # Tavrin: `make run` starts the portable program under Wine, `make test` runs every test
-# of both presets, `make bench` runs the benchmarks. Missing Debian packages are
-# installed first (as root) or named with the command that installs them.
+# of both presets, `make bench` runs the benchmarks, `make release` packs the zip users
+# download. Missing Debian packages are installed first (as root) or named with the command
+# that installs them.
 
 WINDOWS_BUILD ?= build/windows
 HOST_BUILD ?= build/host
 PORTABLE_DIR ?= build/portable
+# Where `make release` puts tavrin-<version>-win-x64.zip and its SHA256SUMS.
+RELEASE_DIR ?= build
 # Wine names the user after the Unix account: the portable data folder's default.
 SAMPLE_DATA_DIR ?= $(PORTABLE_DIR)/data/$(shell id -un)
 # Holds the CTestTestfile.cmake that joins the tests of both presets.
@@ -18,19 +21,21 @@ PACKAGES := cmake make g++ clang libclang-rt-14-dev clang-16 libclang-rt-16-dev 
 	g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth \
 	fonts-ipafont-gothic fonts-wine imagemagick
 
-.PHONY: help deps configure-windows configure-host run test bench
+.PHONY: help deps configure-windows configure-host run test bench release
 
 help:
 	@echo "make run    build tavrin.exe, assemble $(PORTABLE_DIR) (sample data when it has none) and start it under Wine"
 	@echo "make test   build both presets and run all their tests"
 	@echo "make bench  build and run the benchmarks (host, and the window toolkit's under Wine)"
+	@echo "make release  pack $(RELEASE_DIR)/tavrin-<version>-win-x64.zip and its SHA256SUMS"
 	@echo "make deps   install the Debian packages the build needs"
 
 deps:
 	@tools/install-deps $(PACKAGES)
 
 configure-windows: deps
-	cmake --preset windows -B $(WINDOWS_BUILD) -DTAVRIN_PORTABLE_DIR=$(abspath $(PORTABLE_DIR))
+	cmake --preset windows -B $(WINDOWS_BUILD) -DTAVRIN_PORTABLE_DIR=$(abspath $(PORTABLE_DIR)) \
+		-DTAVRIN_RELEASE_DIR=$(abspath $(RELEASE_DIR))
 
 configure-host: deps
 	cmake --preset host -B $(HOST_BUILD)
@@ -59,3 +64,6 @@ bench: configure-host configure-windows
 	tools/wine-run $(WINDOWS_BUILD)/bench/windows/window_bench.exe
 	tools/wine-run $(WINDOWS_BUILD)/bench/windows/startup_bench.exe $(PORTABLE_DIR)/tavrin.exe \
 		$(WINDOWS_BUILD)/bench/windows/bare_window.exe
+
+release: configure-windows
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target release

@@ -19,6 +19,7 @@ constexpr std::string_view USAGE =
     "                               \\text, $a<TAB>b) at ADDRESS and save; a missing FILE\n"
     "                               is created, a file with lines that check lists is\n"
     "                               left alone\n"
+    "  dvk --version                print the tool's version\n"
     "exit codes: 0 done, 1 failed, 2 bad usage\n";
 
 struct Command {
@@ -49,6 +50,10 @@ const Command* findCommand(std::string_view name) {
 int dispatch(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         out << USAGE;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "dvk " TAVRIN_VERSION "\n";
         return 0;
     }
     const Command* command = args.empty() ? nullptr : findCommand(args[0]);

@@ -1,6 +1,7 @@
 # Runs the built program as a user would: a file with a Japanese name on the command
 # line, standard output taken byte for byte (no line-end translation on Windows).
-# Variables: DVK (the program), EMULATOR (empty on the host), INPUT, EXPECTED, WORK.
+# Variables: DVK (the program), EMULATOR (empty on the host), INPUT, EXPECTED, WORK, VERSION
+# (the project's).
 
 function(run_dvk)
     execute_process(COMMAND ${EMULATOR} ${DVK} ${ARGN}
@@ -37,3 +38,6 @@ expect("get printed other bytes" out STREQUAL "$メモ\tテキスト\n")
 
 run_dvk(frobnicate)
 expect("an unknown command did not give exit code 2" code EQUAL 2)
+
+run_dvk(--version)
+expect("--version did not print the project's version" code EQUAL 0 AND out STREQUAL "dvk ${VERSION}\n")

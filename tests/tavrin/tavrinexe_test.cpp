@@ -13,6 +13,7 @@
 #include "../file/app_defaults.h"
 #include "hooktestsupport.h"
 #include "launcherdriver.h"
+#include "launcherrun.h"
 #include "launchprobe_fixture.h"
 #include "logfiles.h"
 #include "system/unicode.h"
@@ -46,47 +47,10 @@ protected:
         EXPECT_TRUE(CopyFileW(builtProgram().c_str(), program.c_str(), TRUE));
     }
 
-    // Runs the program with the arguments to its end and returns its exit code. Message
-    // boxes and exception dialogs it shows are answered and their texts kept in shown. Once
-    // the launcher's window is up, drive gets it; then the launcher is closed as Alt+F4 closes
-    // it, unless it has ended already. A run that does not end is killed.
+    // Runs the copy with the arguments in its folder to its end: runLauncher.
     DWORD run(std::wstring_view arguments = {},
               const std::function<void(DWORD processId, HWND launcher)>& drive = {}) {
-        std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::wstring(arguments);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                            nullptr, temp.path().c_str(), &startup, &process)) {
-            ADD_FAILURE() << "cannot start tavrin.exe: " << GetLastError();
-            return ~DWORD(0);
-        }
-        CloseHandle(process.hThread);
-        std::set<HWND> answered;
-        bool driven = false;
-        const ULONGLONG deadline = GetTickCount64() + 60000;
-        while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT &&
-               GetTickCount64() < deadline) {
-            answerMessageBoxes(process.dwProcessId, answered);
-            const HWND launcher = driven ? nullptr : launcherWindow(process.dwProcessId);
-            if (launcher) {
-                driven = true;
-                if (drive) {
-                    drive(process.dwProcessId, launcher);
-                }
-                PostMessageW(launcher, WM_CLOSE, 0, 0);
-            }
-        }
-        DWORD exitCode = ~DWORD(0);
-        if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) {
-            GetExitCodeProcess(process.hProcess, &exitCode);
-        } else {
-            ADD_FAILURE() << "tavrin.exe did not end";
-            TerminateProcess(process.hProcess, 1);
-            WaitForSingleObject(process.hProcess, INFINITE);
-        }
-        CloseHandle(process.hProcess);
-        return exitCode;
+        return runLauncher(program, arguments, temp.path(), shown, drive);
     }
 
     // The log files written into "<TAVRIN>\log\"; none when the folder does not exist.
@@ -101,40 +65,7 @@ protected:
     std::vector<std::string> shown;
 
     void answerMessageBoxes(DWORD processId, std::set<HWND>& answered) {
-        struct Search {
-            DWORD processId;
-            std::vector<HWND> boxes;
-        } search{processId, {}};
-        EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                auto& search = *reinterpret_cast<Search*>(data);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                wchar_t className[16]{};
-                GetClassNameW(window, className, 16);
-                if (owner == search.processId && std::wstring_view(className) == L"#32770" &&
-                    IsWindowVisible(window)) {
-                    search.boxes.push_back(window);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        for (const HWND box : search.boxes) {
-            if (!answered.insert(box).second) {
-                continue;
-            }
-            // The message text of a message box is its control 0xFFFF.
-            wchar_t text[4096]{};
-            GetDlgItemTextW(box, 0xFFFF, text, 4096);
-            shown.push_back(system::toUtf8(text));
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-        }
-        if (const std::optional<ShownFailure> failure = exceptionDialog(processId)) {
-            if (answered.insert(failure->dialog).second) {
-                shown.push_back(failure->text);
-                closeExceptionDialog(failure->dialog);
-            }
-        }
+        systemtest::answerMessageBoxes(processId, answered, shown);
     }
 };
 

@@ -24,11 +24,12 @@ void sleepFor(std::chrono::nanoseconds delay) {
     }
 }
 
-SaverEnd killedSave(int version, const std::string& target, std::chrono::nanoseconds delay) {
+proof::SaverRun killedSave(int version, const std::string& target, std::chrono::nanoseconds delay) {
+    const auto start = std::chrono::steady_clock::now();
     const pid_t saver = ::fork();
     if (saver < 0) {
         std::perror("fork");
-        return SaverEnd::crashed;
+        return {SaverEnd::crashed, {}};
     }
     if (saver == 0) {
         try {
@@ -46,10 +47,12 @@ SaverEnd killedSave(int version, const std::string& target, std::chrono::nanosec
     int status = 0;
     while (::waitpid(saver, &status, 0) < 0) {
     }
+    const auto saving = std::chrono::steady_clock::now() - start;
     if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) {
-        return SaverEnd::killed;
+        return {SaverEnd::killed, saving};
     }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? SaverEnd::finished : SaverEnd::crashed;
+    const bool saved = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return {saved ? SaverEnd::finished : SaverEnd::crashed, saving};
 }
 
 } // namespace

@@ -15,10 +15,15 @@ enum class SaverEnd {
     hung,     // it did not end in time
 };
 
+struct SaverRun {
+    SaverEnd end;
+    std::chrono::nanoseconds saving; // from the start of the save to the end of the process
+};
+
 // Saves version (0 or 1) of saveVersions() over the file at target in a process of its own and
 // ends that process delay after the save began; with unendingSave, waits for the save to end.
 using KilledSave =
-    std::function<SaverEnd(int version, const std::string& target, std::chrono::nanoseconds delay)>;
+    std::function<SaverRun(int version, const std::string& target, std::chrono::nanoseconds delay)>;
 
 constexpr std::chrono::nanoseconds unendingSave = std::chrono::nanoseconds::max();
 
@@ -41,7 +46,7 @@ struct KillTally {
 };
 
 // In a fresh folder under folder: saves version 0, times saves made by kill that are not ended
-// (the median of three, the process's start included), then per trial kills a save of the other
+// (the median of three), then per trial kills a save of the other
 // version after a delay drawn evenly from [0, 1.2 × that time], checks the file and saves again
 // in this process, checking that only the file is left. The folder made is removed.
 KillTally runKillTrials(const std::filesystem::path& folder, int trials, const KilledSave& kill);

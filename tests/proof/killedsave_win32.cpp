@@ -1,0 +1,135 @@
+// Starts saves of a large items document in a process of their own and ends each with
+// TerminateProcess at a random moment, counting what each left: the file must hold exactly its
+// old or exactly its new bytes, and the next save must leave nothing beside it.
+// Usage: killed_save_win32 [TRIALS]; exit status 1 when any trial failed, 2 for a bad argument.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "killtrials.h"
+#include "saveversions.h"
+#include "system/unicode.h"
+#include "system/win32.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using proof::SaverEnd;
+using proof::SaverRun;
+
+// A killed saver's exit code; the saver itself ends with 0, 2 or 3.
+constexpr UINT killedCode = 9;
+constexpr DWORD patience = 120'000;
+
+std::filesystem::path besideThisProgram(const wchar_t* name) {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return std::filesystem::path(self).parent_path() / name;
+}
+
+std::wstring quoted(const std::wstring& text) {
+    return L"\"" + text + L"\"";
+}
+
+// Waits until at, sleeping while more than a millisecond is left.
+void waitUntil(Clock::time_point at) {
+    while (at - Clock::now() > std::chrono::milliseconds(2)) {
+        Sleep(1);
+    }
+    while (Clock::now() < at) {
+    }
+}
+
+// Starts proof_saver processes over the versions written to files of their own.
+class Savers {
+public:
+    explicit Savers(const std::filesystem::path& folder)
+        : folder_(folder), saver_(besideThisProgram(L"proof_saver.exe")),
+          readyName_(L"Local\\tavrin-proof-saver-" + std::to_wstring(GetCurrentProcessId())),
+          ready_(CreateEventW(nullptr, TRUE, FALSE, readyName_.c_str())) {
+        std::filesystem::create_directory(folder_);
+        for (int version = 0; version < 2; ++version) {
+            std::ofstream(source(version), std::ios::binary)
+                << proof::saveVersions().bytes[version];
+        }
+    }
+    ~Savers() {
+        CloseHandle(ready_);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    Savers(const Savers&) = delete;
+    Savers& operator=(const Savers&) = delete;
+
+    SaverRun run(int version, const std::string& target, std::chrono::nanoseconds delay) {
+        ResetEvent(ready_);
+        std::wstring command = quoted(saver_.wstring()) + L" " + quoted(source(version).wstring()) +
+                               L" " + quoted(tavrin::system::toWide(target)) + L" " + readyName_;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(saver_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &process)) {
+            std::fprintf(stderr, "cannot start the saver (system code %lu)\n", GetLastError());
+            return {SaverEnd::crashed, {}};
+        }
+        CloseHandle(process.hThread);
+        const SaverRun run = endSave(process.hProcess, delay);
+        CloseHandle(process.hProcess);
+        return run;
+    }
+
+private:
+    std::filesystem::path source(int version) const {
+        return folder_ / (L"version" + std::to_wstring(version) + L".dvk");
+    }
+
+    SaverRun endSave(HANDLE process, std::chrono::nanoseconds delay) {
+        const HANDLE started[] = {ready_, process};
+        const DWORD first = WaitForMultipleObjects(2, started, FALSE, patience);
+        if (first == WAIT_TIMEOUT) {
+            TerminateProcess(process, killedCode);
+            return {SaverEnd::hung, {}};
+        }
+        const auto start = Clock::now();
+        if (first == WAIT_OBJECT_0 && delay != proof::unendingSave) {
+            waitUntil(start + delay);
+            TerminateProcess(process, killedCode);
+        }
+        if (WaitForSingleObject(process, patience) != WAIT_OBJECT_0) {
+            return {SaverEnd::hung, {}};
+        }
+        const auto saving = Clock::now() - start;
+        DWORD code = 0;
+        GetExitCodeProcess(process, &code);
+        if (first != WAIT_OBJECT_0 || (code != 0 && code != killedCode)) {
+            return {SaverEnd::crashed, saving};
+        }
+        return {code == killedCode ? SaverEnd::killed : SaverEnd::finished, saving};
+    }
+
+    std::filesystem::path folder_;
+    std::filesystem::path saver_;
+    std::wstring readyName_;
+    HANDLE ready_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int trials = proof::trialCount(argc, argv, 20);
+    if (trials == 0) {
+        std::fprintf(stderr, "usage: %s [TRIALS]\n", argv[0]);
+        return 2;
+    }
+    const auto temporary = std::filesystem::temp_directory_path();
+    Savers savers(temporary / ("tavrin-proof-sources-" + std::to_string(GetCurrentProcessId())));
+    const proof::KillTally tally = proof::runKillTrials(
+        temporary, trials,
+        [&savers](int version, const std::string& target, std::chrono::nanoseconds delay) {
+            return savers.run(version, target, delay);
+        });
+    std::printf("%s\n", tally.summary("killed saves, Win32 under Wine").c_str());
+    return tally.held() ? 0 : 1;
+}

@@ -1,7 +1,8 @@
 // Starts saves of a large items document in a process of their own and ends each with
 // TerminateProcess at a random moment, counting what each left: the file must hold exactly its
 // old or exactly its new bytes, and the next save must leave nothing beside it.
-// Usage: killed_save_win32 [TRIALS]; exit status 1 when any trial failed, 2 for a bad argument.
+// Usage: killed_save_win32 [TRIALS] [--replacement] (spannedsave.h); exit status 1 when any trial
+// failed, 2 for a bad argument.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -44,8 +45,8 @@ void waitUntil(Clock::time_point at) {
 // Starts proof_saver processes over the versions written to files of their own.
 class Savers {
 public:
-    explicit Savers(const std::filesystem::path& folder)
-        : folder_(folder), saver_(besideThisProgram(L"proof_saver.exe")),
+    Savers(const std::filesystem::path& folder, proof::KillSpan span)
+        : folder_(folder), span_(span), saver_(besideThisProgram(L"proof_saver.exe")),
           readyName_(L"Local\\tavrin-proof-saver-" + std::to_wstring(GetCurrentProcessId())),
           ready_(CreateEventW(nullptr, TRUE, FALSE, readyName_.c_str())) {
         std::filesystem::create_directory(folder_);
@@ -65,7 +66,8 @@ public:
     SaverRun run(int version, const std::string& target, std::chrono::nanoseconds delay) {
         ResetEvent(ready_);
         std::wstring command = quoted(saver_.wstring()) + L" " + quoted(source(version).wstring()) +
-                               L" " + quoted(tavrin::system::toWide(target)) + L" " + readyName_;
+                               L" " + quoted(tavrin::system::toWide(target)) + L" " + readyName_ +
+                               (span_ == proof::KillSpan::replacement ? L" --replacement" : L"");
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
@@ -110,6 +112,7 @@ private:
     }
 
     std::filesystem::path folder_;
+    proof::KillSpan span_;
     std::filesystem::path saver_;
     std::wstring readyName_;
     HANDLE ready_;
@@ -118,18 +121,22 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    const int trials = proof::trialCount(argc, argv, 20);
-    if (trials == 0) {
-        std::fprintf(stderr, "usage: %s [TRIALS]\n", argv[0]);
+    const auto options = proof::harnessOptions(argc, argv);
+    if (!options) {
+        std::fprintf(stderr, "usage: %s [TRIALS] [--replacement]\n", argv[0]);
         return 2;
     }
     const auto temporary = std::filesystem::temp_directory_path();
-    Savers savers(temporary / ("tavrin-proof-sources-" + std::to_string(GetCurrentProcessId())));
+    Savers savers(temporary / ("tavrin-proof-sources-" + std::to_string(GetCurrentProcessId())),
+                  options->span);
     const proof::KillTally tally = proof::runKillTrials(
-        temporary, trials,
+        temporary, options->trials,
         [&savers](int version, const std::string& target, std::chrono::nanoseconds delay) {
             return savers.run(version, target, delay);
         });
-    std::printf("%s\n", tally.summary("killed saves, Win32 under Wine").c_str());
+    std::printf(
+        "%s\n",
+        tally.summary(std::string("killed saves, Win32 under Wine, ") + spanName(options->span))
+            .c_str());
     return tally.held() ? 0 : 1;
 }

@@ -132,13 +132,22 @@ KillTally runKillTrials(const std::filesystem::path& under, int trials, const Ki
     return tally;
 }
 
-int trialCount(int argc, char** argv, int fallback) {
-    if (argc < 2) {
-        return fallback;
+std::optional<HarnessOptions> harnessOptions(int argc, char** argv) {
+    HarnessOptions options;
+    for (int index = 1; index < argc; ++index) {
+        const std::string argument = argv[index];
+        if (argument == "--replacement") {
+            options.span = KillSpan::replacement;
+            continue;
+        }
+        char* end = nullptr;
+        const long trials = std::strtol(argv[index], &end, 10);
+        if (index != 1 || *end != '\0' || trials <= 0 || trials > 1'000'000) {
+            return std::nullopt;
+        }
+        options.trials = static_cast<int>(trials);
     }
-    char* end = nullptr;
-    const long count = std::strtol(argv[1], &end, 10);
-    return *end == '\0' && count > 0 && count <= 1'000'000 ? static_cast<int>(count) : 0;
+    return options;
 }
 
 } // namespace proof

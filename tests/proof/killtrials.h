@@ -3,7 +3,10 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "spannedsave.h"
 
 namespace proof {
 
@@ -51,7 +54,12 @@ struct KillTally {
 // in this process, checking that only the file is left. The folder made is removed.
 KillTally runKillTrials(const std::filesystem::path& folder, int trials, const KilledSave& kill);
 
-// The trial count from the first argument, or fallback without one; none for a bad argument.
-int trialCount(int argc, char** argv, int fallback);
+struct HarnessOptions {
+    int trials = 20;
+    KillSpan span = KillSpan::wholeSave;
+};
+
+// From the arguments [TRIALS] [--replacement]; none for anything else.
+std::optional<HarnessOptions> harnessOptions(int argc, char** argv);
 
 } // namespace proof

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
+#include <utility>
 
 #include "killtrials.h"
 #include "saveversions.h"
@@ -42,13 +43,26 @@ void waitUntil(Clock::time_point at) {
     }
 }
 
-// Starts proof_saver processes over the versions written to files of their own.
+// An event other processes find by its name.
+struct NamedEvent {
+    explicit NamedEvent(std::wstring eventName)
+        : name(std::move(eventName)), handle(CreateEventW(nullptr, TRUE, FALSE, name.c_str())) {}
+    ~NamedEvent() { CloseHandle(handle); }
+    NamedEvent(const NamedEvent&) = delete;
+    NamedEvent& operator=(const NamedEvent&) = delete;
+
+    std::wstring name;
+    HANDLE handle;
+};
+
+// Starts proof_saver processes over the versions written to files of their own. A process's end
+// under Wine takes longer than the save: the saver's own sign that the save is done ends the
+// timed save instead.
 class Savers {
 public:
     Savers(const std::filesystem::path& folder, proof::KillSpan span)
         : folder_(folder), span_(span), saver_(besideThisProgram(L"proof_saver.exe")),
-          readyName_(L"Local\\tavrin-proof-saver-" + std::to_wstring(GetCurrentProcessId())),
-          ready_(CreateEventW(nullptr, TRUE, FALSE, readyName_.c_str())) {
+          ready_(eventName(L"ready")), saved_(eventName(L"saved")) {
         std::filesystem::create_directory(folder_);
         for (int version = 0; version < 2; ++version) {
             std::ofstream(source(version), std::ios::binary)
@@ -56,7 +70,6 @@ public:
         }
     }
     ~Savers() {
-        CloseHandle(ready_);
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
     }
@@ -64,9 +77,11 @@ public:
     Savers& operator=(const Savers&) = delete;
 
     SaverRun run(int version, const std::string& target, std::chrono::nanoseconds delay) {
-        ResetEvent(ready_);
+        ResetEvent(ready_.handle);
+        ResetEvent(saved_.handle);
         std::wstring command = quoted(saver_.wstring()) + L" " + quoted(source(version).wstring()) +
-                               L" " + quoted(tavrin::system::toWide(target)) + L" " + readyName_ +
+                               L" " + quoted(tavrin::system::toWide(target)) + L" " + ready_.name +
+                               L" " + saved_.name +
                                (span_ == proof::KillSpan::replacement ? L" --replacement" : L"");
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -83,12 +98,17 @@ public:
     }
 
 private:
+    static std::wstring eventName(const wchar_t* purpose) {
+        return L"Local\\tavrin-proof-saver-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               purpose;
+    }
+
     std::filesystem::path source(int version) const {
         return folder_ / (L"version" + std::to_wstring(version) + L".dvk");
     }
 
     SaverRun endSave(HANDLE process, std::chrono::nanoseconds delay) {
-        const HANDLE started[] = {ready_, process};
+        const HANDLE started[] = {ready_.handle, process};
         const DWORD first = WaitForMultipleObjects(2, started, FALSE, patience);
         if (first == WAIT_TIMEOUT) {
             TerminateProcess(process, killedCode);
@@ -99,10 +119,12 @@ private:
             waitUntil(start + delay);
             TerminateProcess(process, killedCode);
         }
-        if (WaitForSingleObject(process, patience) != WAIT_OBJECT_0) {
-            return {SaverEnd::hung, {}};
-        }
+        const HANDLE ended[] = {saved_.handle, process};
+        WaitForMultipleObjects(2, ended, FALSE, patience);
         const auto saving = Clock::now() - start;
+        if (WaitForSingleObject(process, patience) != WAIT_OBJECT_0) {
+            return {SaverEnd::hung, saving};
+        }
         DWORD code = 0;
         GetExitCodeProcess(process, &code);
         if (first != WAIT_OBJECT_0 || (code != 0 && code != killedCode)) {
@@ -114,8 +136,8 @@ private:
     std::filesystem::path folder_;
     proof::KillSpan span_;
     std::filesystem::path saver_;
-    std::wstring readyName_;
-    HANDLE ready_;
+    NamedEvent ready_;
+    NamedEvent saved_;
 };
 
 } // namespace

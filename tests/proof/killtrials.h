@@ -20,7 +20,7 @@ enum class SaverEnd {
 
 struct SaverRun {
     SaverEnd end;
-    std::chrono::nanoseconds saving; // from the start of the save to the end of the process
+    std::chrono::nanoseconds saving; // from the start of the save to its end, or the process's
 };
 
 // Saves version (0 or 1) of saveVersions() over the file at target in a process of its own and

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <sstream>
@@ -116,6 +117,9 @@ KillTally runKillTrials(const std::filesystem::path& under, int trials, const Ki
         const std::optional<int> found = versionIn(target);
         if (!found) {
             ++tally.tornFiles;
+            const auto hint = tavrin::file::fileHint(target);
+            std::fprintf(stderr, "trial %d left neither version: %s\n", tally.trials + 1,
+                         hint ? (std::to_string(hint->size) + " bytes").c_str() : "no file");
         } else if (*found == current) {
             ++tally.oldFiles;
         } else {

@@ -1,7 +1,7 @@
 # Tavrin: `make run` starts the portable program under Wine, `make test` runs every test
 # of both presets, `make bench` runs the benchmarks, `make release` packs the zip users
-# download. Missing Debian packages are installed first (as root) or named with the command
-# that installs them.
+# download, `make proof` runs the long proofs (tools/proof). Missing Debian packages are
+# installed first (as root) or named with the command that installs them.
 
 WINDOWS_BUILD ?= build/windows
 HOST_BUILD ?= build/host
@@ -21,13 +21,14 @@ PACKAGES := cmake make g++ clang libclang-rt-14-dev clang-16 libclang-rt-16-dev 
 	g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth \
 	fonts-ipafont-gothic fonts-wine imagemagick
 
-.PHONY: help deps configure-windows configure-host run test bench release
+.PHONY: help deps configure-windows configure-host run test bench release proof
 
 help:
 	@echo "make run    build tavrin.exe, assemble $(PORTABLE_DIR) (sample data when it has none) and start it under Wine"
 	@echo "make test   build both presets and run all their tests"
 	@echo "make bench  build and run the benchmarks (host, and the window toolkit's under Wine)"
 	@echo "make release  pack $(RELEASE_DIR)/tavrin-<version>-win-x64.zip and its SHA256SUMS"
+	@echo "make proof  the long proofs: saves killed natively and under Wine, ten million fuzz inputs"
 	@echo "make deps   install the Debian packages the build needs"
 
 deps:
@@ -67,3 +68,7 @@ bench: configure-host configure-windows
 
 release: configure-windows
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target release
+
+# Hours, not minutes: never part of `make test` or .ci/run.
+proof: configure-host configure-windows
+	HOST_BUILD=$(HOST_BUILD) WINDOWS_BUILD=$(WINDOWS_BUILD) JOBS=$(JOBS) tools/proof

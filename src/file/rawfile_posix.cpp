@@ -2,12 +2,17 @@
 #include "file/rawfilesteps.h"
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace tavrin::file {
 namespace {
@@ -68,6 +73,17 @@ std::string folderOf(const std::string& path) {
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string_view nameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string_view(path)
+                                      : std::string_view(path).substr(slash + 1);
+}
+
+// A process of another user still counts: it may be saving the same file.
+bool processRuns(std::uint32_t id) {
+    return id <= INT_MAX && (::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM);
 }
 
 // A rename is durable only once its folder's entry is on disk. File systems that cannot
@@ -190,6 +206,28 @@ void flushFolderOf(const std::string& target) {
     syncFolder(target);
 }
 
+void removeStaleTemporaries(const std::string& target) noexcept {
+    try {
+        const std::string folder = folderOf(target);
+        const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+        if (!listing) {
+            return;
+        }
+        std::vector<std::string> stale;
+        while (const dirent* entry = ::readdir(listing.get())) {
+            const auto owner = temporaryOwner(nameOf(target), entry->d_name);
+            if (owner && !processRuns(*owner)) {
+                stale.push_back(folder + "/" + entry->d_name);
+            }
+        }
+        for (const std::string& path : stale) {
+            ::unlink(path.c_str());
+        }
+    } catch (...) {
+        // Out of memory while listing: the stale files wait for the next save.
+    }
+}
+
 } // namespace steps
 
 std::optional<FileHint> fileHint(const std::string& path) noexcept {
@@ -251,6 +289,7 @@ void replaceFile(const std::string& path, std::string_view bytes) {
         fail("cannot replace", path, code);
     }
     syncFolder(path);
+    steps::removeStaleTemporaries(path);
 }
 
 } // namespace tavrin::file

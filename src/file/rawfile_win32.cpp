@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "system/longpath.h"
 #include "system/systemmessage.h"
@@ -143,6 +144,23 @@ Temporary writtenTemporary(const std::string& name, const std::string& target,
     return temporary;
 }
 
+// Where a path's name starts: after its last separator of either kind.
+std::size_t nameStart(const std::string& path) {
+    const auto separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? 0 : separator + 1;
+}
+
+// A process that cannot be opened for lack of rights still runs.
+bool processRuns(DWORD id) {
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
+    if (process == nullptr) {
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    const bool runs = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return runs;
+}
+
 int codeOf(BOOL succeeded) {
     return succeeded ? 0 : static_cast<int>(GetLastError());
 }
@@ -194,6 +212,33 @@ void removeQuietly(const std::string& path) noexcept {
 
 // Every move was written through.
 void flushFolderOf(const std::string&) {}
+
+void removeStaleTemporaries(const std::string& target) noexcept {
+    try {
+        const std::string folder = target.substr(0, nameStart(target));
+        const std::string_view name = std::string_view(target).substr(nameStart(target));
+        WIN32_FIND_DATAW found;
+        const HANDLE search = FindFirstFileW(systemPath(target + ".*.tmp").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) {
+            return;
+        }
+        std::vector<std::string> stale;
+        do {
+            // The pattern also matches short names: the long name decides.
+            const std::string entry = system::toUtf8(found.cFileName);
+            const auto owner = temporaryOwner(name, entry);
+            if (owner && !processRuns(*owner)) {
+                stale.push_back(folder + entry);
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+        for (const std::string& path : stale) {
+            DeleteFileW(systemPath(path).c_str());
+        }
+    } catch (...) {
+        // A path that cannot be converted or no memory: the stale files wait for the next save.
+    }
+}
 
 } // namespace steps
 
@@ -255,6 +300,7 @@ void replaceFile(const std::string& path, std::string_view bytes) {
     if (const DWORD code = temporary.moveTo(target); code != ERROR_SUCCESS) {
         fail("cannot replace", path, code);
     }
+    steps::removeStaleTemporaries(path);
 }
 
 } // namespace tavrin::file

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +11,16 @@ namespace tavrin::file::steps {
 
 // A name beside target that this process alone uses, ending in extension.
 std::string besideName(const std::string& target, std::string_view extension);
+
+// The process whose save of the file named targetName left name beside it, when name is the
+// temporary file of such a save (besideName(target, "tmp")); none for any other name.
+std::optional<std::uint32_t> temporaryOwner(std::string_view targetName, std::string_view name);
+
+// A save killed part way leaves its temporary file, and the next save, made by another process,
+// names its own differently: so every successful save removes those beside its target. Only
+// those of processes that no longer run, since a running one may still be saving. Failures are
+// ignored: the save itself has succeeded.
+void removeStaleTemporaries(const std::string& target) noexcept;
 
 // Writes bytes to a new file at temporary and flushes it to disk, with the access rights of
 // target when it exists. Raises FileError naming target; the temporary file is then gone.

@@ -111,6 +111,7 @@ void replaceFiles(std::span<const FileContent> files) {
             removeQuietly(step.backup);
         }
         steps::flushFolderOf(step.file.path);
+        steps::removeStaleTemporaries(step.file.path);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "file/rawfile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -12,6 +13,8 @@
 
 #ifdef _WIN32
 #include "system/win32.h"
+#else
+#include <unistd.h>
 #endif
 
 namespace tavrin::file {
@@ -156,6 +159,86 @@ TEST_F(RawFileTest, ReplaceFilesReplacesEveryFileAndLeavesNothingElse) {
     EXPECT_EQ(bytesOf(folder.root() / "b.dvk"), "new b");
     EXPECT_EQ(bytesOf(folder.root() / "c.dvk"), "");
     EXPECT_THAT(folder.names(), ElementsAre("a.dvk", "b.dvk", "c.dvk"));
+}
+
+// A process other than the test's that runs while the value lives: the parent on POSIX, a
+// suspended copy of the test program on Windows.
+class OtherProcess {
+public:
+#ifdef _WIN32
+    OtherProcess() {
+        wchar_t self[MAX_PATH];
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        EXPECT_TRUE(CreateProcessW(self, nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                                   nullptr, nullptr, &startup, &process_));
+    }
+    ~OtherProcess() {
+        TerminateProcess(process_.hProcess, 0);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    unsigned long id() const {
+        return process_.dwProcessId;
+    }
+
+private:
+    PROCESS_INFORMATION process_{};
+#else
+    unsigned long id() const {
+        return static_cast<unsigned long>(::getppid());
+    }
+#endif
+};
+
+// A killed save leaves its temporary file behind, named with its process id: the next save of
+// the same file removes it, and nothing else, nor the temporary file of a save still running.
+TEST_F(RawFileTest, SavesRemoveOnlyTheTemporaryFilesThatEndedSavesOfTheirFileLeft) {
+    const OtherProcess running;
+    // No system gives a process an id this high.
+    const std::string ended = "999999999";
+    const struct {
+        std::string name;
+        bool removed;
+    } leftovers[] = {
+        {"a.dvk." + ended + ".tmp", true},
+        {"a.dvk." + std::to_string(running.id()) + ".tmp", false},
+        {"b.dvk." + ended + ".tmp", false},
+        {"xa.dvk." + ended + ".tmp", false},
+        {"a.dvk." + ended + ".bak", false},
+        {"a.dvk.0" + ended + ".tmp", false},
+        {"a.dvk.1x.tmp", false},
+        {"a.dvk..tmp", false},
+    };
+    const struct {
+        const char* name;
+        std::function<void(const std::string&)> save;
+    } saves[] = {
+        {"replaceFile", [](const std::string& path) { replaceFile(path, "new"); }},
+        {"replaceFiles",
+         [](const std::string& path) {
+             const FileContent files[] = {{path, "new"}};
+             replaceFiles(files);
+         }},
+    };
+    for (const auto& save : saves) {
+        SCOPED_TRACE(save.name);
+        ScratchFolder scratch;
+        std::vector<std::string> kept{"a.dvk"};
+        for (const auto& leftover : leftovers) {
+            writeBytes(scratch.root() / leftover.name, "left");
+            if (!leftover.removed) {
+                kept.push_back(leftover.name);
+            }
+        }
+        std::sort(kept.begin(), kept.end());
+
+        save.save(scratch.path("a.dvk"));
+
+        EXPECT_EQ(scratch.names(), kept);
+        EXPECT_EQ(bytesOf(scratch.root() / "a.dvk"), "new");
+    }
 }
 
 // Something in the way of the last file: it blocks the replacement, and returns what ends the

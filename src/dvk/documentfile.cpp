@@ -31,6 +31,18 @@ std::string_view shortened(std::string_view line, bool& cut) {
     return line.substr(0, end);
 }
 
+// A save writes an empty list as its address and the list mark alone; the reader skips the
+// line and loses nothing by it, so it is no damage to report.
+bool isEmptyList(std::string_view line) {
+    if (!line.ends_with('$')) {
+        return false;
+    }
+    const std::string_view address = line.substr(0, line.size() - 1);
+    return drevak::Convert::isAddress(address) &&
+           std::all_of(address.begin(), address.end(),
+                       [](char c) { return c == '/' || drevak::Convert::isNameChar(c); });
+}
+
 } // namespace
 
 DocumentFile readDocumentFile(const std::string& path) {
@@ -49,7 +61,7 @@ DocumentFile readDocumentFile(const std::string& path) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (!isBlank(line) && !drevak::Convert::isComment(line) &&
-            !drevak::Convert::isDataLine(line)) {
+            !drevak::Convert::isDataLine(line) && !isEmptyList(line)) {
             file.dropped.push_back({i + 1, "not a value line", std::string(line)});
         }
     }

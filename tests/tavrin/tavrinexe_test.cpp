@@ -23,16 +23,6 @@
 namespace tavrin::systemtest {
 namespace {
 
-// The build hands over Linux paths; Wine shows the Linux root as drive Z:.
-std::wstring winePath(const char* built) {
-    std::wstring path = system::toWide(built);
-    if (path.starts_with(L"/")) {
-        std::replace(path.begin(), path.end(), L'/', L'\\');
-        path = L"Z:" + path;
-    }
-    return path;
-}
-
 std::wstring builtProgram() {
     return winePath(TAVRIN_EXE);
 }
@@ -46,47 +36,17 @@ protected:
         EXPECT_TRUE(CopyFileW(builtProgram().c_str(), program.c_str(), TRUE));
     }
 
-    // Runs the program with the arguments to its end and returns its exit code. Message
-    // boxes and exception dialogs it shows are answered and their texts kept in shown. Once
-    // the launcher's window is up, drive gets it; then the launcher is closed as Alt+F4 closes
-    // it, unless it has ended already. A run that does not end is killed.
+    // Runs the program with the arguments to its end and returns its exit code, as runLauncher
+    // runs it; the texts it showed are kept in shown.
     DWORD run(std::wstring_view arguments = {},
               const std::function<void(DWORD processId, HWND launcher)>& drive = {}) {
-        std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::wstring(arguments);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                            nullptr, temp.path().c_str(), &startup, &process)) {
+        const LauncherRun ran = runLauncher(program, arguments, temp.path(), shown, drive);
+        if (!ran.started) {
             ADD_FAILURE() << "cannot start tavrin.exe: " << GetLastError();
-            return ~DWORD(0);
-        }
-        CloseHandle(process.hThread);
-        std::set<HWND> answered;
-        bool driven = false;
-        const ULONGLONG deadline = GetTickCount64() + 60000;
-        while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT &&
-               GetTickCount64() < deadline) {
-            answerMessageBoxes(process.dwProcessId, answered);
-            const HWND launcher = driven ? nullptr : launcherWindow(process.dwProcessId);
-            if (launcher) {
-                driven = true;
-                if (drive) {
-                    drive(process.dwProcessId, launcher);
-                }
-                PostMessageW(launcher, WM_CLOSE, 0, 0);
-            }
-        }
-        DWORD exitCode = ~DWORD(0);
-        if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) {
-            GetExitCodeProcess(process.hProcess, &exitCode);
-        } else {
+        } else if (!ran.ended) {
             ADD_FAILURE() << "tavrin.exe did not end";
-            TerminateProcess(process.hProcess, 1);
-            WaitForSingleObject(process.hProcess, INFINITE);
         }
-        CloseHandle(process.hProcess);
-        return exitCode;
+        return ran.exitCode;
     }
 
     // The log files written into "<TAVRIN>\log\"; none when the folder does not exist.
@@ -101,40 +61,7 @@ protected:
     std::vector<std::string> shown;
 
     void answerMessageBoxes(DWORD processId, std::set<HWND>& answered) {
-        struct Search {
-            DWORD processId;
-            std::vector<HWND> boxes;
-        } search{processId, {}};
-        EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                auto& search = *reinterpret_cast<Search*>(data);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                wchar_t className[16]{};
-                GetClassNameW(window, className, 16);
-                if (owner == search.processId && std::wstring_view(className) == L"#32770" &&
-                    IsWindowVisible(window)) {
-                    search.boxes.push_back(window);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        for (const HWND box : search.boxes) {
-            if (!answered.insert(box).second) {
-                continue;
-            }
-            // The message text of a message box is its control 0xFFFF.
-            wchar_t text[4096]{};
-            GetDlgItemTextW(box, 0xFFFF, text, 4096);
-            shown.push_back(system::toUtf8(text));
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-        }
-        if (const std::optional<ShownFailure> failure = exceptionDialog(processId)) {
-            if (answered.insert(failure->dialog).second) {
-                shown.push_back(failure->text);
-                closeExceptionDialog(failure->dialog);
-            }
-        }
+        answerShown(processId, answered, shown);
     }
 };
 
@@ -1072,22 +999,6 @@ protected:
                                             "Item/gone\\ない\r\n"
                                             "Item/gone/Address\\" +
                                             dvkPath(temp.path() / L"bin" / L"ない.exe") + "\r\n");
-    }
-
-    // Presses the hot key and waits for the box; null when it did not come.
-    static HWND showCommandBox(DWORD processId) {
-        typeCombination({VK_MENU}, 'N');
-        HWND box = nullptr;
-        waitFor([&] { return (box = commandBox(processId)) != nullptr; });
-        if (box != nullptr) {
-            SetForegroundWindow(box);
-            waitFor([box] { return GetForegroundWindow() == box; });
-        }
-        return box;
-    }
-
-    static HWND commandBox(DWORD processId) {
-        return toolkitWindowHolding(processId, L"Edit", EDIT);
     }
 
     static constexpr int EDIT = 2;

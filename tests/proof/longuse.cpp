@@ -1,0 +1,285 @@
+// Starts the launcher over the sample data and opens and closes every menu and dialog it has,
+// round after round; the process's windows, GDI and USER objects and memory after round 10
+// must stand where they stand after the last round.
+// Usage: long_use TAVRIN_EXE ROUNDS
+#include "system/win32.h"
+
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "launcherdriver.h"
+#include "system/unicode.h"
+#include "testfiles.h"
+
+namespace tavrin::proof {
+namespace {
+
+using namespace tavrin::systemtest;
+
+// Resident memory may grow this much between the two samples.
+constexpr SIZE_T memorySlack = 2 << 20;
+constexpr int firstSampledRound = 10;
+// The launcher writes its changes about two seconds after the last one: a sample waits for it.
+constexpr DWORD settleTime = 3000;
+
+struct Sample {
+    DWORD gdiObjects = 0;
+    DWORD userObjects = 0;
+    int windows = 0;
+    SIZE_T workingSet = 0;
+    SIZE_T privateBytes = 0;
+};
+
+BOOL CALLBACK countWindow(HWND window, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(
+        window,
+        [](HWND, LPARAM children) -> BOOL {
+            ++*reinterpret_cast<int*>(children);
+            return TRUE;
+        },
+        count);
+    return TRUE;
+}
+
+// Wine answers GetGuiResources with 0: the windows of every thread, hidden ones and children
+// included, stand in for the USER objects there.
+Sample sampleOf(DWORD processId) {
+    Sleep(settleTime);
+    Sample sample;
+    const HANDLE process =
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    if (process != nullptr) {
+        sample.gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
+        sample.userObjects = GetGuiResources(process, GR_USEROBJECTS);
+        PROCESS_MEMORY_COUNTERS_EX memory{};
+        memory.cb = sizeof memory;
+        if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                                 sizeof memory)) {
+            sample.workingSet = memory.WorkingSetSize;
+            sample.privateBytes = memory.PrivateUsage;
+        }
+        CloseHandle(process);
+    }
+    for (const DWORD thread : threadsOf(processId)) {
+        EnumThreadWindows(thread, countWindow, reinterpret_cast<LPARAM>(&sample.windows));
+    }
+    return sample;
+}
+
+// The process's visible top-level windows, by class and title, to tell what stood in the way.
+std::string windowsShown(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::string found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search.processId && IsWindowVisible(window)) {
+                wchar_t name[64]{};
+                wchar_t title[128]{};
+                GetClassNameW(window, name, 64);
+                InternalGetWindowText(window, title, 128);
+                search.found += " [" + system::toUtf8(name) + " \"" + system::toUtf8(title) + "\"]";
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void print(const char* when, const Sample& sample) {
+    std::printf("%-16s GDI %lu, USER %lu, windows %d, working set %.2f MB, private %.2f MB\n", when,
+                sample.gdiObjects, sample.userObjects, sample.windows,
+                sample.workingSet / 1048576.0, sample.privateBytes / 1048576.0);
+    std::fflush(stdout);
+}
+
+// One round through the launcher's menus and dialogs; each step says whether what it opened
+// came and went.
+class Rounds {
+public:
+    Rounds(DWORD processId, HWND launcher) : processId_(processId), launcher_(launcher) {}
+
+    // The name of the first step that failed; empty when all came and went.
+    std::string round() {
+        const HWND toolBar = toolBarOf(launcher_);
+        const std::vector<std::string> buttons =
+            toolBar ? buttonTexts(toolBar) : std::vector<std::string>{};
+        if (buttons.empty()) {
+            return "tool bar buttons";
+        }
+        if (!menuClosedBy(openWindowMenu(processId_, launcher_), {VK_ESCAPE})) {
+            return "window menu";
+        }
+        if (!menuClosedBy(openWindowMenu(processId_, launcher_),
+                          {VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_ESCAPE})) {
+            return "window menu's window sub-menu";
+        }
+        for (int command = 1; command <= static_cast<int>(buttons.size()); ++command) {
+            // The item menu's sub-menus: "アドレス" third, and "ファイル" fourth for the sample's
+            // one item that is a folder.
+            const WORD down = VK_DOWN;
+            std::vector<WORD> keys(buttons[command - 1] == "Windows フォルダ" ? 4 : 3, down);
+            keys.insert(keys.end(), {VK_RIGHT, VK_ESCAPE, VK_ESCAPE});
+            pressDropDown(toolBar, command);
+            if (!menuClosedBy(waitFor([this] { return openMenu(processId_) != nullptr; }), keys)) {
+                return "drop-down menu of button " + buttons[command - 1];
+            }
+        }
+        pressDropDown(toolBar, 1);
+        if (!waitFor([this] { return openMenu(processId_) != nullptr; })) {
+            return "drop-down menu for the execute dialog";
+        }
+        typeKeys({VK_DOWN, VK_DOWN, VK_RETURN});
+        if (!dialogCameAndWent(
+                [this] { return toolkitWindowHolding(processId_, L"ComboBox", 4); })) {
+            return "execute dialog";
+        }
+        const HWND settings = openSettings(processId_, launcher_);
+        for (int page = 1; settings != nullptr && page <= 3; ++page) {
+            pressSettingsButton(settings, page);
+        }
+        if (!dialogCameAndWent([settings] { return settings; })) {
+            return "settings dialog";
+        }
+        if (!openWindowMenu(processId_, launcher_)) {
+            return "window menu for the version dialog";
+        }
+        // "バージョン" stands second from the last entry.
+        typeKeys({VK_UP, VK_UP, VK_RETURN});
+        if (!dialogCameAndWent([this] { return toolkitWindow(processId_, "バージョン情報"); })) {
+            return "version dialog";
+        }
+        if (showCommandBox(processId_) == nullptr) {
+            return "command box";
+        }
+        typeKeys({VK_ESCAPE});
+        if (!waitFor([this] { return commandBox(processId_) == nullptr; })) {
+            return "command box put away";
+        }
+        if (answerShown(processId_, answered_, shown_) > 0) {
+            return "exception dialog: " + shown_.back();
+        }
+        return {};
+    }
+
+private:
+    bool menuClosedBy(bool opened, const std::vector<WORD>& keys) {
+        if (!opened) {
+            return false;
+        }
+        typeKeys(keys);
+        return waitFor([this] { return openMenu(processId_) == nullptr; });
+    }
+
+    // Closes the dialog find finds as its title bar's close box does.
+    template <typename Find> bool dialogCameAndWent(Find find) {
+        HWND dialog = nullptr;
+        if (!waitFor([&] { return (dialog = find()) != nullptr; })) {
+            return false;
+        }
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        return waitFor([dialog] { return !IsWindow(dialog); });
+    }
+
+    DWORD processId_;
+    HWND launcher_;
+    std::set<HWND> answered_;
+    std::vector<std::string> shown_;
+};
+
+int proveLongUse(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: long_use TAVRIN_EXE ROUNDS\n");
+        return 2;
+    }
+    const int rounds = std::atoi(argv[2]);
+    if (rounds <= firstSampledRound) {
+        std::fprintf(stderr, "long_use: ROUNDS must be over %d\n", firstSampledRound);
+        return 2;
+    }
+    TempFolder temp;
+    const std::filesystem::path program = temp.path() / L"tavrin.exe";
+    std::filesystem::copy_file(winePath(argv[1]), program);
+    const std::filesystem::path data = temp.path() / L"data" / environment(L"USERNAME");
+    std::filesystem::create_directories(data);
+    const std::filesystem::path sample = winePath(TAVRIN_SAMPLE_DIR);
+    for (const wchar_t* name : {L"items.dvk", L"groups.dvk"}) {
+        writeBytes(data / name, readBytes(sample / name));
+    }
+    // Floating and wide enough for the buttons' arrows to be clicked.
+    writeBytes(data / L"app.dvk", "Launcher/Button/Text:1\r\nWindow:4\r\n"
+                                  "Window/Float/Pos=100\t100\r\nWindow/Float/Size=600\t200\r\n");
+
+    Sample early;
+    Sample late;
+    std::string failed;
+    int done = 0;
+    std::vector<std::string> shown;
+    const LauncherRun ran = runLauncher(
+        program, {}, temp.path(), shown,
+        [&](DWORD processId, HWND launcher) {
+            Rounds driver(processId, launcher);
+            for (; done < rounds && failed.empty(); ++done) {
+                if (done == firstSampledRound) {
+                    print("after round 10", early = sampleOf(processId));
+                } else if (done % 100 == 0 && done > 0) {
+                    print(("after round " + std::to_string(done)).c_str(), sampleOf(processId));
+                }
+                failed = driver.round();
+                if (!failed.empty()) {
+                    failed += "; windows shown:" + windowsShown(processId);
+                }
+            }
+            if (failed.empty()) {
+                print(("after round " + std::to_string(done)).c_str(), late = sampleOf(processId));
+            }
+        },
+        // The rounds run inside the run: its time grows with them.
+        60000 + static_cast<DWORD>(rounds) * 60000);
+
+    int faults = 0;
+    const auto fault = [&faults](const std::string& what) {
+        std::printf("FAULT: %s\n", what.c_str());
+        ++faults;
+    };
+    if (!failed.empty()) {
+        fault("round " + std::to_string(done) + ": " + failed);
+    }
+    if (!ran.ended || ran.exitCode != 0) {
+        fault("the launcher did not end with code 0 (" + std::to_string(ran.exitCode) + ")");
+    }
+    for (const std::string& text : shown) {
+        fault("shown: " + text);
+    }
+    if (failed.empty()) {
+        if (late.gdiObjects != early.gdiObjects || late.userObjects != early.userObjects) {
+            fault("GDI or USER objects grew");
+        }
+        if (late.windows != early.windows) {
+            fault("windows went from " + std::to_string(early.windows) + " to " +
+                  std::to_string(late.windows));
+        }
+        if (late.workingSet > early.workingSet + memorySlack) {
+            fault("working set grew by more than 2 MB");
+        }
+    }
+    std::printf("%d rounds, %d faults\n", done, faults);
+    return faults == 0 ? 0 : 1;
+}
+
+} // namespace
+} // namespace tavrin::proof
+
+int main(int argc, char** argv) {
+    return tavrin::proof::proveLongUse(argc, argv);
+}

@@ -18,12 +18,13 @@ PACKAGES := cmake make g++ clang libclang-rt-14-dev clang-16 libclang-rt-16-dev 
 	g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth \
 	fonts-ipafont-gothic fonts-wine imagemagick
 
-.PHONY: help deps configure-windows configure-host run test bench
+.PHONY: help deps configure-windows configure-host run test bench proof
 
 help:
 	@echo "make run    build tavrin.exe, assemble $(PORTABLE_DIR) (sample data when it has none) and start it under Wine"
 	@echo "make test   build both presets and run all their tests"
 	@echo "make bench  build and run the benchmarks (host, and the window toolkit's under Wine)"
+	@echo "make proof  build and run the long proofs: damaged data files, long use (tools/proof)"
 	@echo "make deps   install the Debian packages the build needs"
 
 deps:
@@ -59,3 +60,7 @@ bench: configure-host configure-windows
 	tools/wine-run $(WINDOWS_BUILD)/bench/windows/window_bench.exe
 	tools/wine-run $(WINDOWS_BUILD)/bench/windows/startup_bench.exe $(PORTABLE_DIR)/tavrin.exe \
 		$(WINDOWS_BUILD)/bench/windows/bare_window.exe
+
+proof: configure-windows
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target damaged_files long_use
+	tools/proof

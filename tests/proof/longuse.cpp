@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "launcherdriver.h"
@@ -72,11 +74,11 @@ Sample sampleOf(DWORD processId) {
     return sample;
 }
 
-// The process's visible top-level windows, by class and title, to tell what stood in the way.
-std::string windowsShown(DWORD processId) {
+// The process's visible top-level windows.
+std::vector<HWND> visibleWindows(DWORD processId) {
     struct Search {
         DWORD processId;
-        std::string found;
+        std::vector<HWND> found;
     } search{processId, {}};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
@@ -84,16 +86,25 @@ std::string windowsShown(DWORD processId) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
             if (owner == search.processId && IsWindowVisible(window)) {
-                wchar_t name[64]{};
-                wchar_t title[128]{};
-                GetClassNameW(window, name, 64);
-                InternalGetWindowText(window, title, 128);
-                search.found += " [" + system::toUtf8(name) + " \"" + system::toUtf8(title) + "\"]";
+                search.found.push_back(window);
             }
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// The process's visible top-level windows by class and title, to tell what stood in the way.
+std::string windowsShown(DWORD processId) {
+    std::string shown;
+    for (const HWND window : visibleWindows(processId)) {
+        wchar_t name[64]{};
+        wchar_t title[128]{};
+        GetClassNameW(window, name, 64);
+        InternalGetWindowText(window, title, 128);
+        shown += " [" + system::toUtf8(name) + " \"" + system::toUtf8(title) + "\"]";
+    }
+    return shown;
 }
 
 void print(const char* when, const Sample& sample) {
@@ -103,13 +114,17 @@ void print(const char* when, const Sample& sample) {
     std::fflush(stdout);
 }
 
-// One round through the launcher's menus and dialogs; each step says whether what it opened
-// came and went.
+// One round through the launcher's menus and dialogs, a step at a time; each step says whether
+// what it opened came and went.
 class Rounds {
 public:
     Rounds(DWORD processId, HWND launcher) : processId_(processId), launcher_(launcher) {}
 
-    // The name of the first step that failed; empty when all came and went.
+    // Typed keys now and then reach no window under a loaded display: a step that failed is
+    // tried again, twice at most, from a launcher with nothing open.
+    int retries() const noexcept { return retries_; }
+
+    // The name of the first step that failed three times; empty when all came and went.
     std::string round() {
         const HWND toolBar = toolBarOf(launcher_);
         const std::vector<std::string> buttons =
@@ -117,62 +132,77 @@ public:
         if (buttons.empty()) {
             return "tool bar buttons";
         }
-        if (!menuClosedBy(openWindowMenu(processId_, launcher_), {VK_ESCAPE})) {
-            return "window menu";
-        }
-        if (!menuClosedBy(openWindowMenu(processId_, launcher_),
-                          {VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_ESCAPE})) {
-            return "window menu's window sub-menu";
-        }
+        std::vector<std::pair<std::string, std::function<bool()>>> steps{
+            {"window menu",
+             [this] { return menuClosedBy(openWindowMenu(processId_, launcher_), {VK_ESCAPE}); }},
+            {"window menu's window sub-menu", [this] {
+                 return menuClosedBy(openWindowMenu(processId_, launcher_),
+                                     {VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_ESCAPE});
+             }}};
         for (int command = 1; command <= static_cast<int>(buttons.size()); ++command) {
             // The item menu's sub-menus: "アドレス" third, and "ファイル" fourth for the sample's
             // one item that is a folder.
-            const WORD down = VK_DOWN;
-            std::vector<WORD> keys(buttons[command - 1] == "Windows フォルダ" ? 4 : 3, down);
+            std::vector<WORD> keys(buttons[command - 1] == "Windows フォルダ" ? 4 : 3,
+                                   WORD{VK_DOWN});
             keys.insert(keys.end(), {VK_RIGHT, VK_ESCAPE, VK_ESCAPE});
-            pressDropDown(toolBar, command);
-            if (!menuClosedBy(waitFor([this] { return openMenu(processId_) != nullptr; }), keys)) {
-                return "drop-down menu of button " + buttons[command - 1];
+            steps.emplace_back("drop-down menu of " + buttons[command - 1], [=, this] {
+                return menuClosedBy(dropDownMenu(toolBar, command), keys);
+            });
+        }
+        steps.emplace_back("execute dialog", [=, this] {
+            if (!dropDownMenu(toolBar, 1)) {
+                return false;
             }
-        }
-        pressDropDown(toolBar, 1);
-        if (!waitFor([this] { return openMenu(processId_) != nullptr; })) {
-            return "drop-down menu for the execute dialog";
-        }
-        typeKeys({VK_DOWN, VK_DOWN, VK_RETURN});
-        if (!dialogCameAndWent(
-                [this] { return toolkitWindowHolding(processId_, L"ComboBox", 4); })) {
-            return "execute dialog";
-        }
-        const HWND settings = openSettings(processId_, launcher_);
-        for (int page = 1; settings != nullptr && page <= 3; ++page) {
-            pressSettingsButton(settings, page);
-        }
-        if (!dialogCameAndWent([settings] { return settings; })) {
-            return "settings dialog";
-        }
-        if (!openWindowMenu(processId_, launcher_)) {
-            return "window menu for the version dialog";
-        }
-        // "バージョン" stands second from the last entry.
-        typeKeys({VK_UP, VK_UP, VK_RETURN});
-        if (!dialogCameAndWent([this] { return toolkitWindow(processId_, "バージョン情報"); })) {
-            return "version dialog";
-        }
-        if (showCommandBox(processId_) == nullptr) {
-            return "command box";
-        }
-        typeKeys({VK_ESCAPE});
-        if (!waitFor([this] { return commandBox(processId_) == nullptr; })) {
-            return "command box put away";
-        }
-        if (answerShown(processId_, answered_, shown_) > 0) {
-            return "exception dialog: " + shown_.back();
+            typeKeys({VK_DOWN, VK_DOWN, VK_RETURN});
+            return dialogCameAndWent(
+                [this] { return toolkitWindowHolding(processId_, L"ComboBox", 4); });
+        });
+        steps.emplace_back("settings dialog and its pages", [this] {
+            const HWND settings = openSettings(processId_, launcher_);
+            for (int page = 1; settings != nullptr && page <= 3; ++page) {
+                pressSettingsButton(settings, page);
+            }
+            return dialogCameAndWent([settings] { return settings; });
+        });
+        steps.emplace_back("version dialog", [this] {
+            if (!openWindowMenu(processId_, launcher_)) {
+                return false;
+            }
+            // "バージョン" stands second from the last entry.
+            typeKeys({VK_UP, VK_UP, VK_RETURN});
+            return dialogCameAndWent(
+                [this] { return toolkitWindow(processId_, "バージョン情報"); });
+        });
+        steps.emplace_back("command box", [this] {
+            if (showCommandBox(processId_) == nullptr) {
+                return false;
+            }
+            typeKeys({VK_ESCAPE});
+            return waitFor([this] { return commandBox(processId_) == nullptr; });
+        });
+        for (const auto& [name, step] : steps) {
+            int tries = 1;
+            for (; !step(); ++tries, ++retries_) {
+                std::printf("  %s failed, windows shown:%s\n", name.c_str(),
+                            windowsShown(processId_).c_str());
+                if (tries == 3) {
+                    return name;
+                }
+                putAway();
+            }
+            if (answerShown(processId_, answered_, shown_) > 0) {
+                return name + ": exception dialog: " + shown_.back();
+            }
         }
         return {};
     }
 
 private:
+    bool dropDownMenu(HWND toolBar, int command) {
+        pressDropDown(toolBar, command);
+        return waitFor([this] { return trackedMenu(processId_) != nullptr; });
+    }
+
     bool menuClosedBy(bool opened, const std::vector<WORD>& keys) {
         if (!opened) {
             return false;
@@ -191,8 +221,24 @@ private:
         return waitFor([dialog] { return !IsWindow(dialog); });
     }
 
+    // Closes whatever a failed step left open: menus by Escape, other windows as their close
+    // boxes do.
+    void putAway() {
+        for (int menus = 0; menus < 3 && openMenu(processId_) != nullptr; ++menus) {
+            typeKeys({VK_ESCAPE});
+            Sleep(200);
+        }
+        for (const HWND window : visibleWindows(processId_)) {
+            if (window != launcher_) {
+                PostMessageW(window, WM_CLOSE, 0, 0);
+            }
+        }
+        waitFor([this] { return visibleWindows(processId_).size() <= 1; });
+    }
+
     DWORD processId_;
     HWND launcher_;
+    int retries_ = 0;
     std::set<HWND> answered_;
     std::vector<std::string> shown_;
 };
@@ -224,6 +270,7 @@ int proveLongUse(int argc, char** argv) {
     Sample late;
     std::string failed;
     int done = 0;
+    int retries = 0;
     std::vector<std::string> shown;
     const LauncherRun ran = runLauncher(
         program, {}, temp.path(), shown,
@@ -236,10 +283,8 @@ int proveLongUse(int argc, char** argv) {
                     print(("after round " + std::to_string(done)).c_str(), sampleOf(processId));
                 }
                 failed = driver.round();
-                if (!failed.empty()) {
-                    failed += "; windows shown:" + windowsShown(processId);
-                }
             }
+            retries = driver.retries();
             if (failed.empty()) {
                 print(("after round " + std::to_string(done)).c_str(), late = sampleOf(processId));
             }
@@ -273,7 +318,7 @@ int proveLongUse(int argc, char** argv) {
             fault("working set grew by more than 2 MB");
         }
     }
-    std::printf("%d rounds, %d faults\n", done, faults);
+    std::printf("%d rounds, %d steps tried again, %d faults\n", done, retries, faults);
     return faults == 0 ? 0 : 1;
 }
 

@@ -165,6 +165,17 @@ HWND openMenu(DWORD processId) {
     return menus.empty() ? nullptr : menus.front();
 }
 
+HWND trackedMenu(DWORD processId) {
+    const HWND menu = openMenu(processId);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    // Keys typed before the menu loop runs reach whatever window had the focus.
+    return menu != nullptr && GetGUIThreadInfo(GetWindowThreadProcessId(menu, nullptr), &thread) &&
+                   (thread.flags & GUI_INMENUMODE) != 0
+               ? menu
+               : nullptr;
+}
+
 bool moduleLoaded(DWORD processId, std::wstring_view fileName) {
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
     if (snapshot == INVALID_HANDLE_VALUE) {
@@ -321,7 +332,7 @@ void setChildText(HWND dialog, std::wstring_view className, int id, std::string_
 
 bool openWindowMenu(DWORD processId, HWND launcher) {
     PostMessageW(launcher, TASKTRAY, 0, WM_RBUTTONUP);
-    return waitFor([processId] { return openMenu(processId) != nullptr; });
+    return waitFor([processId] { return trackedMenu(processId) != nullptr; });
 }
 
 HWND openSettings(DWORD processId, HWND launcher) {

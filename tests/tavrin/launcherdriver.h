@@ -45,6 +45,9 @@ void pressButton(HWND launcher, HWND toolBar, int command);
 // The process's visible pop-up menu window, null when none is open.
 HWND openMenu(DWORD processId);
 
+// The process's pop-up menu once its thread is in its menu loop, ready for keys; null before.
+HWND trackedMenu(DWORD processId);
+
 // Whether the process has loaded a library of that file name (compared without case).
 bool moduleLoaded(DWORD processId, std::wstring_view fileName);
 
@@ -71,7 +74,8 @@ std::string childText(HWND dialog, std::wstring_view className, int id);
 std::vector<std::string> listTexts(HWND dialog, int id);
 void setChildText(HWND dialog, std::wstring_view className, int id, std::string_view text);
 
-// Opens the window menu as the tray icon's right click does; false when no menu opened.
+// Opens the window menu as the tray icon's right click does and waits until it takes keys;
+// false when no menu opened.
 bool openWindowMenu(DWORD processId, HWND launcher);
 
 // The entries of the window menu's "ウィンドウ" sub-menu, counted up from its last one.

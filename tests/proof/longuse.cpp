@@ -276,6 +276,13 @@ int proveLongUse(int argc, char** argv) {
         program, {}, temp.path(), shown,
         [&](DWORD processId, HWND launcher) {
             Rounds driver(processId, launcher);
+            std::printf("tool bar buttons:");
+            if (const HWND toolBar = toolBarOf(launcher)) {
+                for (const std::string& button : buttonTexts(toolBar)) {
+                    std::printf(" \"%s\"", button.c_str());
+                }
+            }
+            std::printf("\n");
             for (; done < rounds && failed.empty(); ++done) {
                 if (done == firstSampledRound) {
                     print("after round 10", early = sampleOf(processId));

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -259,9 +260,12 @@ int proveLongUse(int argc, char** argv) {
     const std::filesystem::path data = temp.path() / L"data" / environment(L"USERNAME");
     std::filesystem::create_directories(data);
     const std::filesystem::path sample = winePath(TAVRIN_SAMPLE_DIR);
-    for (const wchar_t* name : {L"items.dvk", L"groups.dvk"}) {
-        writeBytes(data / name, readBytes(sample / name));
-    }
+    writeBytes(data / L"items.dvk", readBytes(sample / L"items.dvk"));
+    // The sample's folder item joins the group the tool bar shows, for its "ファイル" sub-menu.
+    std::string groups = readBytes(sample / L"groups.dvk");
+    const std::string_view shownGroup = "Group/サンプル/ツール$notepad\tcmd";
+    groups.insert(groups.find(shownGroup) + shownGroup.size(), "\twindows");
+    writeBytes(data / L"groups.dvk", groups);
     // Floating and wide enough for the buttons' arrows to be clicked.
     writeBytes(data / L"app.dvk", "Launcher/Button/Text:1\r\nWindow:4\r\n"
                                   "Window/Float/Pos=100\t100\r\nWindow/Float/Size=600\t200\r\n");

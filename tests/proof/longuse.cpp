@@ -264,7 +264,12 @@ int proveLongUse(int argc, char** argv) {
     // The sample's folder item joins the group the tool bar shows, for its "ファイル" sub-menu.
     std::string groups = readBytes(sample / L"groups.dvk");
     const std::string_view shownGroup = "Group/サンプル/ツール$notepad\tcmd";
-    groups.insert(groups.find(shownGroup) + shownGroup.size(), "\twindows");
+    const std::size_t shownAt = groups.find(shownGroup);
+    if (shownAt == std::string::npos) {
+        std::fprintf(stderr, "long_use: the sample has no group %s\n", shownGroup.data());
+        return 2;
+    }
+    groups.insert(shownAt + shownGroup.size(), "\twindows");
     writeBytes(data / L"groups.dvk", groups);
     // Floating and wide enough for the buttons' arrows to be clicked.
     writeBytes(data / L"app.dvk", "Launcher/Button/Text:1\r\nWindow:4\r\n"

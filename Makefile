@@ -28,7 +28,7 @@ help:
 	@echo "make test   build both presets and run all their tests"
 	@echo "make bench  build and run the benchmarks (host, and the window toolkit's under Wine)"
 	@echo "make release  pack $(RELEASE_DIR)/tavrin-<version>-win-x64.zip and its SHA256SUMS"
-	@echo "make proof  the long proofs: saves killed natively and under Wine, ten million fuzz inputs"
+	@echo "make proof  the long proofs (tools/proof): killed saves, fuzzing, damaged files, long use"
 	@echo "make deps   install the Debian packages the build needs"
 
 deps:

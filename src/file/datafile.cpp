@@ -22,6 +22,18 @@ bool isBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// A save writes an empty list as its address and the list mark alone; the reader skips the
+// line and loses nothing by it, so it is no damage to report.
+bool isEmptyList(std::string_view line) {
+    if (!line.ends_with('$')) {
+        return false;
+    }
+    const std::string_view address = line.substr(0, line.size() - 1);
+    return drevak::Convert::isAddress(address) &&
+           std::ranges::all_of(address,
+                               [](char c) { return c == '/' || drevak::Convert::isNameChar(c); });
+}
+
 LoadedDocument notLoaded(std::string failure) {
     LoadedDocument loaded;
     loaded.failure = std::move(failure);
@@ -93,7 +105,7 @@ std::vector<DroppedLine> readLines(drevak::DvkDocument& document,
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (!isBlank(line) && !drevak::Convert::isComment(line) &&
-            !drevak::Convert::isDataLine(line)) {
+            !drevak::Convert::isDataLine(line) && !isEmptyList(line)) {
             dropped.push_back({i + 1, "not a value line", std::string(line)});
         }
     }

@@ -32,7 +32,7 @@ struct DroppedLine {
 
 // Reads the lines into the document, emptied first, as every reader of data files does;
 // returns the lines it does not hold, in line order: values that did not apply, and lines
-// that are neither a value, a comment nor blank.
+// that are neither a value, a comment, blank nor an empty list as a save writes it.
 std::vector<DroppedLine> readLines(drevak::DvkDocument& document,
                                    std::span<const std::string_view> lines);
 

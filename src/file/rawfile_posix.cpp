@@ -184,7 +184,10 @@ int replaceKeepingBackup(const std::string& target, const std::string& replaceme
     if (S_ISDIR(old.st_mode)) {
         return EISDIR;
     }
-    if (::rename(target.c_str(), backup.c_str()) != 0) {
+    // The backup is a second name of the old file, so that the target always names a whole
+    // file: a process killed between the two steps leaves the old file in place.
+    if (::link(target.c_str(), backup.c_str()) != 0 &&
+        ::rename(target.c_str(), backup.c_str()) != 0) {
         return errno;
     }
     return moveOver(replacement, target);

@@ -48,6 +48,19 @@ TEST_F(Check, ListsEveryDroppedLineWithItsReasonAndLineNumber) {
     EXPECT_EQ(lines[3], file + ":7: not a value line: nonsense");
 }
 
+// What a save writes for an empty list passes; a broken address before the mark does not.
+TEST_F(Check, AnEmptyListAsASaveWritesItPasses) {
+    const struct {
+        const char* line;
+        bool passes;
+    } rows[] = {{"L$", true},   {"Item/a/Tags$", true}, {"Item//a$", false},
+                {"/a$", false}, {"$", false},           {"a;b$", false}};
+    for (const auto& row : rows) {
+        const std::string file = write("list.dvk", std::string("A:1\r\n") + row.line + "\r\n");
+        EXPECT_EQ(run({"check", file}).exitCode, row.passes ? 0 : 1) << row.line;
+    }
+}
+
 TEST_F(Check, GoesOnAfterAFileThatCannotBeRead) {
     const std::string good = write("good.dvk", "A:1\n");
     const std::string bad = write("bad.dvk", "A:1\nB:99999999999\n");

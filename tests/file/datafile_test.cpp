@@ -102,7 +102,7 @@ TEST(ParseDocumentFileTest, NoLinesIsRefused) {
 
 TEST(ParseDocumentFileTest, TheLinesADocumentDoesNotHoldAreNamedInFileOrder) {
     const std::string text = ";head\r\n\r\nA:1\r\nno value here\r\n;why\r\nB:x\r\n\r\n"
-                             "Name\\ok\r\n   \r\nC:2\r\n";
+                             "Name\\ok\r\n   \r\nItem/cmd/Tags$\r\nC:2\r\n";
     std::vector<DroppedLine> dropped;
     const drevak::DvkDocument read = parseDocumentFile(text, "app.dvk", &dropped);
     EXPECT_EQ(read.toString(), parseDocumentFile(text, "app.dvk").toString());

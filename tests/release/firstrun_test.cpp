@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "launcherrun.h"
+#include "launcherdriver.h"
 #include "testfiles.h"
 
 namespace tavrin::systemtest {
@@ -20,7 +20,9 @@ TEST(UnpackedRelease, FirstRunMakesTheDataFolderWithItsThreeFilesAndEndsCleanly)
     std::filesystem::remove_all(folder / L"data");
 
     std::vector<std::string> shown;
-    EXPECT_EQ(runLauncher(folder / L"tavrin.exe", {}, folder, shown), 0u);
+    const LauncherRun ran = runLauncher(folder / L"tavrin.exe", {}, folder, shown);
+    EXPECT_TRUE(ran.ended);
+    EXPECT_EQ(ran.exitCode, 0u);
     EXPECT_TRUE(shown.empty()) << testing::PrintToString(shown);
     for (const wchar_t* name : {L"app.dvk", L"items.dvk", L"groups.dvk"}) {
         EXPECT_TRUE(readBytes(data / name).starts_with(byteOrderMark)) << utf8(data / name);

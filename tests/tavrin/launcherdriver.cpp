@@ -13,13 +13,16 @@ namespace tavrin::systemtest {
 
 namespace {
 
-// The visible top-level windows of the process, of the class when one is given.
-std::vector<HWND> windowsOf(DWORD processId, std::wstring_view className = {}) {
+// The top-level windows of the process, of the class when one is given; only the visible ones
+// unless hidden ones are asked for.
+std::vector<HWND> windowsOf(DWORD processId, std::wstring_view className = {},
+                            bool hiddenToo = false) {
     struct Search {
         DWORD processId;
         std::wstring_view className;
+        bool hiddenToo;
         std::vector<HWND> found;
-    } search{processId, className, {}};
+    } search{processId, className, hiddenToo, {}};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto& search = *reinterpret_cast<Search*>(data);
@@ -27,7 +30,7 @@ std::vector<HWND> windowsOf(DWORD processId, std::wstring_view className = {}) {
             GetWindowThreadProcessId(window, &owner);
             wchar_t name[64]{};
             GetClassNameW(window, name, 64);
-            if (owner == search.processId && IsWindowVisible(window) &&
+            if (owner == search.processId && (search.hiddenToo || IsWindowVisible(window)) &&
                 (search.className.empty() || search.className == name)) {
                 search.found.push_back(window);
             }
@@ -49,12 +52,27 @@ HWND childOf(HWND dialog, std::wstring_view className, int id) {
     return nullptr;
 }
 
+// The message text of a message box is its control 0xFFFF.
+constexpr int MESSAGE_TEXT = 0xFFFF;
 constexpr int TEXT_BOX = 12;
 constexpr int CLOSE_BUTTON = 4;
 // The launcher's message for its tray icon's mouse messages.
 constexpr UINT TASKTRAY = 0x8002;
+// How long a run waits for the launcher's window to show before it takes a hidden one.
+constexpr ULONGLONG hiddenLauncherWait = 10000;
+// The command box's edit line.
+constexpr int COMMAND_EDIT = 2;
 
 } // namespace
+
+std::wstring winePath(std::string_view built) {
+    std::wstring path = system::toWide(built);
+    if (path.starts_with(L"/")) {
+        std::replace(path.begin(), path.end(), L'/', L'\\');
+        path = L"Z:" + path;
+    }
+    return path;
+}
 
 bool waitFor(const std::function<bool()>& done) {
     const ULONGLONG deadline = GetTickCount64() + 10000;
@@ -74,8 +92,8 @@ HWND toolBarOf(HWND launcher) {
     return std::wstring_view(name) == TOOLBARCLASSNAMEW ? bar : nullptr;
 }
 
-HWND launcherWindow(DWORD processId) {
-    for (const HWND window : windowsOf(processId)) {
+HWND launcherWindow(DWORD processId, bool hiddenToo) {
+    for (const HWND window : windowsOf(processId, {}, hiddenToo)) {
         if (toolBarOf(window)) {
             return window;
         }
@@ -145,6 +163,17 @@ void pressButton(HWND launcher, HWND toolBar, int command) {
 HWND openMenu(DWORD processId) {
     const std::vector<HWND> menus = windowsOf(processId, L"#32768");
     return menus.empty() ? nullptr : menus.front();
+}
+
+HWND trackedMenu(DWORD processId) {
+    const HWND menu = openMenu(processId);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    // Keys typed before the menu loop runs reach whatever window had the focus.
+    return menu != nullptr && GetGUIThreadInfo(GetWindowThreadProcessId(menu, nullptr), &thread) &&
+                   (thread.flags & GUI_INMENUMODE) != 0
+               ? menu
+               : nullptr;
 }
 
 bool moduleLoaded(DWORD processId, std::wstring_view fileName) {
@@ -303,7 +332,7 @@ void setChildText(HWND dialog, std::wstring_view className, int id, std::string_
 
 bool openWindowMenu(DWORD processId, HWND launcher) {
     PostMessageW(launcher, TASKTRAY, 0, WM_RBUTTONUP);
-    return waitFor([processId] { return openMenu(processId) != nullptr; });
+    return waitFor([processId] { return trackedMenu(processId) != nullptr; });
 }
 
 HWND openSettings(DWORD processId, HWND launcher) {
@@ -350,6 +379,84 @@ bool typeInMenus(DWORD processId, const std::vector<std::vector<WORD>>& keysPerM
         last = menu;
     }
     return true;
+}
+
+int answerShown(DWORD processId, std::set<HWND>& answered, std::vector<std::string>& shown) {
+    for (const HWND box : windowsOf(processId, L"#32770")) {
+        if (!answered.insert(box).second) {
+            continue;
+        }
+        wchar_t text[4096]{};
+        GetDlgItemTextW(box, MESSAGE_TEXT, text, 4096);
+        shown.push_back(system::toUtf8(text));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    if (const std::optional<ShownFailure> failure = exceptionDialog(processId)) {
+        if (answered.insert(failure->dialog).second) {
+            shown.push_back(failure->text);
+            closeExceptionDialog(failure->dialog);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+LauncherRun runLauncher(const std::filesystem::path& program, std::wstring_view arguments,
+                        const std::filesystem::path& folder, std::vector<std::string>& shown,
+                        const std::function<void(DWORD processId, HWND launcher)>& drive,
+                        DWORD timeout) {
+    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + std::wstring(arguments);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    LauncherRun run;
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process)) {
+        return run;
+    }
+    run.started = true;
+    CloseHandle(process.hThread);
+    std::set<HWND> answered;
+    bool driven = false;
+    const ULONGLONG begun = GetTickCount64();
+    while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT &&
+           GetTickCount64() < begun + timeout) {
+        run.exceptionDialogs += answerShown(process.dwProcessId, answered, shown);
+        // A launcher whose settings say hidden shows no window; it is closed all the same.
+        const bool hiddenToo = GetTickCount64() > begun + hiddenLauncherWait;
+        const HWND launcher = driven ? nullptr : launcherWindow(process.dwProcessId, hiddenToo);
+        if (launcher) {
+            driven = true;
+            if (drive) {
+                drive(process.dwProcessId, launcher);
+            }
+            PostMessageW(launcher, WM_CLOSE, 0, 0);
+        }
+    }
+    run.ended = WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+    if (run.ended) {
+        GetExitCodeProcess(process.hProcess, &run.exitCode);
+    } else {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, INFINITE);
+    }
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+HWND commandBox(DWORD processId) {
+    return toolkitWindowHolding(processId, L"Edit", COMMAND_EDIT);
+}
+
+HWND showCommandBox(DWORD processId) {
+    typeCombination({VK_MENU}, 'N');
+    HWND box = nullptr;
+    waitFor([&] { return (box = commandBox(processId)) != nullptr; });
+    if (box != nullptr) {
+        SetForegroundWindow(box);
+        waitFor([box] { return GetForegroundWindow() == box; });
+    }
+    return box;
 }
 
 } // namespace tavrin::systemtest

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <set>
@@ -14,12 +15,15 @@
 // would post.
 namespace tavrin::systemtest {
 
+// The build hands over Linux paths; Wine shows the Linux root as drive Z:.
+std::wstring winePath(std::string_view built);
+
 // Polls until done answers true or about ten seconds have passed; the last answer.
 bool waitFor(const std::function<bool()>& done);
 
 // The launcher's main window: the visible top-level window of the process that holds the
-// tool bar (control 1). Null until there is one.
-HWND launcherWindow(DWORD processId);
+// tool bar (control 1), or a hidden one when asked for. Null until there is one.
+HWND launcherWindow(DWORD processId, bool hiddenToo = false);
 HWND toolBarOf(HWND launcher);
 
 // An exception dialog the process shows: its window and the text of its text box.
@@ -40,6 +44,9 @@ void pressButton(HWND launcher, HWND toolBar, int command);
 
 // The process's visible pop-up menu window, null when none is open.
 HWND openMenu(DWORD processId);
+
+// The process's pop-up menu once its thread is in its menu loop, ready for keys; null before.
+HWND trackedMenu(DWORD processId);
 
 // Whether the process has loaded a library of that file name (compared without case).
 bool moduleLoaded(DWORD processId, std::wstring_view fileName);
@@ -67,7 +74,8 @@ std::string childText(HWND dialog, std::wstring_view className, int id);
 std::vector<std::string> listTexts(HWND dialog, int id);
 void setChildText(HWND dialog, std::wstring_view className, int id, std::string_view text);
 
-// Opens the window menu as the tray icon's right click does; false when no menu opened.
+// Opens the window menu as the tray icon's right click does and waits until it takes keys;
+// false when no menu opened.
 bool openWindowMenu(DWORD processId, HWND launcher);
 
 // The entries of the window menu's "ウィンドウ" sub-menu, counted up from its last one.
@@ -91,5 +99,33 @@ void pressSettingsButton(HWND settings, int command);
 // Types each list of keys into the next pop-up menu the process opens, a menu that re-opens
 // after a choice counting as the next one; whether every menu came.
 bool typeInMenus(DWORD processId, const std::vector<std::vector<WORD>>& keysPerMenu);
+
+// Answers the message boxes (with ok) and exception dialogs (with their close button) the
+// process shows that are not answered yet; their texts go to shown. The number of exception
+// dialogs among them.
+int answerShown(DWORD processId, std::set<HWND>& answered, std::vector<std::string>& shown);
+
+// How a run of the launcher ended.
+struct LauncherRun {
+    bool started = false;
+    // False when the run outlived its time and was killed.
+    bool ended = false;
+    DWORD exitCode = ~DWORD(0);
+    int exceptionDialogs = 0;
+};
+// Runs the program in the folder to its end. Message boxes and exception dialogs it shows are
+// answered and their texts kept in shown. Once the launcher's window is up, drive gets it; then
+// the launcher is closed as Alt+F4 closes it, unless it has ended already; a launcher that
+// stays hidden is taken after ten seconds. A run that has not
+// ended after timeout milliseconds is killed.
+LauncherRun runLauncher(const std::filesystem::path& program, std::wstring_view arguments,
+                        const std::filesystem::path& folder, std::vector<std::string>& shown,
+                        const std::function<void(DWORD processId, HWND launcher)>& drive = {},
+                        DWORD timeout = 60000);
+
+// The command box: the process's toolkit window that holds its edit line.
+HWND commandBox(DWORD processId);
+// Presses the command box's hot key and waits for the box in front; null when it did not come.
+HWND showCommandBox(DWORD processId);
 
 } // namespace tavrin::systemtest

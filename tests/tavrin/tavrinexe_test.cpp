@@ -13,7 +13,6 @@
 #include "../file/app_defaults.h"
 #include "hooktestsupport.h"
 #include "launcherdriver.h"
-#include "launcherrun.h"
 #include "launchprobe_fixture.h"
 #include "logfiles.h"
 #include "system/unicode.h"
@@ -23,16 +22,6 @@
 
 namespace tavrin::systemtest {
 namespace {
-
-// The build hands over Linux paths; Wine shows the Linux root as drive Z:.
-std::wstring winePath(const char* built) {
-    std::wstring path = system::toWide(built);
-    if (path.starts_with(L"/")) {
-        std::replace(path.begin(), path.end(), L'/', L'\\');
-        path = L"Z:" + path;
-    }
-    return path;
-}
 
 std::wstring builtProgram() {
     return winePath(TAVRIN_EXE);
@@ -47,10 +36,17 @@ protected:
         EXPECT_TRUE(CopyFileW(builtProgram().c_str(), program.c_str(), TRUE));
     }
 
-    // Runs the copy with the arguments in its folder to its end: runLauncher.
+    // Runs the program with the arguments to its end and returns its exit code, as runLauncher
+    // runs it; the texts it showed are kept in shown.
     DWORD run(std::wstring_view arguments = {},
               const std::function<void(DWORD processId, HWND launcher)>& drive = {}) {
-        return runLauncher(program, arguments, temp.path(), shown, drive);
+        const LauncherRun ran = runLauncher(program, arguments, temp.path(), shown, drive);
+        if (!ran.started) {
+            ADD_FAILURE() << "cannot start tavrin.exe: " << GetLastError();
+        } else if (!ran.ended) {
+            ADD_FAILURE() << "tavrin.exe did not end";
+        }
+        return ran.exitCode;
     }
 
     // The log files written into "<TAVRIN>\log\"; none when the folder does not exist.
@@ -65,7 +61,7 @@ protected:
     std::vector<std::string> shown;
 
     void answerMessageBoxes(DWORD processId, std::set<HWND>& answered) {
-        systemtest::answerMessageBoxes(processId, answered, shown);
+        answerShown(processId, answered, shown);
     }
 };
 
@@ -1036,22 +1032,6 @@ protected:
                                             "Item/gone\\ない\r\n"
                                             "Item/gone/Address\\" +
                                             dvkPath(temp.path() / L"bin" / L"ない.exe") + "\r\n");
-    }
-
-    // Presses the hot key and waits for the box; null when it did not come.
-    static HWND showCommandBox(DWORD processId) {
-        typeCombination({VK_MENU}, 'N');
-        HWND box = nullptr;
-        waitFor([&] { return (box = commandBox(processId)) != nullptr; });
-        if (box != nullptr) {
-            SetForegroundWindow(box);
-            waitFor([box] { return GetForegroundWindow() == box; });
-        }
-        return box;
-    }
-
-    static HWND commandBox(DWORD processId) {
-        return toolkitWindowHolding(processId, L"Edit", EDIT);
     }
 
     static constexpr int EDIT = 2;

@@ -361,19 +361,26 @@ bool Convert::isComment(std::string_view line) noexcept {
 }
 
 bool Convert::isDataLine(std::string_view line) noexcept {
+    return readDataLine(line).has_value();
+}
+
+std::optional<Convert::DataLine> Convert::readDataLine(std::string_view line) noexcept {
     if (line.size() < 3 || !isNameChar(line[0])) {
-        return false;
+        return std::nullopt;
     }
     for (std::size_t i = 1; i < line.size(); ++i) {
         const char c = line[i];
         if (isTypeChar(c)) {
-            return line[i - 1] != '/' && i + 1 < line.size();
+            if (line[i - 1] == '/' || i + 1 == line.size()) {
+                return std::nullopt;
+            }
+            return DataLine{line.substr(0, i), c, line.substr(i + 1)};
         }
         if (c == '/' && line[i - 1] == '/') {
-            return false;
+            return std::nullopt;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 Convert::DataLine Convert::splitDataLine(std::string_view line) noexcept {

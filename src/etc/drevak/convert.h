@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,8 @@ struct Convert {
     static std::vector<std::string_view> splitAddress(std::string_view address);
     static bool isComment(std::string_view line) noexcept;
     static bool isDataLine(std::string_view line) noexcept;
+    // The line split at its first type character; nothing where it fails isDataLine.
+    static std::optional<DataLine> readDataLine(std::string_view line) noexcept;
     // Splits at the first type character; the line must pass isDataLine.
     static DataLine splitDataLine(std::string_view line) noexcept;
     // Comment lines (each beginning with ";") to comment text: first character dropped,

@@ -1,6 +1,8 @@
 #include "etc/drevak/dvkdocument.h"
 
 #include <algorithm>
+#include <optional>
+#include <span>
 
 #include "etc/drevak/convert.h"
 #include "etc/drevak/drevakexception.h"
@@ -48,15 +50,54 @@ std::vector<std::string_view> viewsOf(std::span<const std::string> lines) {
     return {lines.begin(), lines.end()};
 }
 
-void splitInto(std::vector<std::string_view>& components, std::string_view address) {
-    components.clear();
-    std::size_t start = 0;
-    for (std::size_t slash; (slash = address.find('/', start)) != std::string_view::npos;
-         start = slash + 1) {
-        components.push_back(address.substr(start, slash - start));
+// A saved document lists the values of one node together, so most lines share the path of
+// the line before: its nodes are taken again instead of being looked up from the root.
+// Valid for one load, which adds nodes but never removes any.
+class PathCache {
+public:
+    explicit PathCache(Drevak& root) : root_(root) {}
+
+    // The node at the address, made as CreatePath makes it (every new name checked first).
+    Drevak& nodeAt(std::string_view address) {
+        splitInto(address);
+        std::size_t same = 0;
+        while (same < names_.size() && same < components_.size() &&
+               names_[same] == components_[same]) {
+            ++same;
+        }
+        names_.resize(same);
+        nodes_.resize(same);
+        Drevak* node = same == 0 ? &root_ : nodes_.back();
+        const std::span<const std::string_view> rest =
+            std::span<const std::string_view>(components_).subspan(same);
+        Drevak& last = node->CreatePath(rest);
+        for (std::size_t i = 0; i + 1 < rest.size(); ++i) {
+            node = &node->GetChildPath(rest.subspan(i, 1));
+            nodes_.push_back(node);
+        }
+        if (!rest.empty()) {
+            nodes_.push_back(&last);
+        }
+        names_.assign(components_.begin(), components_.end());
+        return last;
     }
-    components.push_back(address.substr(start));
-}
+
+private:
+    void splitInto(std::string_view address) {
+        components_.clear();
+        std::size_t start = 0;
+        for (std::size_t slash; (slash = address.find('/', start)) != std::string_view::npos;
+             start = slash + 1) {
+            components_.push_back(address.substr(start, slash - start));
+        }
+        components_.push_back(address.substr(start));
+    }
+
+    Drevak& root_;
+    std::vector<std::string_view> components_;
+    std::vector<std::string_view> names_;
+    std::vector<Drevak*> nodes_;
+};
 
 void assignValue(Drevak& node, char type, std::string_view text) {
     switch (static_cast<HAGATA>(type)) {
@@ -143,7 +184,7 @@ DvkDocument::LoadWithReasons(bool reset, std::span<const std::string_view> lines
     }
 
     std::vector<LoadFailure> failures;
-    std::vector<std::string_view> components;
+    PathCache paths(*this);
     std::size_t commentStart = first;
     for (std::size_t i = first; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
@@ -153,14 +194,13 @@ DvkDocument::LoadWithReasons(bool reset, std::span<const std::string_view> lines
         const std::span<const std::string_view> comments =
             lines.subspan(commentStart, i - commentStart);
         commentStart = i + 1;
-        if (!Convert::isDataLine(line)) {
+        const std::optional<Convert::DataLine> parts = Convert::readDataLine(line);
+        if (!parts) {
             continue;
         }
-        const Convert::DataLine parts = Convert::splitDataLine(line);
         try {
-            splitInto(components, parts.address);
-            Drevak& node = CreatePath(components);
-            assignValue(node, parts.type, parts.value);
+            Drevak& node = paths.nodeAt(parts->address);
+            assignValue(node, parts->type, parts->value);
             if (!comments.empty()) {
                 node.Comment = commentOf(comments);
             }

@@ -9,6 +9,7 @@
 #include "etc/drevak/convert.h"
 #include "etc/drevak/drevak.h"
 #include "etc/drevak/drevakexception.h"
+#include "etc/drevak/nodepool.h"
 
 namespace drevak {
 namespace {
@@ -103,7 +104,17 @@ std::string withName(std::string_view format, std::string_view name) {
 
 } // namespace
 
+static_assert(alignof(Drevak) <= NodePool::MAX_ALIGNMENT);
+
 Kareha::Kareha() = default;
+
+void* Kareha::operator new(std::size_t size) {
+    return NodePool::allocateOnHeap(size);
+}
+
+void Kareha::operator delete(void* memory) noexcept {
+    NodePool::free(memory);
+}
 
 // Frees a subtree depth first with a stack of its own, so that a deep chain never recurses
 // in destructors; each node goes as soon as its children have gone, close to the order
@@ -432,10 +443,9 @@ std::unique_ptr<Drevak> Kareha::Dup(bool deep) const {
         const auto [source, target] = pending.back();
         pending.pop_back();
         for (const ChildMap::Entry& entry : source->children_) {
-            auto twin = std::make_unique<Drevak>();
-            twin->value_ = entry.node->value_;
-            pending.emplace_back(entry.node.get(), twin.get());
-            target->attach(entry.name, std::move(twin));
+            Drevak& twin = target->newChild(entry.name);
+            twin.value_ = entry.node->value_;
+            pending.emplace_back(entry.node.get(), &twin);
         }
     }
     return copy;
@@ -481,7 +491,12 @@ Drevak& Kareha::childOrNew(std::string_view name) {
     if (Drevak* child = children_.find(name)) {
         return *child;
     }
-    return attach(name, std::make_unique<Drevak>());
+    return newChild(name);
+}
+
+Drevak& Kareha::newChild(std::string_view name) {
+    void* memory = lineage().pool().allocate();
+    return attach(name, std::unique_ptr<Drevak>(::new (memory) Drevak()));
 }
 
 std::vector<std::string> Kareha::CommentLines() const {

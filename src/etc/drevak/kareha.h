@@ -52,6 +52,11 @@ public:
     // Tears the subtree down without recursion: documents may be arbitrarily deep.
     virtual ~Kareha();
 
+    // Nodes made one by one come from the heap, children a tree makes for itself from its
+    // pool; either is freed by delete (see NodePool).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* memory) noexcept;
+
     // Type character and value text; empty without a value.
     virtual std::string toString() const;
     void appendValueText(std::string& out) const;
@@ -132,6 +137,8 @@ private:
     bool ownsLineage() const noexcept { return lineage_ != nullptr && lineage_->root() == this; }
     Lineage& newLineage();
     Drevak& attach(std::string_view name, std::unique_ptr<Drevak> node);
+    // A new empty child from the tree's pool; the name must be valid and free.
+    Drevak& newChild(std::string_view name);
     void takeChildren(Kareha& other);
     // Gives the descendants that share from the lineage to instead; a node with a lineage of
     // its own keeps it for itself and its subtree.

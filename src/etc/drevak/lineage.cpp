@@ -2,7 +2,8 @@
 
 #include <utility>
 
-#include "etc/drevak/kareha.h"
+#include "etc/drevak/drevak.h"
+#include "etc/drevak/nodepool.h"
 
 namespace drevak {
 
@@ -12,9 +13,19 @@ Lineage& Lineage::create(const Kareha& root) {
     return *block;
 }
 
+NodePool& Lineage::pool() {
+    if (pool_ == nullptr) {
+        pool_ = new NodePool(sizeof(Drevak));
+    }
+    return *pool_;
+}
+
 void Lineage::end() noexcept {
     ++generation_;
     root_ = nullptr;
+    if (pool_ != nullptr) {
+        std::exchange(pool_, nullptr)->disown();
+    }
     // Last: dropping the root's hold may free this block.
     const std::shared_ptr<Lineage> last = std::move(self_);
 }

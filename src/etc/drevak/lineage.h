@@ -6,6 +6,7 @@
 namespace drevak {
 
 class Kareha;
+class NodePool;
 
 // What the nodes of one tree share: a generation that moves on whenever nodes of the tree
 // may have been freed (a removal, a clearing, a tree moved over a subtree, the end of the
@@ -26,13 +27,17 @@ public:
     // A moved tree's new root takes over.
     void handTo(const Kareha& root) noexcept { root_ = &root; }
     std::shared_ptr<const Lineage> shared() const noexcept { return self_; }
-    // The tree is gone: moves the generation on a last time and lets go of the block, which
-    // lives on only as long as watches hold it.
+    // Where the tree's nodes come from, made when first asked for.
+    NodePool& pool();
+    // The tree is gone: moves the generation on a last time, lets go of the pool (which
+    // lives on while nodes taken out of the tree do) and of the block, which lives on only
+    // as long as watches hold it.
     void end() noexcept;
 
 private:
     std::uint64_t generation_ = 0;
     const Kareha* root_;
+    NodePool* pool_ = nullptr;
     std::shared_ptr<Lineage> self_;
 };
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "etc/drevak/drevak.h"
@@ -215,6 +217,57 @@ TEST(KarehaChildren, DeepChainIsWalkedCopiedAndFreedWithoutRecursion) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].size(), 2u * depth - 1 + 2);
     root.reset();
+}
+
+// A tree's nodes come from its pool: one that leaves the tree must stay whole after the
+// tree is gone and be freed once, whichever way it left (the sanitizers see the rest).
+TEST(KarehaChildren, ANodeOutlivesTheTreeItWasMadeIn) {
+    using Tree = std::unique_ptr<Drevak>;
+    struct Way {
+        const char* name;
+        std::function<Tree(Tree&)> takeOut;
+        const char* keptLine;
+    };
+    const Way ways[] = {
+        {"added to another tree",
+         [](Tree& tree) {
+             auto other = std::make_unique<Drevak>();
+             other->AddChild(tree->ChildTable().take("item42"), "moved");
+             return other;
+         },
+         "moved/name\\名前 42"},
+        {"copied", [](Tree& tree) { return tree->Dup(true); }, "item42/name\\名前 42"},
+        {"the tree moved into a node of another",
+         [](Tree& tree) {
+             auto other = std::make_unique<Drevak>();
+             other->childOrNew("in") = std::move(*tree);
+             return other;
+         },
+         "in/item42/name\\名前 42"},
+        {"the tree moved",
+         [](Tree& tree) {
+             auto other = std::make_unique<Drevak>();
+             *other = std::move(*tree);
+             return other;
+         },
+         "item42/name\\名前 42"},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        auto tree = std::make_unique<Drevak>();
+        for (int i = 0; i < 100; ++i) {
+            Drevak& item = tree->childOrNew("item" + std::to_string(i));
+            item.childOrNew("name") = "名前 " + std::to_string(i);
+            item.childOrNew("ages") = std::vector<Integer>{i, i + 1};
+        }
+        tree->RemoveChild("item3");
+        Tree kept = way.takeOut(tree);
+        tree.reset();
+        kept->childOrNew("new") = Integer{7};
+        const std::vector<std::string> lines = kept->ToLines(false);
+        EXPECT_NE(std::find(lines.begin(), lines.end(), way.keptLine), lines.end());
+        EXPECT_NE(std::find(lines.begin(), lines.end(), "new:7"), lines.end());
+    }
 }
 
 } // namespace

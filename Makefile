@@ -57,14 +57,16 @@ test: configure-windows configure-host
 
 bench: configure-host configure-windows
 	cmake --build $(HOST_BUILD) -j$(JOBS) --target drevak_bench itemlist_bench commandsearch_bench datasync_bench
-	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target window_bench startup_bench bare_window portable
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target window_bench startup_bench bare_window \
+		bare_window_libraries portable
 	$(HOST_BUILD)/bench/drevak_bench
 	$(HOST_BUILD)/bench/itemlist_bench
 	$(HOST_BUILD)/bench/commandsearch_bench
 	$(HOST_BUILD)/bench/datasync_bench
 	tools/wine-run $(WINDOWS_BUILD)/bench/windows/window_bench.exe
 	tools/wine-run $(WINDOWS_BUILD)/bench/windows/startup_bench.exe $(PORTABLE_DIR)/tavrin.exe \
-		$(WINDOWS_BUILD)/bench/windows/bare_window.exe
+		$(WINDOWS_BUILD)/bench/windows/bare_window.exe \
+		$(WINDOWS_BUILD)/bench/windows/bare_window_libraries.exe
 
 release: configure-windows
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS) --target release

@@ -1,12 +1,13 @@
 // How long the launcher takes from process creation until its window is visible with its
 // buttons built, and how much memory it holds at that moment, against a bare program that
-// registers a class and shows one window. Each program is started RUNS times (after one
-// start not counted), the two taking turns, and closed again; the medians are reported.
+// registers a class and shows one window, and, where given, against that program loading the
+// system libraries the launcher imports. Each program is started RUNS times (after one start
+// not counted), the programs taking turns, and closed again; the medians are reported.
 //
 // The launcher runs from a scratch copy of its portable folder whose data holds 1,000 items
 // in 50 sub-groups of 20, so the first sub-group gives 20 buttons.
 //
-// Usage: startup_bench PORTABLE_TAVRIN_EXE BARE_WINDOW_EXE [RUNS]
+// Usage: startup_bench PORTABLE_TAVRIN_EXE BARE_WINDOW_EXE [BARE_WITH_LIBRARIES_EXE [RUNS]]
 
 #include <algorithm>
 #include <cstdio>
@@ -217,26 +218,42 @@ Start medians(const Program& program) {
 }
 
 void report(const char* name, const Start& start) {
-    std::printf("%-8s median start %8.1f ms   peak working set %6.1f MB\n", name,
+    std::printf("%-10s median start %8.1f ms   peak working set %6.1f MB\n", name,
                 start.milliseconds, static_cast<double>(start.peakBytes) / (1024.0 * 1024.0));
+}
+
+void reportRatio(const char* against, const Start& tavrin, const Start& yardstick) {
+    std::printf("ratio      %.2fx the %s time, %+.1f MB over its memory\n",
+                tavrin.milliseconds / yardstick.milliseconds, against,
+                (static_cast<double>(tavrin.peakBytes) -
+                 static_cast<double>(yardstick.peakBytes)) /
+                    (1024.0 * 1024.0));
+}
+
+fs::path absolutePath(const wchar_t* argument) {
+    return fs::absolute(fs::path(argument).make_preferred());
 }
 
 } // namespace
 
 int wmain(int count, wchar_t** arguments) {
-    if (count < 3 || count > 4) {
-        std::fputs("usage: startup_bench PORTABLE_TAVRIN_EXE BARE_WINDOW_EXE [RUNS]\n", stderr);
+    if (count < 3 || count > 5) {
+        std::fputs("usage: startup_bench PORTABLE_TAVRIN_EXE BARE_WINDOW_EXE "
+                   "[BARE_WITH_LIBRARIES_EXE [RUNS]]\n",
+                   stderr);
         return 2;
     }
-    const int runs = count == 4 ? std::max(1, _wtoi(arguments[3])) : 10;
+    const int runs = count == 5 ? std::max(1, _wtoi(arguments[4])) : 10;
     try {
         // Paths relative to where the benchmark started, with the system's separators.
-        const fs::path launcher =
-            preparePortable(fs::absolute(fs::path(arguments[1]).make_preferred()));
+        const fs::path launcher = preparePortable(absolutePath(arguments[1]));
         std::vector<Program> programs{
-            {fs::absolute(fs::path(arguments[2]).make_preferred()), 0, {}, {}},
+            {absolutePath(arguments[2]), 0, {}, {}},
             {launcher, ITEMS_PER_SUB_GROUP, {}, {}},
         };
+        if (count >= 4) {
+            programs.push_back({absolutePath(arguments[3]), 0, {}, {}});
+        }
         const bool measured = measure(programs, runs);
         fs::remove_all(launcher.parent_path());
         if (!measured) {
@@ -246,11 +263,15 @@ int wmain(int count, wchar_t** arguments) {
         const Start tavrin = medians(programs[1]);
         std::printf("%d starts each, taking turns, after one each not counted\n", runs);
         report("bare", bare);
+        if (programs.size() == 3) {
+            report("libraries", medians(programs[2]));
+        }
         report("tavrin", tavrin);
-        std::printf("ratio    %.2fx the bare window's time, %+.1f MB over its memory\n",
-                    tavrin.milliseconds / bare.milliseconds,
-                    (static_cast<double>(tavrin.peakBytes) - static_cast<double>(bare.peakBytes)) /
-                        (1024.0 * 1024.0));
+        reportRatio("bare window's", tavrin, bare);
+        if (programs.size() == 3) {
+            reportRatio("bare window with the launcher's libraries'", tavrin,
+                        medians(programs[2]));
+        }
         return 0;
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "startup_bench: %s\n", failure.what());

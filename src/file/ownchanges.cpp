@@ -17,8 +17,8 @@ using ValueLines = std::map<std::string, std::string, std::less<>>;
 ValueLines valueLines(std::string_view text) {
     ValueLines values;
     for (const std::string_view line : splitLines(text)) {
-        if (Convert::isDataLine(line)) {
-            values.emplace(Convert::splitDataLine(line).address, line);
+        if (const auto parts = Convert::readDataLine(line)) {
+            values.emplace(parts->address, line);
         }
     }
     return values;

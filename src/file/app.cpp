@@ -117,9 +117,22 @@ App::App(Drevak& root) : Data(ITEM_COUNT) {
         bind(indexOf(setting.item), held);
         rules::repair(held, setting.rule);
     }
+    repairFloatingPlace();
     if (!ButtonText() && ButtonList()) {
         system::WriteLog("ボタン型テキスト表示設定が不正");
         ButtonList(false);
+    }
+}
+
+// Each value may be right on its own and still run past the largest Integer when the window's
+// far edge is worked out: such a place is taken back to its default, the size the user chose
+// kept.
+void App::repairFloatingPlace() {
+    const auto [x, y] = FloatPos();
+    const auto [width, height] = FloatSize();
+    if (x > rules::HIGHEST - width || y > rules::HIGHEST - height) {
+        system::WriteLog("フロート位置が範囲外: %s, %s", x, y);
+        FloatPos(0, 0);
     }
 }
 

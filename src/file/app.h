@@ -137,6 +137,7 @@ private:
     bool flag(ITEM item) const { return boolField(static_cast<std::size_t>(item)); }
     void flag(ITEM item, bool value) { node(item) = Integer{value ? 1 : 0}; }
     Pair pair(ITEM item) const;
+    void repairFloatingPlace();
 };
 
 } // namespace tavrin::file

@@ -1,5 +1,7 @@
 #include "shell/commandline.h"
 
+#include "utility/addressscheme.h"
+
 namespace tavrin::shell {
 namespace {
 
@@ -35,6 +37,16 @@ CommandLine splitCommandLine(std::string_view address, std::string_view options)
         return {std::string(address), std::string(options)};
     }
     return {std::string(address.substr(0, blank)), joined(address.substr(blank + 1), options)};
+}
+
+bool programIsPath(std::string_view program) noexcept {
+    if (utility::hasAddressScheme(program)) {
+        return false;
+    }
+    const bool drive =
+        program.size() >= 2 && program[1] == ':' &&
+        ((program[0] >= 'A' && program[0] <= 'Z') || (program[0] >= 'a' && program[0] <= 'z'));
+    return drive || program.find('\\') != std::string_view::npos;
 }
 
 } // namespace tavrin::shell

@@ -17,4 +17,11 @@ struct CommandLine {
 // runs into the other.
 CommandLine splitCommandLine(std::string_view address, std::string_view options);
 
+// Whether the program of an unquoted command line is written as a path (it begins with a drive
+// and a colon or with "\\", or holds a backslash) rather than as a name for the shell to find
+// (a program name, an address with a scheme). Such a program is started only when a file of
+// exactly that name exists: the shell would try "C:\Tools\My.exe" for the first word of
+// "C:\Tools\My Tools\tool.exe", and add extensions.
+bool programIsPath(std::string_view program) noexcept;
+
 } // namespace tavrin::shell

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/argumentline.h"
 #include "shell/commandline.h"
 #include "shell/path.h"
 #include "shell/shellresult.h"
@@ -44,17 +45,26 @@ FOUND found(std::string_view path) {
     }
 }
 
+[[noreturn]] void throwNotStarted(std::string_view path, DWORD code) {
+    SetLastError(code);
+    throw system::TavrinFileException(std::string(path) + "[" + lastErrorText() + "]",
+                                      CODE::FILE_EXECUTE_PATH);
+}
+
 HINSTANCE startCommandLine(HWND window, std::string_view path, std::string_view options, int show) {
     const CommandLine line = splitCommandLine(path, options);
+    // Never a guess: a program written as a path is that file or nothing, and the failure
+    // names the whole address the user wrote.
+    if (!path.starts_with('"') && programIsPath(line.file) && found(line.file) != FOUND::FILE) {
+        throwNotStarted(path, ERROR_FILE_NOT_FOUND);
+    }
     const HINSTANCE instance = ShellExecuteW(window, nullptr, toWide(line.file).c_str(),
                                              toWide(line.parameters).c_str(), nullptr, show);
     const auto result = reinterpret_cast<std::intptr_t>(instance);
     if (result > 32) {
         return instance;
     }
-    SetLastError(systemCodeOfShellResult(result));
-    throw system::TavrinFileException(std::string(path) + "[" + lastErrorText() + "]",
-                                      CODE::FILE_EXECUTE_PATH);
+    throwNotStarted(path, systemCodeOfShellResult(result));
 }
 
 HINSTANCE startExisting(SHELLEXECUTEINFOW& request, std::string_view path, FOUND kind,
@@ -112,7 +122,7 @@ HINSTANCE ExecuteFolder(FOLDER mode, std::string_view path, int show,
             throw system::TavrinFileException("肝心のフォルダパスが完全に無効",
                                               CODE::FILE_EXECUTE_FOLDER);
         }
-        return ExecuteFile(nullptr, folderProgram, path, path, show, false);
+        return ExecuteFile(nullptr, folderProgram, runtimeArgument(path, true), path, show, false);
     } catch (const std::exception& failure) {
         throw system::TavrinException("フォルダ実行無効," + std::string(path), CODE::FILE,
                                       caughtCause(failure));

@@ -19,16 +19,17 @@ enum class FOLDER : drevak::Integer {
 // Starts a file, folder or command line; show is a show-window code. An existing file starts
 // with options in workFolder when that is an existing folder, else in its own folder; an
 // existing folder opens with "explore" or "open". A path that names nothing is a command
-// line (see splitCommandLine), started without a work folder. Raises TavrinException "ファイ
-// ル実行例外" (FILE) with the failure as its cause: TavrinFileException FILE_EXECUTE_PATH
+// line (see splitCommandLine), started without a work folder; its program, when written as a
+// path, only when a file of exactly that name exists (see programIsPath). Raises TavrinException
+// "ファイ ル実行例外" (FILE) with the failure as its cause: TavrinFileException FILE_EXECUTE_PATH
 // "path[message]" for a command line the shell refused, FILE_EXECUTE_PROPERTY "path
 // [message]" for an existing path.
 HINSTANCE ExecuteFile(HWND owner, std::string_view path, std::string_view options,
                       std::string_view workFolder, int show, bool explore);
 
 // Opens a folder the way mode says; folderProgram matters to PROGRAM only, which starts it
-// with the folder as its options and its work folder. Raises TavrinException "フォルダ実行無
-// 効," + path (FILE) with the failure as its cause, for PROGRAM with an empty path
+// with the folder as its one quoted argument and as its work folder. Raises TavrinException
+// "フォルダ実行無 効," + path (FILE) with the failure as its cause, for PROGRAM with an empty path
 // TavrinFileException "肝心のフォルダパスが完全に無効" (FILE_EXECUTE_FOLDER).
 HINSTANCE ExecuteFolder(FOLDER mode, std::string_view path, int show,
                         std::string_view folderProgram = {});

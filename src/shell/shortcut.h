@@ -9,6 +9,12 @@
 
 namespace tavrin::shell {
 
+// How a link is resolved when the user did not ask for it (a file dropped, a program looked
+// at): no window, no search of the disk or the network for a moved target, no link tracking,
+// and at most a second's wait (the high word, which SLR_NO_UI makes a time-out).
+constexpr DWORD QUIET_RESOLVE = DWORD{SLR_NO_UI} | DWORD{SLR_NOSEARCH} | DWORD{SLR_NOTRACK} |
+                                DWORD{SLR_NOLINKINFO} | (DWORD{1000} << 16);
+
 // A shell shortcut (.lnk) read and written through the shell's link object. Every call the
 // shell refuses raises ShortcutException with the system's message. Texts are read whole, up
 // to the longest the shell accepts.

@@ -71,6 +71,10 @@ public:
             return;
         }
         tavrin::startLog(StaticData::LogEnabled(), reporter_);
+        if (!instance_->trouble().empty()) {
+            tavrin::system::WriteLog("running without the single-instance claim: %s",
+                                     instance_->trouble());
+        }
         // The program has no options: the arguments are only recorded for the log.
         arguments_ = tavrin::commandLineArguments(GetCommandLineW());
         auto application = std::make_unique<Application>();

@@ -186,6 +186,10 @@ TEST(AppBuildTest, PairsNeedExactlyTwoElementsAndTheFloatSizeAtLeastSixteen) {
     EXPECT_EQ(pairs("1\t2\t3", "300\t-5"), "=0\t0 =300\t16");
     EXPECT_EQ(pairs("-1\t-2", "20\t30\t40"), "=-1\t-2 =16\t16");
     EXPECT_EQ(pairs("*\t*", "*\t15"), "=*\t* =16\t16");
+    // A place whose far edge would pass the largest Integer goes back to its default.
+    EXPECT_EQ(pairs("2147483000\t5", "1000\t16"), "=0\t0 =1000\t16");
+    EXPECT_EQ(pairs("5\t2147483632", "16\t16"), "=0\t0 =16\t16");
+    EXPECT_EQ(pairs("-5\t2147483631", "16\t16"), "=-5\t2147483631 =16\t16");
 }
 
 TEST(AppBuildTest, CommandKeysNeedAtLeastTwoElements) {

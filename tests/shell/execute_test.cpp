@@ -1,15 +1,21 @@
 #include "shell/execute.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "launchprobe_fixture.h"
+#include "shell/argumentline.h"
 #include "system/systemmessage.h"
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "wine.h"
+
+#include <shellapi.h>
 
 namespace tavrin::shell {
 namespace {
@@ -97,6 +103,58 @@ TEST_F(ExecuteTest, ACommandLineTheShellRefusesNamesThePathAndTheSystemsReason) 
     EXPECT_TRUE(records.wait(0).empty());
 }
 
+// The shell would start "...\My.exe" for the first word of "...\My Tools\tool.exe", or
+// "...\My.exe" for "...\My": a program written as a path is that file or nothing.
+TEST_F(ExecuteTest, AProgramWrittenAsAPathStartsOnlyWhenExactlyThatFileExists) {
+    fixture::copyProbe(scratch.root(), L"My.exe");
+    const std::string missing[] = {path(scratch.root() / L"My Tools" / L"tool.exe"),
+                                   path(scratch.root() / L"My") + " -x"};
+    for (const std::string& address : missing) {
+        try {
+            ExecuteFile(nullptr, address, "", "", SW_SHOWNORMAL, false);
+            ADD_FAILURE() << "started: " << address;
+        } catch (const TavrinException& failure) {
+            const auto& cause = causeOf<TavrinFileException>(failure);
+            EXPECT_EQ(cause.Code(), CODE::FILE_EXECUTE_PATH);
+            EXPECT_EQ(cause.message(), address + "[" + system::systemMessage(2) + "]");
+        }
+    }
+    EXPECT_TRUE(records.wait(0).empty());
+    ExecuteFile(nullptr, path(scratch.root() / L"My.exe") + " -x", "", "", SW_SHOWNORMAL, false);
+    const auto started = records.wait(1);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_THAT(started[0].command, EndsWith(" -x"));
+}
+
+// cmd.exe reads the line before the batch file sees it: what would run a second command
+// arrives as it was meant. (Wine's cmd expands "%" where Windows' does not: the table of the
+// argument rules holds that case.)
+TEST_F(ExecuteTest, ABatchFileGetsEachArgumentWholeAndNothingElseRuns) {
+    const std::filesystem::path folder = scratch.root() / L"batch";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path batch = folder / L"echo args.bat";
+    fixture::writeBytes(batch, "@echo off\r\n>\"%~dp0args.txt\" echo [%1] [%2] [%3]\r\n");
+    const std::string line =
+        argumentLine({"x&y.txt", "a b|c^d", "a&echo hacked>hacked.txt"}, LINE_READER::CMD).line;
+    const std::wstring parameters = system::toWide(line);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    request.lpFile = batch.c_str();
+    request.lpParameters = parameters.c_str();
+    request.lpDirectory = folder.c_str();
+    request.nShow = SW_HIDE;
+    ASSERT_TRUE(ShellExecuteExW(&request)) << GetLastError();
+    ASSERT_NE(request.hProcess, nullptr);
+    EXPECT_EQ(WaitForSingleObject(request.hProcess, 30000), WAIT_OBJECT_0);
+    CloseHandle(request.hProcess);
+    std::ifstream written(folder / L"args.txt", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
+              "[\"x&y.txt\"] [\"a b|c^d\"] [\"a&echo hacked>hacked.txt\"]\r\n")
+        << line;
+    EXPECT_FALSE(std::filesystem::exists(folder / L"hacked.txt"));
+}
+
 TEST_F(ExecuteTest, AnExistingFileTheShellCannotOpenFailsWithTheShellsReason) {
     const std::filesystem::path unknown = scratch.root() / L"data.noassociation";
     fixture::writeBytes(unknown, "x");
@@ -118,7 +176,7 @@ TEST_F(ExecuteTest, AFolderProgramGetsTheFolderAsItsOptionsAndWorkFolder) {
     ExecuteFolder(FOLDER::PROGRAM, path(folder), SW_SHOWMINIMIZED, path(probe));
     const auto started = records.wait(1);
     ASSERT_EQ(started.size(), 1u);
-    EXPECT_THAT(started[0].command, EndsWith(" " + path(folder)));
+    EXPECT_THAT(started[0].command, EndsWith(" \"" + path(folder) + "\""));
     EXPECT_EQ(started[0].folder, path(folder));
     EXPECT_EQ(started[0].show, SW_SHOWMINIMIZED);
 }

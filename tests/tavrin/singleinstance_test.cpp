@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
 #include <string>
 
 #include "tavrin/singleinstance.h"
@@ -7,24 +9,75 @@
 namespace tavrin {
 namespace {
 
-TEST(InstanceName, SpellingsOfOneFolderAgreeAndOtherFoldersDiffer) {
-    const std::wstring base = instanceName(L"C:\\Users\\ユーザー\\Tavrin\\data\\");
-    EXPECT_TRUE(base.starts_with(L"Local\\Tavrin-")) << base;
+std::wstring lower(std::wstring text) {
+    CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// Paths Wine cannot make: a mapped drive, a share and a junction, as the system resolves them.
+std::optional<std::wstring> fakedFinalPath(const std::wstring& path) {
+    static const std::map<std::wstring, std::wstring> existing = {
+        {L"z:\\share", L"\\\\server\\share"},
+        {L"z:\\share\\data", L"\\\\server\\share\\data"},
+        {L"\\\\server\\share", L"\\\\server\\share"},
+        {L"\\\\server\\share\\data", L"\\\\server\\share\\data"},
+        {L"c:\\junction", L"D:\\target"},
+        {L"d:\\target", L"D:\\target"},
+        {L"c:\\", L"C:\\"},
+        {L"d:\\", L"D:\\"},
+    };
+    const auto found = existing.find(lower(path));
+    return found == existing.end() ? std::nullopt : std::optional(found->second);
+}
+
+TEST(InstanceKey, SpellingsOfOneFolderGiveOneKeyAndOtherFoldersAnother) {
     const struct {
-        const wchar_t* folder;
+        const wchar_t* one;
+        const wchar_t* other;
         bool same;
     } cases[] = {
-        {L"C:\\Users\\ユーザー\\Tavrin\\data", true},
-        {L"c:\\users\\ユーザー\\TAVRIN\\Data\\\\", true},
-        {L"C:\\Users\\ユーザー\\Tavrin\\.\\x\\..\\data\\", true},
-        {L"C:/Users/ユーザー/Tavrin/data", true},
-        {L"C:\\Users\\ユーザー\\Tavrin\\data2\\", false},
-        {L"D:\\Users\\ユーザー\\Tavrin\\data\\", false},
-        {L"C:\\Users\\ユーザー\\Tavrin\\", false},
+        {L"Z:\\share\\data\\", L"\\\\server\\share\\DATA", true},
+        {L"Z:\\share\\data\\new", L"\\\\server\\share\\data\\new\\", true},
+        {L"C:\\junction\\data", L"D:\\target\\data", true},
+        {L"C:\\junction\\", L"d:\\TARGET", true},
+        {L"C:\\junction\\.\\x\\..\\data", L"C:/junction/data", true},
+        {L"C:\\junction\\data", L"C:\\junction\\data2", false},
+        {L"Z:\\share\\data", L"\\\\server\\other\\data", false},
+        {L"C:\\junction\\data", L"C:\\junction", false},
     };
-    for (const auto& [folder, same] : cases) {
-        EXPECT_EQ(instanceName(folder) == base, same) << testing::PrintToString(folder);
+    for (const auto& [one, other, same] : cases) {
+        EXPECT_EQ(instanceKey(one, fakedFinalPath) == instanceKey(other, fakedFinalPath), same)
+            << testing::PrintToString(one) << " " << testing::PrintToString(other);
     }
+}
+
+// What Wine does resolve: a second drive letter, a short name, letter case and trailing
+// backslashes, on a folder that exists and one below it that does not yet.
+TEST(InstanceKey, TheSystemsOwnSpellingsOfAFolderGiveOneName) {
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::filesystem::path root = std::filesystem::path(temp) / L"instance-key test";
+    const std::filesystem::path data = root / L"Long Folder Name" / L"data";
+    std::filesystem::create_directories(data);
+    ASSERT_TRUE(DefineDosDeviceW(0, L"Q:", root.c_str())) << GetLastError();
+    wchar_t shortName[MAX_PATH]{};
+    ASSERT_NE(GetShortPathNameW(data.c_str(), shortName, MAX_PATH), 0u);
+    const std::wstring base = instanceName(data.wstring());
+    const std::wstring spellings[] = {
+        data.wstring() + L"\\",
+        lower(data.wstring()),
+        shortName,
+        L"Q:\\Long Folder Name\\data",
+        L"q:\\LONG FOLDER NAME\\data\\\\",
+    };
+    for (const std::wstring& spelling : spellings) {
+        EXPECT_EQ(instanceName(spelling), base) << testing::PrintToString(spelling);
+    }
+    EXPECT_EQ(instanceName(L"Q:\\Long Folder Name\\data\\new"),
+              instanceName((data / L"new").wstring()));
+    EXPECT_NE(instanceName((root / L"Long Folder Name").wstring()), base);
+    DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr);
+    std::filesystem::remove_all(root);
 }
 
 TEST(SingleInstance, TheFirstClaimHoldsUntilItEndsAndACallReachesItsWindow) {
@@ -35,6 +88,7 @@ TEST(SingleInstance, TheFirstClaimHoldsUntilItEndsAndACallReachesItsWindow) {
     {
         SingleInstance first(folder);
         ASSERT_TRUE(first.first());
+        EXPECT_EQ(first.trouble(), "");
         first.publish(window);
         const SingleInstance second(L"c:\\SINGLE-INSTANCE-TEST\\data");
         EXPECT_FALSE(second.first());
@@ -45,6 +99,27 @@ TEST(SingleInstance, TheFirstClaimHoldsUntilItEndsAndACallReachesItsWindow) {
     }
     EXPECT_TRUE(SingleInstance(folder).first());
     DestroyWindow(window);
+}
+
+// Another program squats the names: the launcher still starts, says why, and publishes into
+// nothing it did not make.
+TEST(SingleInstance, NamesHeldByAnotherKindOfObjectDoNotStopTheStart) {
+    const wchar_t* const folder = L"C:\\single-instance-test\\squatted\\";
+    const std::wstring name = instanceName(folder);
+    const HANDLE squatter = CreateEventW(nullptr, FALSE, FALSE, name.c_str());
+    ASSERT_NE(squatter, nullptr);
+    const SingleInstance blocked(folder);
+    EXPECT_TRUE(blocked.first());
+    EXPECT_NE(blocked.trouble(), "");
+    CloseHandle(squatter);
+
+    const HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 8,
+                                              (name + L"-window").c_str());
+    ASSERT_NE(mapping, nullptr);
+    SingleInstance first(folder);
+    EXPECT_TRUE(first.first());
+    EXPECT_NE(first.trouble(), "");
+    CloseHandle(mapping);
 }
 
 } // namespace

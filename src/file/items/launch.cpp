@@ -1,10 +1,13 @@
 #include "file/items/launch.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "file/items/itemfunctions.h"
 #include "file/items/itemreferences.h"
+#include "shell/commandline.h"
+#include "shell/linereader.h"
 #include "shell/path.h"
 #include "system/caughtcause.h"
 #include "system/tavrinerrors.h"
@@ -23,16 +26,55 @@ using system::caughtCause;
 using system::toWide;
 using utility::expandEnvironment;
 
-bool isExistingFolder(std::string_view path) {
+enum class FOUND { NOTHING, FILE, FOLDER };
+
+FOUND found(std::string_view path) {
     try {
-        return isFolder(toWide(path));
+        return isFolder(toWide(path)) ? FOUND::FOLDER : FOUND::FILE;
     } catch (const system::TavrinFileException&) {
-        return false;
+        return FOUND::NOTHING;
     }
 }
 
-std::string quoted(std::string_view path) {
-    return "\"" + std::string(path) + "\"";
+bool isExistingFolder(std::string_view path) {
+    return found(path) == FOUND::FOLDER;
+}
+
+// The program a path or address starts: an existing file or folder itself, else the program
+// of the command line it is.
+std::wstring programOf(const std::string& address) {
+    const std::string path = expandEnvironment(address);
+    return toWide(found(path) != FOUND::NOTHING ? path : shell::splitCommandLine(path, "").file);
+}
+
+shell::LINE_READER readerOf(const Item& item) {
+    switch (item.type()) {
+    case TYPE::NORMAL:
+        return shell::lineReaderOf(programOf(item.fileAddress()));
+    case TYPE::URI:
+        return shell::lineReaderOf(programOf(item.uriAddress()));
+    case TYPE::MULTI:
+        for (const std::string& id : item.multiAddresses()) {
+            if (readerOf(Item(id, item.items())) == shell::LINE_READER::CMD) {
+                return shell::LINE_READER::CMD;
+            }
+        }
+        return shell::LINE_READER::RUNTIME;
+    case TYPE::LINK:
+        return readerOf(*followLinks(item));
+    }
+    return shell::LINE_READER::RUNTIME;
+}
+
+// The folder as the one argument of the folder program, quoted as it always was, and read
+// back whole even with its trailing backslash.
+std::string folderArgument(const Item& folderProgram, std::string_view folder) {
+    if (readerOf(folderProgram) == shell::LINE_READER::CMD) {
+        if (std::optional<std::string> argument = shell::cmdArgument(folder)) {
+            return *argument;
+        }
+    }
+    return shell::runtimeArgument(folder, true);
 }
 
 class Dispatch {
@@ -91,9 +133,9 @@ private:
         }
         if (settings_.folder == FOLDER::PROGRAM && settings_.folderProgram != nullptr) {
             checkItemLoops(*settings_.folderProgram);
-            const OverrideInfo folderOverride{OverrideInfo::WORK_FOLDER | OverrideInfo::OPTION |
-                                                  OverrideInfo::SHOW,
-                                              workFolder, quoted(path), show};
+            const OverrideInfo folderOverride{
+                OverrideInfo::WORK_FOLDER | OverrideInfo::OPTION | OverrideInfo::SHOW, workFolder,
+                folderArgument(*settings_.folderProgram, path), show};
             Dispatch(settings_, &path).start(*settings_.folderProgram, &folderOverride);
             return;
         }
@@ -121,6 +163,11 @@ void startItem(Item& item, const OverrideInfo* override, const LaunchSettings& s
 
 } // namespace
 
+shell::LINE_READER lineReaderOf(const Item& item) {
+    checkItemLoops(item);
+    return readerOf(item);
+}
+
 void executeItem(Item& item, const OverrideInfo* override, const LaunchSettings& settings) {
     startItem(item, override, settings, nullptr);
 }
@@ -128,7 +175,8 @@ void executeItem(Item& item, const OverrideInfo* override, const LaunchSettings&
 void executeBarePath(std::string_view path, const LaunchSettings& settings) {
     if (isExistingFolder(path)) {
         if (settings.folder == FOLDER::PROGRAM && settings.folderProgram != nullptr) {
-            const OverrideInfo override{OverrideInfo::OPTION | OverrideInfo::SHOW, "", quoted(path),
+            const OverrideInfo override{OverrideInfo::OPTION | OverrideInfo::SHOW, "",
+                                        folderArgument(*settings.folderProgram, path),
                                         SW_SHOWNORMAL};
             const std::string folder(path);
             startItem(*settings.folderProgram, &override, settings, &folder);

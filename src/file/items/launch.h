@@ -4,6 +4,7 @@
 
 #include "file/items/item.h"
 #include "file/items/overrideinfo.h"
+#include "shell/argumentline.h"
 #include "shell/execute.h"
 
 // Starting items: what the application's execute and executePath do, over the settings they
@@ -27,6 +28,12 @@ struct LaunchSettings {
 // opened with the verb "open" instead. Raises TavrinException "アイテム(id)実行例外" (NONE) with
 // the failure as its cause; the history is then left alone.
 void executeItem(Item& item, const OverrideInfo* override, const LaunchSettings& settings);
+
+// How the program that starting the item runs reads the options handed to it: cmd.exe's rules
+// when it, or any member of a multi-item, is a batch file, cmd itself or runs through cmd;
+// the C runtimes' rules otherwise, a folder's too (its start takes no options). Raises
+// TavrinException for a loop among links and multi-items.
+shell::LINE_READER lineReaderOf(const Item& item);
 
 // Starts or opens a bare path as it stands: a folder the way settings say (the folder
 // program's history counts the start, and the folder goes to it once, as for an item),

@@ -1,6 +1,7 @@
 #include "gui/control/droppedoption.h"
 
 #include "shell/shortcut.h"
+#include "system/tavrinerrors.h"
 #include "system/unicode.h"
 #include "utility/pathrules.h"
 
@@ -13,28 +14,28 @@ bool isShortcut(const std::string& path) {
 }
 
 std::string targetOf(const std::string& shortcut) {
-    // Never ask the user to look for a moved target in the middle of a drop.
-    shell::Shortcut link(SLR_NO_UI);
+    shell::Shortcut link(shell::QUIET_RESOLVE);
     link.load(system::toWide(shortcut));
     const std::wstring target = link.path();
     return target.empty() ? shortcut : system::toUtf8(target);
 }
 
-std::string quoted(const std::string& path) {
-    return path.find(' ') == std::string::npos ? path : '"' + path + '"';
-}
-
 } // namespace
 
-std::string droppedOption(const std::vector<std::string>& paths, bool followShortcuts) {
-    std::string option;
+std::string droppedOption(const std::vector<std::string>& paths, bool followShortcuts,
+                          shell::LINE_READER reader) {
+    std::vector<std::string> arguments;
+    arguments.reserve(paths.size());
     for (const std::string& path : paths) {
-        if (!option.empty()) {
-            option += ' ';
-        }
-        option += quoted(followShortcuts && isShortcut(path) ? targetOf(path) : path);
+        arguments.push_back(followShortcuts && isShortcut(path) ? targetOf(path) : path);
     }
-    return option;
+    shell::ArgumentLine line = shell::argumentLine(arguments, reader);
+    if (line.refused) {
+        throw system::DropFileException(
+            "「" + arguments[*line.refused] +
+            "」は改行を含むため、cmd.exe が読むコマンドラインには渡せません");
+    }
+    return std::move(line.line);
 }
 
 } // namespace tavrin::gui

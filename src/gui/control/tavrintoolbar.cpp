@@ -7,6 +7,7 @@
 
 #include "app/application.h"
 #include "file/items/itemfunctions.h"
+#include "file/items/launch.h"
 #include "gui/control/droppedoption.h"
 #include "shell/dropfile.h"
 #include "system/tavrinerrors.h"
@@ -209,7 +210,8 @@ void TavrinToolBar::onDropFiles(HDROP drop) {
             return;
         }
         const file::App& settings = application_.settings();
-        std::string option = droppedOption(files.files(), settings.ExecuteShortcut());
+        std::string option =
+            droppedOption(files.files(), settings.ExecuteShortcut(), file::lineReaderOf(*item));
         if (settings.ExecuteDialog()) {
             openExecuteDialog_(*item, option);
             return;

@@ -13,6 +13,9 @@
 #include "file/items/linkitem.h"
 #include "launchprobe_fixture.h"
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
+
+#include <shellapi.h>
 
 namespace tavrin::file {
 namespace {
@@ -293,6 +296,20 @@ TEST_F(FolderProgramTest, AFolderItemGoesToTheFolderProgramQuoted) {
     EXPECT_EQ(started[0].show, SW_SHOWMAXIMIZED);
     EXPECT_EQ(place.useCount(), 1);
     EXPECT_EQ(opener.useCount(), 0);
+}
+
+// A folder written with its trailing backslash reaches the program as that one argument:
+// a quote right after a backslash would be read as a quote in the name.
+TEST_F(FolderProgramTest, AFolderEndingInABackslashArrivesAsOneArgumentUnchanged) {
+    Item place = item("place", TYPE::NORMAL, {path(folder) + "\\"});
+    executeItem(place, nullptr, settings);
+    const auto started = records.wait(1);
+    ASSERT_EQ(started.size(), 1u);
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(system::toWide(started[0].command).c_str(), &count);
+    ASSERT_EQ(count, 2) << started[0].command;
+    EXPECT_EQ(system::toUtf8(arguments[1]), path(folder) + "\\");
+    LocalFree(arguments);
 }
 
 TEST_F(FolderProgramTest, AFolderProgramThatIsAFolderIsHandedTheFolderOnceWhichItOpens) {

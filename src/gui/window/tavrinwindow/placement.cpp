@@ -11,6 +11,9 @@ using tvgui::SIDEFLAG;
 Placement dockedPlacement(POSITION edge, const RECT& workArea, int thickness) {
     const int width = workArea.right - workArea.left;
     const int height = workArea.bottom - workArea.top;
+    // What app.dvk says is kept for a larger screen; here the bar leaves half the room.
+    const bool across = edge == POSITION::TOP || edge == POSITION::BOTTOM;
+    thickness = std::min(thickness, std::max(1, (across ? height : width) / 2));
     switch (edge) {
     case POSITION::LEFT:
         return {workArea.left, workArea.top, thickness, height};
@@ -28,8 +31,10 @@ Placement dockedPlacement(POSITION edge, const RECT& workArea, int thickness) {
 }
 
 Placement ontoWorkArea(Placement floating, const RECT& workArea) noexcept {
+    // In 64 bits: a stored size may be near the largest int.
     const auto clamped = [](int start, int length, LONG low, LONG high) {
-        return std::max<int>(low, std::min<int>(start, high - length));
+        return static_cast<int>(std::max<long long>(
+            low, std::min<long long>(start, static_cast<long long>(high) - length)));
     };
     floating.x = clamped(floating.x, floating.width, workArea.left, workArea.right);
     floating.y = clamped(floating.y, floating.height, workArea.top, workArea.bottom);

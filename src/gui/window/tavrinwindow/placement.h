@@ -23,7 +23,8 @@ constexpr bool isDocked(POSITION position) noexcept {
 }
 
 // The band of the given thickness along a docked edge of the work area (left, top, right,
-// bottom), as wide or as high as the work area along that edge.
+// bottom), as wide or as high as the work area along that edge; never thicker than half the
+// work area across it.
 Placement dockedPlacement(POSITION edge, const RECT& workArea, int thickness);
 
 // A floating rectangle moved onto the work area, its size kept: a side that would stick out

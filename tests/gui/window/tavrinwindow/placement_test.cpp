@@ -14,15 +14,19 @@ constexpr RECT workArea{0, 30, 1200, 1000};
 TEST(Placement, DockedBandLiesAlongItsEdgeOfTheWorkArea) {
     const struct {
         POSITION edge;
+        int thickness;
         Placement expected;
     } cases[] = {
-        {POSITION::LEFT, {0, 30, 40, 970}},
-        {POSITION::TOP, {0, 30, 1200, 40}},
-        {POSITION::RIGHT, {1160, 30, 40, 970}},
-        {POSITION::BOTTOM, {0, 960, 1200, 40}},
+        {POSITION::LEFT, 40, {0, 30, 40, 970}},
+        {POSITION::TOP, 40, {0, 30, 1200, 40}},
+        {POSITION::RIGHT, 40, {1160, 30, 40, 970}},
+        {POSITION::BOTTOM, 40, {0, 960, 1200, 40}},
+        // A stored thickness from a larger screen leaves half of this one.
+        {POSITION::LEFT, 5000, {0, 30, 600, 970}},
+        {POSITION::BOTTOM, 2147483647, {0, 515, 1200, 485}},
     };
-    for (const auto& [edge, expected] : cases) {
-        const Placement placed = dockedPlacement(edge, workArea, 40);
+    for (const auto& [edge, thickness, expected] : cases) {
+        const Placement placed = dockedPlacement(edge, workArea, thickness);
         EXPECT_EQ(placed, expected) << static_cast<int>(edge) << ": " << placed.x << "," << placed.y
                                     << " " << placed.width << "x" << placed.height;
     }
@@ -47,6 +51,9 @@ TEST(Placement, FloatingRectangleIsBroughtOntoTheWorkAreaWithItsSize) {
         EXPECT_EQ(placed, expected) << floating.x << "," << floating.y << " -> " << placed.x << ","
                                     << placed.y << " " << placed.width << "x" << placed.height;
     }
+    // A monitor left of another left of the primary: the largest size does not wrap around.
+    const Placement huge = ontoWorkArea({0, 0, 2147483647, 2147483647}, {-3000, -2000, -1000, 0});
+    EXPECT_EQ(huge, (Placement{-3000, -2000, 2147483647, 2147483647}));
 }
 
 TEST(Placement, SizingCountsTheBarsButtonsOrTheFallbackWhenThereIsNoUsableSize) {

@@ -1,6 +1,7 @@
 #include "launcherdriver.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -244,13 +245,13 @@ void typeCombination(const std::vector<WORD>& modifiers, WORD key) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void pressDropDown(HWND toolBar, int command) {
+std::optional<RECT> buttonRect(HWND toolBar, int command) {
     DWORD processId = 0;
     GetWindowThreadProcessId(toolBar, &processId);
     const HANDLE process =
         OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
     if (!process) {
-        return;
+        return std::nullopt;
     }
     void* const buffer =
         VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
@@ -263,25 +264,62 @@ void pressDropDown(HWND toolBar, int command) {
         VirtualFreeEx(process, buffer, 0, MEM_RELEASE);
     }
     CloseHandle(process);
-    if (!found) {
-        return;
-    }
-    // Wine sends no WM_NOTIFY across processes: the arrow is clicked, and the tool bar tells
-    // its window itself. The arrow is the right end of the button.
-    POINT arrow{button.right - 3, (button.top + button.bottom) / 2};
-    ClientToScreen(toolBar, &arrow);
+    return found ? std::optional(button) : std::nullopt;
+}
+
+void clickAt(POINT screen) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     INPUT inputs[3]{};
     for (INPUT& input : inputs) {
         input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(arrow.x, 65535, width - 1);
-        input.mi.dy = MulDiv(arrow.y, 65535, height - 1);
+        input.mi.dx = MulDiv(screen.x, 65535, width - 1);
+        input.mi.dy = MulDiv(screen.y, 65535, height - 1);
     }
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
     inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
     SendInput(3, inputs, sizeof(INPUT));
+}
+
+void pressDropDown(HWND toolBar, int command) {
+    const std::optional<RECT> button = buttonRect(toolBar, command);
+    if (!button) {
+        return;
+    }
+    // Wine sends no WM_NOTIFY across processes: the arrow is clicked, and the tool bar tells
+    // its window itself. The arrow is the right end of the button.
+    POINT arrow{button->right - 3, (button->top + button->bottom) / 2};
+    ClientToScreen(toolBar, &arrow);
+    clickAt(arrow);
+}
+
+bool dropFiles(HWND target, const std::vector<std::wstring>& paths, POINT point) {
+    std::vector<BYTE> block(sizeof(DROPFILES));
+    auto* const header = reinterpret_cast<DROPFILES*>(block.data());
+    header->pFiles = sizeof(DROPFILES);
+    header->pt = point;
+    header->fWide = TRUE;
+    for (const std::wstring& path : paths) {
+        const auto* bytes = reinterpret_cast<const BYTE*>(path.c_str());
+        block.insert(block.end(), bytes, bytes + (path.size() + 1) * sizeof(wchar_t));
+    }
+    block.insert(block.end(), sizeof(wchar_t), 0);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(target, &processId);
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) {
+        return false;
+    }
+    // Fixed memory serves as a drop handle; the target's DragFinish is left to fail on it.
+    void* const remote =
+        VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    SIZE_T written = 0;
+    const bool posted = remote &&
+                        WriteProcessMemory(process, remote, block.data(), block.size(), &written) &&
+                        PostMessageW(target, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+    CloseHandle(process);
+    return posted;
 }
 
 HWND toolkitWindow(DWORD processId, std::string_view title) {

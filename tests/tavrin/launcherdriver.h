@@ -59,8 +59,15 @@ void typeKeys(const std::vector<WORD>& keys);
 // Presses the key with the modifier keys held, with SendInput.
 void typeCombination(const std::vector<WORD>& modifiers, WORD key);
 
+// The place of the tool bar's button with the command, in the tool bar's client area.
+std::optional<RECT> buttonRect(HWND toolBar, int command);
+// A left click with SendInput at the point of the screen.
+void clickAt(POINT screen);
 // A click with SendInput on the drop-down arrow of the button with the command.
 void pressDropDown(HWND toolBar, int command);
+// Drops the files on the target window at the point of its client area, as the shell hands a
+// drop over; the drop block is written into the target's process.
+bool dropFiles(HWND target, const std::vector<std::wstring>& paths, POINT point);
 // The process's visible top-level window of the toolkit's class with the title; null when
 // none.
 HWND toolkitWindow(DWORD processId, std::string_view title);

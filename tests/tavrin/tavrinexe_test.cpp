@@ -489,27 +489,30 @@ DWORD runToEnd(const std::filesystem::path& program, const std::filesystem::path
 }
 
 // A group of three items: two start the probe with their own option, the third names a
-// program that is not there.
+// program that is not there, in a folder with a blank, beside a program named by its first
+// word ("...\bin\ない" of "...\bin\ない Tools\tool.exe") that must not start in its place.
 class LauncherTest : public TavrinExeTest {
 protected:
     LauncherTest() {
         const std::filesystem::path probe =
             file::fixture::copyProbe(temp.path() / L"bin", L"probe.exe");
+        file::fixture::copyProbe(temp.path() / L"bin", L"ない.exe");
         std::filesystem::create_directories(data);
         writeBytes(data / L"app.dvk", "Launcher/Button/Text:1\r\n");
-        writeBytes(data / L"items.dvk", "Item/one\\一番\r\n"
-                                        "Item/one/Address\\" +
-                                            dvkPath(probe) +
-                                            "\r\n"
-                                            "Item/one/Option\\first\r\n"
-                                            "Item/two\\二番\r\n"
-                                            "Item/two/Address\\" +
-                                            dvkPath(probe) +
-                                            "\r\n"
-                                            "Item/two/Option\\second\r\n"
-                                            "Item/gone\\ない\r\n"
-                                            "Item/gone/Address\\" +
-                                            dvkPath(temp.path() / L"bin" / L"ない.exe") + "\r\n");
+        writeBytes(data / L"items.dvk",
+                   "Item/one\\一番\r\n"
+                   "Item/one/Address\\" +
+                       dvkPath(probe) +
+                       "\r\n"
+                       "Item/one/Option\\first\r\n"
+                       "Item/two\\二番\r\n"
+                       "Item/two/Address\\" +
+                       dvkPath(probe) +
+                       "\r\n"
+                       "Item/two/Option\\second\r\n"
+                       "Item/gone\\ない\r\n"
+                       "Item/gone/Address\\" +
+                       dvkPath(temp.path() / L"bin" / L"ない Tools" / L"tool.exe") + "\r\n");
         writeBytes(data / L"groups.dvk",
                    "Group$試験\r\nGroup/試験$一\r\nGroup/試験/一$one\ttwo\tgone\r\n");
     }
@@ -537,13 +540,14 @@ TEST_F(LauncherTest, ButtonsShowTheGroupAndAPressStartsItsItemWhileAFailedStartI
             waitFor([&] { return !IsWindow(failure->dialog); });
         }
         stayed = IsWindow(launcher) && IsWindowVisible(launcher);
+        started = probes.wait(1);
     });
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(texts, (std::vector<std::string>{"一番", "二番", "ない"}));
     ASSERT_EQ(started.size(), 1u);
     EXPECT_TRUE(started[0].command.ends_with(" second")) << started[0].command;
     ASSERT_TRUE(failure.has_value()) << "a failed start showed no exception dialog";
-    EXPECT_NE(failure->text.find("ない.exe"), std::string::npos) << failure->text;
+    EXPECT_NE(failure->text.find("ない Tools\\tool.exe["), std::string::npos) << failure->text;
     EXPECT_TRUE(stayed);
     const std::string items = readBytes(data / L"items.dvk");
     EXPECT_NE(items.find("Item/two/History/Use:1\r\n"), std::string::npos) << items;
@@ -958,6 +962,49 @@ TEST_F(LauncherTest, ItemMenuOpensTheExecuteDialogThatStartsWithTheTypedOptions)
     EXPECT_TRUE(started[0].command.ends_with(" typed option")) << started[0].command;
     const std::string items = readBytes(data / L"items.dvk");
     EXPECT_NE(items.find("Item/two/History/Options$typed option\r\n"), std::string::npos) << items;
+}
+
+// A name that would run a second command in cmd.exe, dropped on a batch file's button, reaches
+// the batch file as its one argument; with the execute dialog, "実行" with the text as shown
+// passes the same.
+TEST_F(TavrinExeTest, ANameDroppedOnABatchItemIsItsOneArgumentWithAndWithoutTheDialog) {
+    const std::filesystem::path batch = temp.path() / L"bin" / L"args.bat";
+    std::filesystem::create_directories(batch.parent_path());
+    writeBytes(batch, "@echo off\r\n>>\"%~dp0args.txt\" echo [%1] [%2]\r\n");
+    const std::filesystem::path dropped = temp.path() / L"x&y.txt";
+    writeBytes(dropped, "");
+    std::filesystem::create_directories(data);
+    writeBytes(data / L"items.dvk",
+               "Item/batch\\バッチ\r\nItem/batch/Address\\" + dvkPath(batch) + "\r\n");
+    writeBytes(data / L"groups.dvk", "Group$試験\r\nGroup/試験$一\r\nGroup/試験/一$batch\r\n");
+    const std::string once = "[\"" + utf8(dropped) + "\"] []\r\n";
+    std::string written;
+    std::string expected;
+    for (const bool dialog : {false, true}) {
+        writeBytes(data / L"app.dvk", std::string("Launcher/Button/Text:1\r\nExecute/Dialog:") +
+                                          (dialog ? "1" : "0") + "\r\n");
+        expected += once;
+        const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+            const HWND toolBar = toolBarOf(launcher);
+            waitFor([toolBar] { return buttonCount(toolBar) == 1; });
+            const std::optional<RECT> button = buttonRect(toolBar, 1);
+            ASSERT_TRUE(button.has_value());
+            ASSERT_TRUE(
+                dropFiles(toolBar, {dropped.wstring()}, {button->left + 4, button->top + 4}));
+            HWND execute = nullptr;
+            if (dialog &&
+                waitFor([&] { return (execute = toolkitWindow(processId, "batch")) != nullptr; })) {
+                RECT run{};
+                GetWindowRect(GetDlgItem(execute, 7), &run);
+                clickAt({(run.left + run.right) / 2, (run.top + run.bottom) / 2});
+            }
+            waitFor([&] {
+                return (written = bytesNow(batch.parent_path() / L"args.txt")) == expected;
+            });
+        });
+        EXPECT_EQ(exitCode, 0u);
+    }
+    EXPECT_EQ(written, expected);
 }
 
 // The settings page's control with the id, found by its caption among the pages.

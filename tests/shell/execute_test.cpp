@@ -120,10 +120,15 @@ TEST_F(ExecuteTest, AProgramWrittenAsAPathStartsOnlyWhenExactlyThatFileExists) {
         }
     }
     EXPECT_TRUE(records.wait(0).empty());
+    // The exact file, and a bare program name the shell finds on the path, still start.
     ExecuteFile(nullptr, path(scratch.root() / L"My.exe") + " -x", "", "", SW_SHOWNORMAL, false);
-    const auto started = records.wait(1);
-    ASSERT_EQ(started.size(), 1u);
+    const std::wstring searched = probe.parent_path().wstring() + L";" + _wgetenv(L"PATH");
+    SetEnvironmentVariableW(L"PATH", searched.c_str());
+    ExecuteFile(nullptr, "probe.exe memo.txt", "", "", SW_SHOWNORMAL, false);
+    const auto started = records.wait(2);
+    ASSERT_EQ(started.size(), 2u);
     EXPECT_THAT(started[0].command, EndsWith(" -x"));
+    EXPECT_THAT(started[1].command, EndsWith(" memo.txt"));
 }
 
 // cmd.exe reads the line before the batch file sees it: what would run a second command

@@ -44,7 +44,8 @@ PathKind probePath(std::string_view path) {
 }
 
 ShortcutFacts readShortcut(const std::string& path) {
-    shell::Shortcut shortcut;
+    // A dropped shortcut: no search for a moved target, no window in the middle of a drop.
+    shell::Shortcut shortcut(shell::QUIET_RESOLVE);
     shortcut.load(toWide(path));
     const shell::Shortcut::IconLocation icon = shortcut.iconLocation();
     return {toUtf8(shortcut.path()),

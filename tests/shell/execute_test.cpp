@@ -1,21 +1,15 @@
 #include "shell/execute.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "launchprobe_fixture.h"
-#include "shell/argumentline.h"
 #include "system/systemmessage.h"
 #include "system/tavrinerrors.h"
-#include "system/unicode.h"
 #include "wine.h"
-
-#include <shellapi.h>
 
 namespace tavrin::shell {
 namespace {
@@ -129,35 +123,6 @@ TEST_F(ExecuteTest, AProgramWrittenAsAPathStartsOnlyWhenExactlyThatFileExists) {
     ASSERT_EQ(started.size(), 2u);
     EXPECT_THAT(started[0].command, EndsWith(" -x"));
     EXPECT_THAT(started[1].command, EndsWith(" memo.txt"));
-}
-
-// cmd.exe reads the line before the batch file sees it: what would run a second command
-// arrives as it was meant. (Wine's cmd expands "%" where Windows' does not: the table of the
-// argument rules holds that case.)
-TEST_F(ExecuteTest, ABatchFileGetsEachArgumentWholeAndNothingElseRuns) {
-    const std::filesystem::path folder = scratch.root() / L"batch";
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path batch = folder / L"echo args.bat";
-    fixture::writeBytes(batch, "@echo off\r\n>\"%~dp0args.txt\" echo [%1] [%2] [%3]\r\n");
-    const std::string line =
-        argumentLine({"x&y.txt", "a b|c^d", "a&echo hacked>hacked.txt"}, LINE_READER::CMD).line;
-    const std::wstring parameters = system::toWide(line);
-    SHELLEXECUTEINFOW request{};
-    request.cbSize = sizeof request;
-    request.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    request.lpFile = batch.c_str();
-    request.lpParameters = parameters.c_str();
-    request.lpDirectory = folder.c_str();
-    request.nShow = SW_HIDE;
-    ASSERT_TRUE(ShellExecuteExW(&request)) << GetLastError();
-    ASSERT_NE(request.hProcess, nullptr);
-    EXPECT_EQ(WaitForSingleObject(request.hProcess, 30000), WAIT_OBJECT_0);
-    CloseHandle(request.hProcess);
-    std::ifstream written(folder / L"args.txt", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
-              "[\"x&y.txt\"] [\"a b|c^d\"] [\"a&echo hacked>hacked.txt\"]\r\n")
-        << line;
-    EXPECT_FALSE(std::filesystem::exists(folder / L"hacked.txt"));
 }
 
 TEST_F(ExecuteTest, AnExistingFileTheShellCannotOpenFailsWithTheShellsReason) {

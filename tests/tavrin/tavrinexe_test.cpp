@@ -499,20 +499,20 @@ protected:
         file::fixture::copyProbe(temp.path() / L"bin", L"ない.exe");
         std::filesystem::create_directories(data);
         writeBytes(data / L"app.dvk", "Launcher/Button/Text:1\r\n");
-        writeBytes(data / L"items.dvk",
-                   "Item/one\\一番\r\n"
-                   "Item/one/Address\\" +
-                       dvkPath(probe) +
-                       "\r\n"
-                       "Item/one/Option\\first\r\n"
-                       "Item/two\\二番\r\n"
-                       "Item/two/Address\\" +
-                       dvkPath(probe) +
-                       "\r\n"
-                       "Item/two/Option\\second\r\n"
-                       "Item/gone\\ない\r\n"
-                       "Item/gone/Address\\" +
-                       dvkPath(temp.path() / L"bin" / L"ない Tools" / L"tool.exe") + "\r\n");
+        const std::filesystem::path missing = temp.path() / L"bin" / L"ない Tools" / L"tool.exe";
+        writeBytes(data / L"items.dvk", "Item/one\\一番\r\n"
+                                        "Item/one/Address\\" +
+                                            dvkPath(probe) +
+                                            "\r\n"
+                                            "Item/one/Option\\first\r\n"
+                                            "Item/two\\二番\r\n"
+                                            "Item/two/Address\\" +
+                                            dvkPath(probe) +
+                                            "\r\n"
+                                            "Item/two/Option\\second\r\n"
+                                            "Item/gone\\ない\r\n"
+                                            "Item/gone/Address\\" +
+                                            dvkPath(missing) + "\r\n");
         writeBytes(data / L"groups.dvk",
                    "Group$試験\r\nGroup/試験$一\r\nGroup/試験/一$one\ttwo\tgone\r\n");
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "gui/window/tavrinwindow/windowmessages.h"
 #include "system/unicode.h"
 
 namespace tavrin::systemtest {
@@ -480,6 +481,14 @@ LauncherRun runLauncher(const std::filesystem::path& program, std::wstring_view 
     }
     CloseHandle(process.hProcess);
     return run;
+}
+
+bool waitForDiskLooks(HWND launcher, int count) {
+    const auto looks = [launcher] {
+        return reinterpret_cast<std::uintptr_t>(GetPropW(launcher, gui::DISK_LOOKS));
+    };
+    const std::uintptr_t target = looks() + static_cast<std::uintptr_t>(count);
+    return waitFor([&] { return looks() >= target; });
 }
 
 HWND commandBox(DWORD processId) {

@@ -130,6 +130,10 @@ LauncherRun runLauncher(const std::filesystem::path& program, std::wstring_view 
                         const std::function<void(DWORD processId, HWND launcher)>& drive = {},
                         DWORD timeout = 60000);
 
+// Waits until the launcher has looked at its data files, free to reload, count more times than
+// now: the proof that looks have passed, before a test trusts that they changed nothing.
+bool waitForDiskLooks(HWND launcher, int count);
+
 // The command box: the process's toolkit window that holds its edit line.
 HWND commandBox(DWORD processId);
 // Presses the command box's hot key and waits for the box in front; null when it did not come.

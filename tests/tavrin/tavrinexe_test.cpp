@@ -798,8 +798,8 @@ TEST_F(LauncherTest, AFileBrokenByHandIsKeptAndSaidOnceAndItsMendShowsWithinSeco
             answerMessageBoxes(processId, answered);
             return !shown.empty();
         });
-        // Ticks pass over the broken file: none says it again or writes it.
-        Sleep(3000);
+        // Looks pass over the broken file: none says it again or writes it.
+        ASSERT_TRUE(waitForDiskLooks(launcher, 3));
         answerMessageBoxes(processId, answered);
         whileBroken = readBytes(data / L"groups.dvk");
         stayed = buttonCount(toolBarOf(launcher)) == 3;
@@ -863,8 +863,8 @@ TEST_F(LauncherTest, AnEditThatDropsALineIsSaidAndWaitsForItsMendAndThePlaceMove
             answerMessageBoxes(processId, answered);
             return !shown.empty();
         });
-        // Ticks pass while the person mends the file: none writes it.
-        Sleep(3000);
+        // Looks pass while the person mends the file: none writes it.
+        ASSERT_TRUE(waitForDiskLooks(launcher, 3));
         whileMending = readBytes(data / L"app.dvk");
         writeBytes(data / L"app.dvk", "Launcher/Button/Text:0\r\n");
         waitFor([&] {

@@ -404,6 +404,7 @@ void TavrinWindow::OnTimer(tvgui::TIMER_ID id) {
 
 void TavrinWindow::OnDestroy() {
     killTimer(STEP_TIMER);
+    RemovePropW(hwnd(), DISK_LOOKS);
     buttonLauncher_.reset();
     menuLauncher_.reset();
     hotKey_.reset();
@@ -664,6 +665,7 @@ void TavrinWindow::followDisk() {
     if (!isEnabled() || inMenu || typing) {
         return;
     }
+    SetPropW(hwnd(), DISK_LOOKS, reinterpret_cast<HANDLE>(++diskLooks_));
     const std::vector<app::Application::DOCUMENT> changed = application_->changedOnDisk();
     if (changed.empty()) {
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -125,6 +126,7 @@ private:
     std::unique_ptr<tvgui::HotKey> hotKey_;
     std::unique_ptr<CommandDialog> commandDialog_;
     bool initialized_ = false;
+    std::uintptr_t diskLooks_ = 0;
 
     // Desktop docking: the shell's bar while docked, null otherwise.
     void redock();

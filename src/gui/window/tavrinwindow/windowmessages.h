@@ -22,4 +22,8 @@ enum WM_MY_MSG : UINT {
     SHOWN = 0x8006,
 };
 
+// The window property that counts the looks at the data files which were free to reload: what
+// a program watching from outside waits on before it trusts that a look changed nothing.
+constexpr wchar_t DISK_LOOKS[] = L"Tavrin.DiskLooks";
+
 } // namespace tavrin::gui

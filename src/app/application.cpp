@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "file/items/droppeditems.h"
 #include "file/items/groupitems.h"
 #include "file/items/launch.h"
 #include "file/ownchanges.h"
@@ -192,12 +193,16 @@ std::vector<Application::Unsaved> Application::loadFailures() const {
     return failures;
 }
 
-void Application::write(DOCUMENT kind, const drevak::DvkDocument& content) const {
-    const Document& target = document(kind);
-    if (!target.loaded.saveable()) {
+void Application::refuseUnsaveable(DOCUMENT kind) const {
+    if (const Document& target = document(kind); !target.loaded.saveable()) {
         throw system::ApplicationDataException("読み込めなかったファイルは上書きしません: " +
                                                target.path + "\r\n" + target.loaded.failure);
     }
+}
+
+void Application::write(DOCUMENT kind, const drevak::DvkDocument& content) const {
+    refuseUnsaveable(kind);
+    const Document& target = document(kind);
     createDataFolder();
     const std::string bytes = file::documentFileBytes(content);
     file::replaceFile(target.path, bytes);
@@ -205,6 +210,23 @@ void Application::write(DOCUMENT kind, const drevak::DvkDocument& content) const
     if (kind == DOCUMENT::APPLICATION) {
         appWritten_ = content.toString();
     }
+}
+
+file::Main::Selection Application::writeDroppedItems(const std::vector<std::string>& paths) {
+    refuseUnsaveable(DOCUMENT::ITEMS);
+    refuseUnsaveable(DOCUMENT::GROUPS);
+    // Writing over an edit not read yet would lose it: the drop waits until it is read.
+    if (const std::vector<DOCUMENT> changed = differingOnDisk(); !changed.empty()) {
+        throw system::ApplicationDataException(
+            "ほかで変更されたファイルを読み込んでから追加します: " +
+            document(changed.front()).path);
+    }
+    drevak::DvkDocument items = file::copyDocument(itemsDocument());
+    drevak::DvkDocument groups = file::copyDocument(groupsDocument());
+    const file::Main::Selection landed = file::addDroppedItems(
+        paths, {currentGroup_, currentSubGroup_}, items.childOrNew("Item"), groups);
+    writeTogether(file::copyDocument(appDocument()), items, groups);
+    return landed;
 }
 
 std::vector<Application::Unsaved>

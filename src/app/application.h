@@ -117,6 +117,13 @@ public:
                                        const drevak::DvkDocument& items,
                                        const drevak::DvkDocument& groups) const;
 
+    // Adds the dropped paths as new items of the current group and sub group (made when there
+    // is none) to copies of the documents, and writes the copies together. Where the items
+    // went: the caller builds itself anew from the files there. Raises, writing nothing, as
+    // file::addDroppedItems and writeTogether do, when the items or the groups did not load
+    // and when a data file was changed on disk and not read yet.
+    file::Main::Selection writeDroppedItems(const std::vector<std::string>& paths);
+
     // Once the files were written from other copies, this application's documents are out of
     // date: from then on save() writes nothing, so they never overwrite what was confirmed.
     void retire() noexcept { retired_ = true; }
@@ -212,6 +219,8 @@ private:
     drevak::Drevak& itemsNode_;
 
     const Document& document(DOCUMENT kind) const noexcept;
+    // ApplicationDataException naming the file and its load failure when it did not load.
+    void refuseUnsaveable(DOCUMENT kind) const;
     Document& document(DOCUMENT kind) noexcept;
     std::vector<DOCUMENT> othersOnDisk(bool (file::FileStamp::*look)(const std::string&));
     std::chrono::steady_clock::time_point lastChange_;

@@ -165,6 +165,10 @@ void App::FloatSize(Integer width, Integer height) {
         std::vector<Integer>{std::max(width, SMALLEST_SIZE), std::max(height, SMALLEST_SIZE)};
 }
 
+bool App::FloatSizeChosen() const {
+    return FloatSize() != Pair{SMALLEST_SIZE, SMALLEST_SIZE};
+}
+
 App::Pair App::FloatPos() const {
     return pair(ITEM::POS);
 }

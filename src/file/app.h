@@ -87,6 +87,9 @@ public:
     Pair FloatSize() const;
     // Each raised to at least the smallest floating size.
     void FloatSize(Integer width, Integer height);
+    // Whether a user chose the floating size: the default is the smallest size, smaller than
+    // any window that can be dragged, so while it stands nobody has sized the window yet.
+    bool FloatSizeChosen() const;
     // Left and top.
     Pair FloatPos() const;
     void FloatPos(Integer x, Integer y);

@@ -47,6 +47,10 @@ void saveGroupTree(const GroupTree& tree, drevak::Drevak& groups);
 // and a sibling of the same name would share its node.
 std::string groupNameFault(std::string_view name, std::span<const std::string> siblings);
 
+// What a group made without a name of the user's is called, before freeGroupName.
+inline constexpr std::string_view NEW_MAIN_GROUP = "Main Group";
+inline constexpr std::string_view NEW_SUB_GROUP = "Sub Group";
+
 // base when no sibling is called so, else base with the first free number from 2 after it:
 // "Sub Group", "Sub Group 2", ...
 std::string freeGroupName(std::string_view base, std::span<const std::string> siblings);

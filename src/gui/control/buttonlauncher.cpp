@@ -152,6 +152,9 @@ void ButtonLauncher::onDropDown(const NMTOOLBARW& notification, tvgui::TvGui& wi
         ItemMenu menu(*item, TavrinToolBar::iconSize(settings));
         menus_->itemFiles = menu.fileMenu();
         const system::ScopeGuard forget([this] { menus_->itemFiles.reset(); });
+        // The button's tip would cover the menu's first entries.
+        toolTip_.activate(false);
+        const system::ScopeGuard tipsBack([this] { toolTip_.activate(true); });
         RECT button = notification.rcButton;
         MapWindowPoints(toolBar_.hwnd(), nullptr, reinterpret_cast<POINT*>(&button), 2);
         const auto [point, placement] = besideButton(settings.Position(), button);

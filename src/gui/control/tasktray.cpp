@@ -2,6 +2,7 @@
 
 #include "system/systemmessage.h"
 #include "system/tavrinerrors.h"
+#include "system/unicode.h"
 #include "tvgui/window/tvgui.h"
 
 namespace tavrin::gui {
@@ -60,9 +61,10 @@ NOTIFYICONDATAW TavrinTaskTray::record(UINT id) const {
     record.cbSize = sizeof record;
     record.hWnd = owner_.hwnd();
     record.uID = id;
-    record.uFlags = NIF_MESSAGE | NIF_ICON;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = callbackMessage_;
     record.hIcon = icons_.at(id).get();
+    tip_.copy(record.szTip, std::size(record.szTip) - 1);
     return record;
 }
 
@@ -70,6 +72,15 @@ void TavrinTaskTray::addIcon() {
     for (UINT id = 0; id < icons_.size(); ++id) {
         NOTIFYICONDATAW shown = record(id);
         add(shown, true, retryWait, retryAttempts);
+    }
+}
+
+// An icon not added yet refuses the change, and is added with the tip later.
+void TavrinTaskTray::setTip(std::string_view text) {
+    tip_ = system::toWide(text);
+    for (UINT id = 0; id < icons_.size(); ++id) {
+        NOTIFYICONDATAW shown = record(id);
+        shellCalls().notify(NIM::MODIFY, shown);
     }
 }
 

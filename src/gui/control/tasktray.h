@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "image/icon.h"
@@ -53,6 +55,9 @@ public:
     // Adds the icon with retries (500 ms apart, 5 more tries); TaskTrayException when the
     // shell will not take it.
     void addIcon();
+    // The text shown over the icon, cut to what the shell holds: the shown icon takes it at
+    // once, one not shown yet when it is added.
+    void setTip(std::string_view text);
 
 protected:
     // Removes every icon from the tray and frees it.
@@ -62,6 +67,7 @@ private:
     NOTIFYICONDATAW record(UINT id) const;
 
     std::vector<image::Icon> icons_;
+    std::wstring tip_;
     UINT callbackMessage_;
     tvgui::TvGui& owner_;
 };

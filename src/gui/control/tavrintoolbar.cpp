@@ -9,6 +9,7 @@
 #include "file/items/itemfunctions.h"
 #include "file/items/launch.h"
 #include "gui/control/droppedoption.h"
+#include "gui/control/emptybarhint.h"
 #include "shell/dropfile.h"
 #include "system/tavrinerrors.h"
 #include "tvgui/draw/windowdpi.h"
@@ -45,10 +46,11 @@ image::Icon sourcePicture(image::ICONSIZE size, const file::IconSource& source) 
 } // namespace
 
 TavrinToolBar::TavrinToolBar(app::Application& application, tvgui::ITEM_ID id, tvgui::TvGui& owner,
-                             ShowFailure showFailure, OpenExecuteDialog openExecuteDialog)
+                             ShowFailure showFailure, OpenExecuteDialog openExecuteDialog,
+                             AddDropped addDropped)
     : ToolBar(id, owner, BAR_STYLE), application_(application), owner_(owner),
       showFailure_(std::move(showFailure)), openExecuteDialog_(std::move(openExecuteDialog)),
-      subClass_(*this) {
+      addDropped_(std::move(addDropped)), subClass_(*this) {
     // Each button is split: its arrow opens the item's menu, the rest starts the item.
     setExtendedStyle(EXTENDED::DRAWDDARROWS);
     acceptFiles(true);
@@ -176,6 +178,13 @@ LRESULT TavrinToolBar::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case PICTURES:
         onPictures(wParam);
         return 0;
+    case WM_PAINT: {
+        const LRESULT painted = subClass_.callOriginal(hwnd, message, wParam, lParam);
+        if (buttonCount() == 0) {
+            paintHint();
+        }
+        return painted;
+    }
     default:
         break;
     }
@@ -202,11 +211,24 @@ void TavrinToolBar::onPictures(WPARAM serial) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
+// Over what the bar painted: it draws only its background where there are no buttons.
+void TavrinToolBar::paintHint() {
+    const HDC dc = GetDC(hwnd());
+    if (dc == nullptr) {
+        return;
+    }
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    EmptyBarHint::draw(dc, client, dpi());
+    ReleaseDC(hwnd(), dc);
+}
+
 void TavrinToolBar::onDropFiles(HDROP drop) {
     try {
         const shell::DropFile files(drop, true);
         file::Item* item = buttonItem(buttonAt(files.point()));
         if (item == nullptr) {
+            addDropped_(files.files());
             return;
         }
         const file::App& settings = application_.settings();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/control/adddropped.h"
 #include "gui/control/openexecutedialog.h"
 #include "gui/control/showfailure.h"
 #include "image/iconloader.h"
@@ -27,13 +28,15 @@ namespace tavrin::gui {
 
 // The button launcher's tool bar: one button per item of the current sub-group, button n
 // with command id n + 1. Files dropped on a button are handed to its item, through the
-// execute dialog when the setting ExecuteDialog is on; a middle press goes to the owner (the
-// menu launcher).
+// execute dialog when the setting ExecuteDialog is on; files dropped beside the buttons become
+// new items; a middle press goes to the owner (the menu launcher). A bar without buttons says
+// how to fill it.
 class TavrinToolBar final : public tvgui::ToolBar, public tvgui::ISubClass {
 public:
     // Flat, wrapping, with tool tips, at the top without resizing or a divider; takes drops.
     TavrinToolBar(app::Application& application, tvgui::ITEM_ID id, tvgui::TvGui& owner,
-                  ShowFailure showFailure, OpenExecuteDialog openExecuteDialog);
+                  ShowFailure showFailure, OpenExecuteDialog openExecuteDialog,
+                  AddDropped addDropped);
 
     // Replaces the buttons with one per item (icon of the ButtonIcon size, and the item's
     // name when ButtonText is on), the list style when ButtonList is on, and the fixed
@@ -56,11 +59,13 @@ private:
     void onMiddleDown(WPARAM keys, LPARAM point);
     void onPictures(WPARAM serial);
     void onDropFiles(HDROP drop);
+    void paintHint();
 
     app::Application& application_;
     tvgui::TvGui& owner_;
     ShowFailure showFailure_;
     OpenExecuteDialog openExecuteDialog_;
+    AddDropped addDropped_;
     std::vector<file::Item*> items_;
     std::optional<tvgui::ImageList> images_;
     std::unique_ptr<image::IconLoader> pictures_;

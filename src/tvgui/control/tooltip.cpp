@@ -62,6 +62,10 @@ bool ToolTip::addTool(const TvGui& window, std::uintptr_t id, const RECT& rect,
     return SendMessageW(hwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
 }
 
+void ToolTip::activate(bool on) {
+    SendMessageW(hwnd(), TTM_ACTIVATE, on ? TRUE : FALSE, 0);
+}
+
 void ToolTip::deleteTool(const TvGui& window, std::uintptr_t id) {
     TOOLINFOW info = toolInfo(window, id);
     SendMessageW(hwnd(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));

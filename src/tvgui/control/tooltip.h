@@ -39,6 +39,9 @@ public:
     bool alwaysTip() const;
     LONG_PTR alwaysTip(bool on);
 
+    // Off, the tip shown goes and none shows until it is on again.
+    void activate(bool on);
+
     // A tool over rect (in window's client coordinates) of window; false when refused.
     bool addTool(const TvGui& window, std::uintptr_t id, const RECT& rect, std::string_view text,
                  TOOL_FLAG flags = TOOL_FLAG::SUBCLASS);

@@ -20,6 +20,14 @@ namespace {
 using file::fixture::utf8;
 using testing::EndsWith;
 
+std::vector<std::string> utf8s(const std::vector<std::wstring>& paths) {
+    std::vector<std::string> texts;
+    for (const std::wstring& path : paths) {
+        texts.push_back(utf8(path));
+    }
+    return texts;
+}
+
 HDROP dropBlock(const std::vector<std::wstring>& paths, POINT point) {
     return shell::test::dropBlock(paths, point);
 }
@@ -36,7 +44,8 @@ std::string inFolder(std::string pattern, const std::string& folder) {
 // Files dropped on a button start its item with the paths as its options: joined by one
 // blank, a path with a blank quoted, a shortcut followed to its target when the setting says
 // so; at once, or through the execute dialog when the setting ExecuteDialog is on. A drop
-// beside the buttons starts nothing; a failed start is shown, not thrown.
+// beside the buttons starts nothing and hands its paths over to be added; a failed start is
+// shown, not thrown.
 TEST_F(LauncherTest, FilesDroppedOnAButtonStartItsItemWithThePaths) {
     start();
     show("Main", "Tools");
@@ -76,6 +85,7 @@ TEST_F(LauncherTest, FilesDroppedOnAButtonStartItsItemWithThePaths) {
         application->settings().ExecuteDialog(row.dialog);
         failures.clear();
         opened.clear();
+        added.clear();
         file::fixture::ProbeRecords started;
         std::vector<std::wstring> paths;
         for (const auto& name : row.names) {
@@ -101,6 +111,8 @@ TEST_F(LauncherTest, FilesDroppedOnAButtonStartItsItemWithThePaths) {
             EXPECT_EQ(opened[0].option, inFolder(*row.option, folder));
         }
         EXPECT_EQ(failures.size(), row.failures);
+        const std::vector<std::vector<std::string>> handedOver{utf8s(paths)};
+        EXPECT_EQ(added, row.button < 0 ? handedOver : std::vector<std::vector<std::string>>{});
     }
 }
 

@@ -107,7 +107,9 @@ void LauncherTest::start(std::string_view settings) {
     auto open = [this](file::Item& item, const std::optional<std::string>& option) {
         opened.push_back({item.id(), option});
     };
-    bar = std::make_unique<TavrinToolBar>(*application, tvgui::ITEM_ID{1}, *window, collect, open);
+    auto add = [this](const std::vector<std::string>& paths) { added.push_back(paths); };
+    bar = std::make_unique<TavrinToolBar>(*application, tvgui::ITEM_ID{1}, *window, collect, open,
+                                          add);
     bar->move(10, 20, 400, 120, false);
     launcher = std::make_unique<ButtonLauncher>(*application, *tip, *bar, collect, open);
     window->launcher = launcher.get();

@@ -72,6 +72,8 @@ protected:
         std::optional<std::string> option;
     };
     std::vector<Opened> opened;
+    // The paths of each drop beside the buttons.
+    std::vector<std::vector<std::string>> added;
 
     std::unique_ptr<app::Application> application;
     std::unique_ptr<HostWindow> window;

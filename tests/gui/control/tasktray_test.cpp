@@ -128,23 +128,25 @@ TEST(TavrinTaskTrayTest, AddsAndRemovesTheProgramsIconThroughTheShell) {
     {
         TavrinTaskTray tray(owner, callback);
         tray.addIcon();
-        ASSERT_EQ(sent.size(), 1u);
+        tray.setTip("Tavrin - 試験 / 一");
+        ASSERT_EQ(sent.size(), 2u);
         EXPECT_EQ(sent[0].command, NIM::ADD);
         EXPECT_TRUE(sent[0].answer);
+        EXPECT_EQ(sent[1].command, NIM::MODIFY);
+        EXPECT_STREQ(sent[1].record.szTip, L"Tavrin - 試験 / 一");
         EXPECT_TRUE(tray.isAlive());
     }
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(sent[1].command, NIM::DELETE_);
-    EXPECT_TRUE(sent[1].answer);
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[2].command, NIM::DELETE_);
+    EXPECT_TRUE(sent[2].answer);
     for (const Sent& call : sent) {
         const NOTIFYICONDATAW& record = call.record;
         EXPECT_EQ(record.cbSize, sizeof(NOTIFYICONDATAW));
         EXPECT_EQ(record.hWnd, owner.hwnd());
         EXPECT_EQ(record.uID, 0u);
-        EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON));
+        EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
         EXPECT_EQ(record.uCallbackMessage, callback);
         EXPECT_NE(record.hIcon, nullptr);
-        EXPECT_EQ(std::wcslen(record.szTip), 0u);
     }
 }
 

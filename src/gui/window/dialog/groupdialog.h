@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "etc/drevak/dvkdocument.h"
+#include "file/items/grouptree.h"
 #include "gui/control/grouptreeview.h"
 #include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/dialog/settinginframe.h"
@@ -32,8 +33,8 @@ public:
         DOWN = 28,
         REMOVE = 29,
     };
-    static constexpr std::string_view MAIN_NAME = "Main Group";
-    static constexpr std::string_view SUB_NAME = "Sub Group";
+    static constexpr std::string_view MAIN_NAME = file::NEW_MAIN_GROUP;
+    static constexpr std::string_view SUB_NAME = file::NEW_SUB_GROUP;
 
     GroupDialog(tvgui::TvGui* owner, drevak::DvkDocument& groups, drevak::DvkDocument& items);
     ~GroupDialog() override;

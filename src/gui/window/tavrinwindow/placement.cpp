@@ -48,24 +48,57 @@ SIZE sizingButton(bool hasButtons, SIZE buttonSize, SIZE fallback) noexcept {
     return {std::max<LONG>(fallback.cx, 1), std::max<LONG>(fallback.cy, 1)};
 }
 
-void snapSizing(SIDEFLAG side, RECT& rect, SIZE frame, SIZE button, SIZE title) noexcept {
-    const LONG across = (rect.right - rect.left) / button.cx * button.cx;
-    const LONG down = (rect.bottom - rect.top) / button.cy * button.cy;
+namespace {
+
+// The length of a side holding the whole number of buttons nearest to wanted, never fewer
+// than one, beside the frame and the title bar.
+LONG snappedLength(LONG wanted, LONG frame, LONG button, LONG title) noexcept {
+    const LONG area = wanted - frame - title;
+    const LONG count = std::max<LONG>(1, (area + button / 2) / button);
+    return frame + title + count * button;
+}
+
+} // namespace
+
+void snapSizing(SIDEFLAG side, RECT& rect, const Drag& drag, POINT pointer, SIZE frame, SIZE button,
+                SIZE title) noexcept {
+    const LONG movedX = pointer.x - drag.pointer.x;
+    const LONG movedY = pointer.y - drag.pointer.y;
+    const LONG startWidth = drag.start.right - drag.start.left;
+    const LONG startHeight = drag.start.bottom - drag.start.top;
     const auto is = [side](std::initializer_list<SIDEFLAG> sides) {
         return std::find(sides.begin(), sides.end(), side) != sides.end();
     };
     if (is({SIDEFLAG::LEFT, SIDEFLAG::TOPLEFT, SIDEFLAG::BOTTOMLEFT})) {
-        rect.left = rect.right - frame.cx - across - title.cx;
+        rect.left = rect.right - snappedLength(startWidth - movedX, frame.cx, button.cx, title.cx);
     }
     if (is({SIDEFLAG::RIGHT, SIDEFLAG::TOPRIGHT, SIDEFLAG::BOTTOMRIGHT})) {
-        rect.right = rect.left + across + frame.cx + title.cx;
+        rect.right = rect.left + snappedLength(startWidth + movedX, frame.cx, button.cx, title.cx);
     }
     if (is({SIDEFLAG::TOP, SIDEFLAG::TOPLEFT, SIDEFLAG::TOPRIGHT})) {
-        rect.top = rect.bottom - frame.cy - down - title.cy;
+        rect.top = rect.bottom - snappedLength(startHeight - movedY, frame.cy, button.cy, title.cy);
     }
     if (is({SIDEFLAG::BOTTOM, SIDEFLAG::BOTTOMLEFT, SIDEFLAG::BOTTOMRIGHT})) {
-        rect.bottom = rect.top + down + frame.cy + title.cy;
+        rect.bottom = rect.top + snappedLength(startHeight + movedY, frame.cy, button.cy, title.cy);
     }
+}
+
+SIZE buttonRows(int count, SIZE button, LONG widest) noexcept {
+    if (count <= 0) {
+        return {};
+    }
+    const LONG perRow = std::clamp<LONG>(widest / button.cx, 1, count);
+    const LONG rows = (count + perRow - 1) / perRow;
+    return {perRow * button.cx, rows * button.cy};
+}
+
+Placement fittedPlacement(SIZE content, SIZE frame, SIZE title, const RECT& workArea) noexcept {
+    const int areaWidth = workArea.right - workArea.left;
+    const int areaHeight = workArea.bottom - workArea.top;
+    const int width = std::min<int>(areaWidth, content.cx + frame.cx + title.cx);
+    const int height = std::min<int>(areaHeight, content.cy + frame.cy + title.cy);
+    return {workArea.left + (areaWidth - width) / 2,
+            workArea.top + std::min(areaHeight / 8, areaHeight - height), width, height};
 }
 
 POINT minimumTrackSize(SIZE frame, SIZE button, SIZE title) noexcept {

@@ -36,9 +36,27 @@ Placement ontoWorkArea(Placement floating, const RECT& workArea) noexcept;
 // laid out bar reports, also takes the fallback: a button of no width fits no count.
 SIZE sizingButton(bool hasButtons, SIZE buttonSize, SIZE fallback) noexcept;
 
-// Moves the dragged side (or the two sides of a dragged corner) of rect so that it holds a
-// whole number of buttons beside the frame and the title bar.
-void snapSizing(tvgui::SIDEFLAG side, RECT& rect, SIZE frame, SIZE button, SIZE title) noexcept;
+// Where a drag of the window's frame began: the window's rectangle and the pointer.
+struct Drag {
+    RECT start;
+    POINT pointer;
+};
+
+// Moves the dragged side (or the two sides of a dragged corner) of rect so that its button
+// area, beside the frame and the title bar, holds the whole number of buttons nearest to what
+// the pointer asks for: the size at the drag's start grown by how far the pointer went since.
+// The edge so stays within half a button of the pointer, however the system steps the drag.
+void snapSizing(tvgui::SIDEFLAG side, RECT& rect, const Drag& drag, POINT pointer, SIZE frame,
+                SIZE button, SIZE title) noexcept;
+
+// The content of a bar of count buttons laid out in rows no wider than widest, with at least
+// one button in a row; a bar without buttons has no content.
+SIZE buttonRows(int count, SIZE button, LONG widest) noexcept;
+
+// The floating place of a window whose size no user chose: the content beside the frame and
+// the title bar, no wider than the work area, centred across it and an eighth of its height
+// below its top, clear of any bar at its edges and not lost in a corner.
+Placement fittedPlacement(SIZE content, SIZE frame, SIZE title, const RECT& workArea) noexcept;
 
 // The smallest size the user may drag the window to: the frame, one button and the title bar.
 POINT minimumTrackSize(SIZE frame, SIZE button, SIZE title) noexcept;

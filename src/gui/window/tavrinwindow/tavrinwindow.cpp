@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "dll/desktop.h"
+#include "gui/control/emptybarhint.h"
 #include "gui/window/dialog/commanddialog.h"
 #include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/dialog/execdialog.h"
@@ -13,6 +14,7 @@
 #include "gui/window/tavrinwindow/placement.h"
 #include "gui/window/tavrinwindow/windowmenu.h"
 #include "gui/window/tavrinwindow/windowmessages.h"
+#include "shell/dropfile.h"
 #include "system/controller.h"
 #include "system/log.h"
 #include "system/staticdata.h"
@@ -27,6 +29,8 @@ using tvgui::SHOW;
 namespace {
 
 constexpr DWORD EX_STYLE = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
+// What the tray icon's tip names.
+constexpr std::string_view PROGRAM_NAME = "Tavrin";
 constexpr DWORD STYLE = WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
 
 // A change is written once this long has passed without another, so that dragging or a run
@@ -76,6 +80,7 @@ TavrinWindow::TavrinWindow(std::unique_ptr<app::Application> application,
     : MainWindow(EX_STYLE, STYLE, nullptr), application_(std::move(application)),
       endSession_(std::move(endSession)) {
     createWindow();
+    acceptFiles(true);
 }
 
 TavrinWindow::~TavrinWindow() {
@@ -98,7 +103,9 @@ void TavrinWindow::buildChildren() {
         openExecuteDialog(item, option);
     };
     taskTray_ = std::make_unique<TavrinTaskTray>(*this, TASKTRAY);
-    toolBar_ = std::make_unique<TavrinToolBar>(*application_, CTRL_TOOLBAR, *this, failure, open);
+    toolBar_ = std::make_unique<TavrinToolBar>(
+        *application_, CTRL_TOOLBAR, *this, failure, open,
+        [this](const std::vector<std::string>& paths) { addDropped(paths); });
     toolTip_ = std::make_unique<TavrinToolTip>(*this);
     titleBar_ = std::make_unique<TavrinTitleBar>(CTRL_TITLEBAR, *this);
     buttonLauncher_ =
@@ -138,6 +145,7 @@ void TavrinWindow::initialize() {
         application_->selectDefaultGroups();
     }
     buttonLauncher_->rebuild();
+    buttonsChanged();
     menuLauncher_ = std::make_unique<MenuLauncher>(
         *application_, [this](const std::exception& shown) { showFailure(shown); });
     registerHotKey();
@@ -172,6 +180,11 @@ void TavrinWindow::setPosition(POSITION position, bool save) {
     if (save || position != settings.Position()) {
         application_->markChanged(app::Application::DOCUMENT::APPLICATION);
     }
+    if (position != POSITION::HIDDEN) {
+        // Along a side edge the strip lies across the top; otherwise it stands at the left.
+        const bool across = position == POSITION::LEFT || position == POSITION::RIGHT;
+        titleBar_->position(across ? TitleBar::POSITION::HORIZONTAL : TitleBar::POSITION::VERTICAL);
+    }
     placement::Placement place;
     if (placement::isDocked(position)) {
         appBar_ = std::make_unique<ApplicationDesktopToolBar>(*this, APPBAR);
@@ -180,18 +193,12 @@ void TavrinWindow::setPosition(POSITION position, bool save) {
         place = placement::dockedPlacement(position, workArea,
                                            static_cast<int>(settings.EdgeSize(position)));
     } else if (position == POSITION::FLOAT) {
-        const auto [x, y] = settings.FloatPos();
-        const auto [width, height] = settings.FloatSize();
-        place = reachable({static_cast<int>(x), static_cast<int>(y), static_cast<int>(width),
-                           static_cast<int>(height)});
+        place = floatingPlace();
     }
     settings.Position(position);
     if (position == POSITION::HIDDEN) {
         show(SHOW::HIDE);
     } else {
-        // Along a side edge the strip lies across the top; otherwise it stands at the left.
-        const bool across = position == POSITION::LEFT || position == POSITION::RIGHT;
-        titleBar_->position(across ? TitleBar::POSITION::HORIZONTAL : TitleBar::POSITION::VERTICAL);
         TvGui::setPosition(AFTER::TOP, place.x, place.y, place.width, place.height,
                            static_cast<SWP>(SWP_NOZORDER | SWP_FRAMECHANGED));
         refreshFrame();
@@ -218,12 +225,55 @@ void TavrinWindow::storeLeaving(POSITION current) {
     case POSITION::BOTTOM:
         settings.EdgeSize(current, height);
         break;
-    case POSITION::FLOAT:
-        settings.FloatPos(rect.left, rect.top);
-        settings.FloatSize(width, height);
+    case POSITION::FLOAT: {
+        // The place fitting chose is no user's: it is made again at the next start.
+        const placement::Placement fitted = fittedPlace();
+        if (settings.FloatSizeChosen() ||
+            placement::Placement{rect.left, rect.top, width, height} != fitted) {
+            settings.FloatPos(rect.left, rect.top);
+            settings.FloatSize(width, height);
+        }
         break;
+    }
     case POSITION::HIDDEN:
         break;
+    }
+}
+
+placement::Placement TavrinWindow::floatingPlace() const {
+    const file::App& settings = application_->settings();
+    if (!settings.FloatSizeChosen()) {
+        return fittedPlace();
+    }
+    const auto [x, y] = settings.FloatPos();
+    const auto [width, height] = settings.FloatSize();
+    return reachable({static_cast<int>(x), static_cast<int>(y), static_cast<int>(width),
+                      static_cast<int>(height)});
+}
+
+placement::Placement TavrinWindow::fittedPlace() const {
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    const SIZE frame = frameSize();
+    const SIZE title = titleSize();
+    const int count = toolBar_ ? toolBar_->buttonCount() : 0;
+    const SIZE content =
+        count > 0 ? placement::buttonRows(count, buttonSize(),
+                                          workArea.right - workArea.left - frame.cx - title.cx)
+                  : EmptyBarHint::extent(dpi());
+    return placement::fittedPlacement(content, frame, title, workArea);
+}
+
+void TavrinWindow::buttonsChanged() {
+    const std::string& group = application_->currentGroup();
+    taskTray_->setTip(group.empty() ? std::string(PROGRAM_NAME)
+                                    : std::string(PROGRAM_NAME) + " - " + group + " / " +
+                                          application_->currentSubGroup());
+    const file::App& settings = application_->settings();
+    if (settings.Position() == POSITION::FLOAT && !settings.FloatSizeChosen() && isVisible()) {
+        const placement::Placement place = fittedPlace();
+        TvGui::setPosition(AFTER::TOP, place.x, place.y, place.width, place.height,
+                           static_cast<SWP>(SWP_NOZORDER | SWP_NOACTIVATE));
     }
 }
 
@@ -244,15 +294,21 @@ void TavrinWindow::OnSize(tvgui::SIZE_TYPE, int, int) {
     }
 }
 
+// The frame the window really has around its client area, at its DPI, whatever its size now.
 SIZE TavrinWindow::frameSize() const {
-    return {2 * GetSystemMetricsForDpi(SM_CXFIXEDFRAME, dpi()),
-            2 * GetSystemMetricsForDpi(SM_CYFIXEDFRAME, dpi())};
+    RECT frame{};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)),
+                             static_cast<UINT>(dpi()));
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+// The room a button takes in the bar, its drop-down arrow included.
 SIZE TavrinWindow::buttonSize() const {
     const bool hasButtons = toolBar_ && toolBar_->buttonCount() > 0;
+    const RECT first = hasButtons ? toolBar_->buttonRect(1).value_or(RECT{}) : RECT{};
     return placement::sizingButton(
-        hasButtons, hasButtons ? toolBar_->buttonSize() : SIZE{},
+        hasButtons, {first.right - first.left, first.bottom - first.top},
         {GetSystemMetricsForDpi(SM_CXSMSIZE, dpi()), GetSystemMetricsForDpi(SM_CYSMSIZE, dpi())});
 }
 
@@ -264,8 +320,17 @@ SIZE TavrinWindow::titleSize() const {
     return titleBar_->isVertical() ? SIZE{thickness, 0} : SIZE{0, thickness};
 }
 
+void TavrinWindow::OnEnterSizeMove() {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    drag_ = placement::Drag{windowRect(), pointer};
+}
+
 void TavrinWindow::OnSizing(tvgui::SIDEFLAG side, RECT& rect) {
-    placement::snapSizing(side, rect, frameSize(), buttonSize(), titleSize());
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    placement::snapSizing(side, rect, drag_.value_or(placement::Drag{rect, pointer}), pointer,
+                          frameSize(), buttonSize(), titleSize());
 }
 
 bool TavrinWindow::OnMinMax(POINT&, POINT&, POINT&, POINT& minTrackSize) {
@@ -282,6 +347,7 @@ bool TavrinWindow::OnNonClientMouseLeftDown(HT code, int, int) {
 }
 
 void TavrinWindow::OnExitSizeMove() {
+    drag_.reset();
     setPosition(application_->settings().Position(), true);
     redock();
 }
@@ -350,7 +416,30 @@ bool TavrinWindow::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE, TvGui& sende
 void TavrinWindow::OnContextMenu(TvGui*, int, int) {
     if (buttonLauncher_) {
         guarded([this] { buttonLauncher_->showGroupMenu(*this); });
+        buttonsChanged();
     }
+}
+
+void TavrinWindow::OnDropFiles(shell::DropFile& files) {
+    addDropped(files.files());
+}
+
+void TavrinWindow::addDropped(const std::vector<std::string>& paths) {
+    droppedToAdd_.insert(droppedToAdd_.end(), paths.begin(), paths.end());
+    PostMessageW(hwnd(), ADD_DROPPED, 0, 0);
+}
+
+void TavrinWindow::addPendingDrop() {
+    const std::vector<std::string> paths = std::exchange(droppedToAdd_, {});
+    if (paths.empty()) {
+        return;
+    }
+    guarded([this, &paths] {
+        const file::Main::Selection landed = application_->writeDroppedItems(paths);
+        application_->currentGroup(landed.group);
+        application_->currentSubGroup(landed.subGroup);
+        reload();
+    });
 }
 
 LRESULT TavrinWindow::OnNotify(NMHDR& header, tvgui::ITEM_ID) {
@@ -436,6 +525,9 @@ bool TavrinWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRES
         return true;
     case COME_FORWARD:
         comeForward();
+        return true;
+    case ADD_DROPPED:
+        addPendingDrop();
         return true;
     case SHOWN:
         if (taskTray_) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dll/hookerdll.h"
 #include "file/app.h"
@@ -17,6 +18,7 @@
 #include "gui/control/tavrintooltip.h"
 #include "gui/control/titlebar.h"
 #include "gui/window/tavrinwindow/applicationdesktoptoolbar.h"
+#include "gui/window/tavrinwindow/placement.h"
 #include "system/raii.h"
 #include "tvgui/keyboard/hotkey.h"
 #include "tvgui/window/mainwindow.h"
@@ -59,6 +61,7 @@ public:
 
     void OnCreate() override;
     void OnSize(tvgui::SIZE_TYPE type, int width, int height) override;
+    void OnEnterSizeMove() override;
     void OnSizing(tvgui::SIDEFLAG side, RECT& rect) override;
     bool OnMinMax(POINT& maxSize, POINT& maxPosition, POINT& maxTrackSize,
                   POINT& minTrackSize) override;
@@ -80,6 +83,8 @@ public:
     void OnDisplayChange(int bitsPerPixel, int width, int height) override;
     void OnDpiChanged(int dpi, const RECT& suggested) override;
     void OnTimer(tvgui::TIMER_ID id) override;
+    // Files dropped on the window beside the bar (its title strip) become new items.
+    void OnDropFiles(shell::DropFile& files) override;
     // The command box at the pointer: made on the first hot key, and again when its window
     // is gone.
     void OnHotKey(tvgui::HOTKEY_ID id, tvgui::MOD modifiers, UINT key) override;
@@ -93,6 +98,17 @@ private:
     void comeForward();
     void showWindowMenu();
     void storeLeaving(POSITION current);
+    // The stored floating place, or, while no user chose the size, the place that fits the
+    // buttons (or the empty bar's hint) on the primary monitor's work area.
+    placement::Placement floatingPlace() const;
+    placement::Placement fittedPlace() const;
+    // After the buttons changed: the tray names the group shown, and a floating window whose
+    // size no user chose fits the buttons again.
+    void buttonsChanged();
+    // Adds the dropped files as items once the drop's handling has returned, then builds the
+    // launcher anew from the files written, on the group that holds them.
+    void addDropped(const std::vector<std::string>& paths);
+    void addPendingDrop();
     // Runs a user's action: a failure of the application's exception tree is shown in the
     // exception dialog and the launcher goes on.
     void guarded(const std::function<void()>& action);
@@ -127,6 +143,9 @@ private:
     std::unique_ptr<CommandDialog> commandDialog_;
     bool initialized_ = false;
     std::uintptr_t diskLooks_ = 0;
+    // Where the user's drag of the frame began; none outside a drag.
+    std::optional<placement::Drag> drag_;
+    std::vector<std::string> droppedToAdd_;
 
     // Desktop docking: the shell's bar while docked, null otherwise.
     void redock();

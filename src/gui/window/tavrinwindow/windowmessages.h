@@ -20,6 +20,9 @@ enum WM_MY_MSG : UINT {
     // Posted to itself once the window has been shown: what the first paint does not need
     // (the tray icon, the menu launcher's pictures) comes then.
     SHOWN = 0x8006,
+    // Posted to itself when files were dropped to be added: adding builds the bar anew, which
+    // must not happen inside the bar's own handling of the drop.
+    ADD_DROPPED = 0x8007,
 };
 
 // The window property that counts the looks at the data files which were free to reload: what

@@ -78,36 +78,65 @@ TEST(Placement, SizingCountsTheBarsButtonsOrTheFallbackWhenThereIsNoUsableSize) 
     EXPECT_GT(never.cy, 0);
 }
 
-TEST(Placement, DraggedSidesSnapToWholeButtonsBesideFrameAndTitle) {
+// The button area at the drag's start is 110 - 6 - 8 = 96 wide (four buttons) and 75 - 6 = 69
+// high; it grows by the pointer's way since then, rounded to the nearest whole button, however
+// the system stepped the rectangle in between.
+TEST(Placement, DraggedSidesFollowThePointerInWholeButtons) {
     constexpr SIZE frame{6, 6};
     constexpr SIZE button{24, 20};
     constexpr SIZE title{8, 0};
-    // 110 wide holds 4 buttons (96) with frame and title; 75 high holds 3 (60).
-    constexpr RECT dragged{100, 100, 210, 175};
+    constexpr Drag drag{{100, 100, 210, 175}, {500, 500}};
+    constexpr RECT stepped{100, 100, 258, 175};
     const struct {
         SIDEFLAG side;
+        POINT moved;
         RECT expected;
     } cases[] = {
-        {SIDEFLAG::LEFT, {100, 100, 210, 175}},     {SIDEFLAG::RIGHT, {100, 100, 210, 175}},
-        {SIDEFLAG::TOP, {100, 109, 210, 175}},      {SIDEFLAG::BOTTOM, {100, 100, 210, 166}},
-        {SIDEFLAG::TOPLEFT, {100, 109, 210, 175}},  {SIDEFLAG::BOTTOMRIGHT, {100, 100, 210, 166}},
-        {SIDEFLAG::TOPRIGHT, {100, 109, 210, 175}}, {SIDEFLAG::BOTTOMLEFT, {100, 100, 210, 166}},
+        {SIDEFLAG::RIGHT, {2, 0}, {100, 100, 210, 175}},
+        {SIDEFLAG::RIGHT, {11, 0}, {100, 100, 210, 175}},
+        {SIDEFLAG::RIGHT, {12, 0}, {100, 100, 234, 175}},
+        {SIDEFLAG::RIGHT, {-60, 0}, {100, 100, 162, 175}},
+        {SIDEFLAG::RIGHT, {-400, 0}, {100, 100, 138, 175}},
+        {SIDEFLAG::LEFT, {-24, 0}, {124, 100, 258, 175}},
+        {SIDEFLAG::BOTTOM, {0, 20}, {100, 100, 258, 186}},
+        {SIDEFLAG::TOPLEFT, {-12, -12}, {124, 89, 258, 175}},
     };
-    for (const auto& [side, expected] : cases) {
-        RECT rect = dragged;
-        snapSizing(side, rect, frame, button, title);
-        EXPECT_EQ(rect.left, expected.left) << static_cast<int>(side);
-        EXPECT_EQ(rect.top, expected.top) << static_cast<int>(side);
-        EXPECT_EQ(rect.right, expected.right) << static_cast<int>(side);
-        EXPECT_EQ(rect.bottom, expected.bottom) << static_cast<int>(side);
+    for (const auto& [side, moved, expected] : cases) {
+        RECT rect = stepped;
+        snapSizing(side, rect, drag, {500 + moved.x, 500 + moved.y}, frame, button, title);
+        EXPECT_TRUE(EqualRect(&rect, &expected))
+            << static_cast<int>(side) << " " << moved.x << "," << moved.y << ": " << rect.left
+            << "," << rect.top << " " << rect.right << "," << rect.bottom;
     }
-    // Not a multiple: 130 wide counts 5 whole buttons, 120, and the frame and title go beside.
-    RECT wide{0, 0, 130, 50};
-    snapSizing(SIDEFLAG::RIGHT, wide, frame, button, title);
-    EXPECT_EQ(wide.right, 134);
-    RECT fromLeft{0, 0, 130, 50};
-    snapSizing(SIDEFLAG::LEFT, fromLeft, frame, button, title);
-    EXPECT_EQ(fromLeft.left, -4);
+}
+
+TEST(Placement, ButtonsFillRowsAsWideAsAllowed) {
+    const struct {
+        int count;
+        LONG widest;
+        SIZE expected;
+    } cases[] = {{3, 1000, {300, 30}}, {30, 1000, {1000, 90}}, {2, 50, {100, 60}}, {0, 1000, {}}};
+    for (const auto& [count, widest, expected] : cases) {
+        const SIZE rows = buttonRows(count, {100, 30}, widest);
+        EXPECT_EQ(rows.cx, expected.cx) << count << " in " << widest;
+        EXPECT_EQ(rows.cy, expected.cy) << count << " in " << widest;
+    }
+}
+
+TEST(Placement, UnchosenFloatingWindowFitsItsContentInTheWorkArea) {
+    const struct {
+        SIZE content;
+        Placement expected;
+    } cases[] = {
+        {{96, 24}, {544, 151, 112, 32}},
+        {{2000, 24}, {0, 151, 1200, 32}},
+        {{96, 2000}, {544, 30, 112, 970}},
+    };
+    for (const auto& [content, expected] : cases) {
+        const Placement placed = fittedPlacement(content, {8, 8}, {8, 0}, workArea);
+        EXPECT_EQ(placed, expected) << content.cx << "x" << content.cy << " -> " << placed.x << ","
+                                    << placed.y << " " << placed.width << "x" << placed.height;
+    }
 }
 
 TEST(Placement, SmallestTrackSizeIsFrameOneButtonAndTitle) {

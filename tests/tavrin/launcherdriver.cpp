@@ -323,6 +323,50 @@ bool dropFiles(HWND target, const std::vector<std::wstring>& paths, POINT point)
     return posted;
 }
 
+bool dropFilesAt(POINT screen, const std::vector<std::wstring>& paths) {
+    HWND target = WindowFromPoint(screen);
+    while (target != nullptr && (GetWindowLongPtrW(target, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) == 0) {
+        target = GetParent(target);
+    }
+    return target != nullptr && ScreenToClient(target, &screen) && dropFiles(target, paths, screen);
+}
+
+std::optional<RECT> buttonOnScreen(HWND toolBar, int command) {
+    std::optional<RECT> button = buttonRect(toolBar, command);
+    if (button) {
+        MapWindowPoints(toolBar, nullptr, reinterpret_cast<POINT*>(&*button), 2);
+    }
+    return button;
+}
+
+void clickButton(HWND toolBar, int command) {
+    if (const std::optional<RECT> button = buttonOnScreen(toolBar, command)) {
+        clickAt({button->left + (button->right - button->left) / 4,
+                 (button->top + button->bottom) / 2});
+    }
+}
+
+void dragRight(POINT from, int way, int step) {
+    const auto send = [](POINT at, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof input);
+    };
+    send(from, MOUSEEVENTF_MOVE);
+    send(from, MOUSEEVENTF_LEFTDOWN);
+    POINT at = from;
+    for (int went = step; went <= way; went += step) {
+        at.x = from.x + went;
+        send(at, MOUSEEVENTF_MOVE);
+        // Each move reaches the sizing loop on its own, not merged with the next.
+        Sleep(5);
+    }
+    send(at, MOUSEEVENTF_LEFTUP);
+}
+
 HWND toolkitWindow(DWORD processId, std::string_view title) {
     for (const HWND window : windowsOf(processId, L"TvGuiWindow")) {
         wchar_t text[256]{};

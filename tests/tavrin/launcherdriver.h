@@ -68,6 +68,16 @@ void pressDropDown(HWND toolBar, int command);
 // Drops the files on the target window at the point of its client area, as the shell hands a
 // drop over; the drop block is written into the target's process.
 bool dropFiles(HWND target, const std::vector<std::wstring>& paths, POINT point);
+// Drops the files at the point of the screen where the system would: on the window there that
+// takes files, or the nearest of its parents that does. False when none there takes files.
+bool dropFilesAt(POINT screen, const std::vector<std::wstring>& paths);
+// The place of the button with the command on the screen.
+std::optional<RECT> buttonOnScreen(HWND toolBar, int command);
+// A click with SendInput on the button with the command, away from its arrow.
+void clickButton(HWND toolBar, int command);
+// A press of the left button at the point of the screen, moves by step (each its own input, as
+// a hand makes them) until the pointer went by way to the right, and the release.
+void dragRight(POINT from, int way, int step);
 // The process's visible top-level window of the toolkit's class with the title; null when
 // none.
 HWND toolkitWindow(DWORD processId, std::string_view title);

@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "../file/app_defaults.h"
+#include "gui/control/emptybarhint.h"
 #include "hooktestsupport.h"
 #include "launcherdriver.h"
 #include "launchprobe_fixture.h"
 #include "logfiles.h"
+#include "shell/shortcut.h"
 #include "system/unicode.h"
 #include "system/win32.h"
 #include "tavrin/singleinstance.h"
@@ -102,6 +104,72 @@ TEST_F(TavrinExeTest, FirstRunWritesTheDataFilesAndASecondRunReadsThemBack) {
     ASSERT_NE(second, std::string::npos) << items;
     EXPECT_LT(first, second);
     EXPECT_EQ(readBytes(data / L"groups.dvk"), groups);
+}
+
+// A first start from an empty data folder: a window the user sees in the work area, wide enough
+// for the hint of the empty bar. A program dropped on the bar and a shortcut dropped on the
+// title strip become buttons that start them; the default settings stay as they were written.
+TEST_F(TavrinExeTest, FirstStartShowsTheHintAndDroppedFilesBecomeButtonsThatStart) {
+    const file::fixture::ProbeRecords probes;
+    const std::filesystem::path probe =
+        file::fixture::copyProbe(temp.path() / L"bin", L"probe.exe");
+    const std::filesystem::path link = temp.path() / L"bin" / L"道具.lnk";
+    {
+        shell::Shortcut shortcut;
+        shortcut.setPath(probe.wstring());
+        shortcut.setArguments(L"from link");
+        shortcut.save(link.wstring());
+    }
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    std::vector<RECT> windows;
+    LONG barWidth = 0;
+    LONG hintWidth = 0;
+    std::vector<file::fixture::ProbeRecord> started;
+    const DWORD exitCode = run({}, [&](DWORD, HWND launcher) {
+        // The bar once it shows count buttons, the last one's arrow in sight.
+        const auto shows = [&](int count) {
+            RECT bar{};
+            const bool fitted = waitFor([&] {
+                GetWindowRect(toolBarOf(launcher), &bar);
+                const RECT last = buttonOnScreen(toolBarOf(launcher), count).value_or(bar);
+                return buttonCount(toolBarOf(launcher)) == count && last.right <= bar.right;
+            });
+            EXPECT_TRUE(fitted) << count << " buttons";
+            windows.push_back(bar);
+            return bar;
+        };
+        const RECT empty = shows(0);
+        barWidth = empty.right - empty.left;
+        hintWidth = gui::EmptyBarHint::extent(static_cast<int>(GetDpiForWindow(launcher))).cx;
+        const POINT middle{(empty.left + empty.right) / 2, (empty.top + empty.bottom) / 2};
+        ASSERT_EQ(WindowFromPoint(middle), toolBarOf(launcher)) << "the bar is covered";
+        ASSERT_TRUE(dropFilesAt(middle, {probe.wstring()}));
+        // The title strip stands left of the bar.
+        const RECT one = shows(1);
+        ASSERT_TRUE(dropFilesAt({one.left - 2, (one.top + one.bottom) / 2}, {link.wstring()}));
+        shows(2);
+        clickButton(toolBarOf(launcher), 1);
+        probes.wait(1);
+        clickButton(toolBarOf(launcher), 2);
+        started = probes.wait(2);
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(shown.empty());
+    for (const RECT& bar : windows) {
+        EXPECT_TRUE(bar.left >= workArea.left && bar.top >= workArea.top &&
+                    bar.right <= workArea.right && bar.bottom <= workArea.bottom && bar.left > 0)
+            << bar.left << "," << bar.top << " " << bar.right << "," << bar.bottom;
+    }
+    EXPECT_GE(barWidth, hintWidth);
+    ASSERT_EQ(started.size(), 2u);
+    EXPECT_TRUE(started[0].command.ends_with("probe.exe\"")) << started[0].command;
+    EXPECT_TRUE(started[1].command.ends_with(" from link")) << started[1].command;
+    EXPECT_EQ(readBytes(data / L"app.dvk"),
+              byteOrderMark + std::string(file::fixture::defaultSettingsText));
+    const std::string items = readBytes(data / L"items.dvk");
+    EXPECT_NE(items.find("Item/道具\\道具\r\n"), std::string::npos) << items;
+    EXPECT_NE(readBytes(data / L"groups.dvk").find("$probe\t道具\r\n"), std::string::npos);
 }
 
 // A save writes an empty group as a line that the next load drops.
@@ -760,6 +828,49 @@ void kill(DWORD processId) {
     ASSERT_NE(process, nullptr) << GetLastError();
     TerminateProcess(process, 9);
     CloseHandle(process);
+}
+
+// Three text buttons fit the first start with every arrow in sight. A slow drag of the right
+// side, two pixels a step, keeps the edge within half a button of the pointer; the size the user
+// dragged to is stored and the next start keeps it.
+TEST_F(LauncherTest, FittedWindowShowsItsButtonsAndADragFollowsThePointerAndIsKept) {
+    bool arrowsShown = false;
+    LONG button = 0;
+    POINT released{};
+    RECT dragged{};
+    bool stored = false;
+    const DWORD exitCode = run({}, [&](DWORD, HWND launcher) {
+        const HWND bar = toolBarOf(launcher);
+        ASSERT_TRUE(waitFor([bar] { return buttonCount(bar) == 3; }));
+        RECT shown{};
+        GetWindowRect(bar, &shown);
+        const RECT last = buttonOnScreen(bar, 3).value_or(RECT{});
+        arrowsShown = last.left > shown.left && last.right <= shown.right;
+        button = last.right - last.left;
+        RECT start{};
+        GetWindowRect(launcher, &start);
+        dragRight({start.right - 2, (start.top + start.bottom) / 2}, button * 7 / 4 / 2 * 2, 2);
+        GetCursorPos(&released);
+        // The drag is over once its end stored the size it left.
+        stored = waitFor([&] {
+            GetWindowRect(launcher, &dragged);
+            const std::string size =
+                "\r\nWindow/Float/Size=" + std::to_string(dragged.right - dragged.left) + "\t" +
+                std::to_string(dragged.bottom - dragged.top) + "\r\n";
+            return dragged.right != start.right &&
+                   bytesNow(data / L"app.dvk").find(size) != std::string::npos;
+        });
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(arrowsShown);
+    EXPECT_TRUE(stored) << readBytes(data / L"app.dvk");
+    // Pressed two pixels inside the edge.
+    EXPECT_LE(std::abs(dragged.right - released.x - 2), button / 2)
+        << "edge " << dragged.right << ", pointer " << released.x << ", button " << button;
+    RECT kept{};
+    ASSERT_EQ(run({}, [&](DWORD, HWND launcher) { GetWindowRect(launcher, &kept); }), 0u);
+    EXPECT_TRUE(EqualRect(&kept, &dragged))
+        << kept.left << "," << kept.top << " " << kept.right << "," << kept.bottom;
 }
 
 // A kill ends the launcher without a word: what it changed a few seconds before is on disk.

@@ -20,14 +20,6 @@ namespace {
 using file::fixture::utf8;
 using testing::EndsWith;
 
-std::vector<std::string> utf8s(const std::vector<std::wstring>& paths) {
-    std::vector<std::string> texts;
-    for (const std::wstring& path : paths) {
-        texts.push_back(utf8(path));
-    }
-    return texts;
-}
-
 HDROP dropBlock(const std::vector<std::wstring>& paths, POINT point) {
     return shell::test::dropBlock(paths, point);
 }
@@ -111,8 +103,8 @@ TEST_F(LauncherTest, FilesDroppedOnAButtonStartItsItemWithThePaths) {
             EXPECT_EQ(opened[0].option, inFolder(*row.option, folder));
         }
         EXPECT_EQ(failures.size(), row.failures);
-        const std::vector<std::vector<std::string>> handedOver{utf8s(paths)};
-        EXPECT_EQ(added, row.button < 0 ? handedOver : std::vector<std::vector<std::string>>{});
+        ASSERT_EQ(added.size(), row.button < 0 ? 1u : 0u);
+        EXPECT_TRUE(added.empty() || added[0] == std::vector<std::string>{utf8(paths[0])});
     }
 }
 

@@ -47,7 +47,7 @@ run: configure-windows
 		mkdir -p $(SAMPLE_DATA_DIR) && cp sample/items.dvk sample/groups.dvk $(SAMPLE_DATA_DIR)/ && \
 		echo "Sample items and groups put into $(SAMPLE_DATA_DIR)"; \
 	fi
-	tools/wine-run $(PORTABLE_DIR)/tavrin.exe
+	tools/run-on-screen $(PORTABLE_DIR)/tavrin.exe
 
 test: configure-windows configure-host
 	@rm -f $(TEST_ROOT)/ctest-summary.txt

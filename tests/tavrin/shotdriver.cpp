@@ -1,6 +1,7 @@
 // Brings a running launcher into one state for tools/launcher-screenshots and exits once the
 // state is on screen, leaving it there for the picture:
 //   shot_driver ready           the launcher's window is up with its buttons
+//   shot_driver empty           the launcher's window is up without a button
 //   shot_driver docked          the same, with Wine's own tray window off the screen's left edge
 //   shot_driver windowmenu      the tray icon's window menu, its "ウィンドウ" entry opened
 //   shot_driver itemmenu N      the item menu of button N (from 0), by a click on its arrow
@@ -59,16 +60,16 @@ struct Launcher {
     HWND toolBar;
 };
 
-std::optional<Launcher> readyLauncher() {
+std::optional<Launcher> readyLauncher(bool withButtons) {
     Launcher launcher{};
-    const bool up = waitFor([&launcher] {
+    const bool up = waitFor([&launcher, withButtons] {
         launcher.processId = launcherProcess();
         launcher.window = launcher.processId ? launcherWindow(launcher.processId) : nullptr;
         launcher.toolBar = launcher.window ? toolBarOf(launcher.window) : nullptr;
-        return launcher.toolBar && buttonCount(launcher.toolBar) > 0;
+        return launcher.toolBar && (buttonCount(launcher.toolBar) > 0) == withButtons;
     });
     if (!up) {
-        std::fputs("shot_driver: no launcher window with buttons came up\n", stderr);
+        std::fputs("shot_driver: no launcher window came up as asked\n", stderr);
         return std::nullopt;
     }
     // Buttons are painted after they are added.
@@ -138,11 +139,11 @@ bool settled(bool reached) {
 }
 
 bool drive(const std::wstring& command, int index, const std::wstring& typed) {
-    const std::optional<Launcher> launcher = readyLauncher();
+    const std::optional<Launcher> launcher = readyLauncher(command != L"empty");
     if (!launcher) {
         return false;
     }
-    if (command == L"ready") {
+    if (command == L"ready" || command == L"empty") {
         return settled(true);
     }
     if (command == L"docked") {
@@ -262,13 +263,13 @@ int wmain(int argc, wchar_t** argv) {
     const bool typing = argc == 3 && std::wstring(argv[1]) == L"commandbox";
     const bool plain =
         argc == 2 &&
-        (std::wstring(argv[1]) == L"ready" || std::wstring(argv[1]) == L"docked" ||
-         std::wstring(argv[1]) == L"windowmenu" || std::wstring(argv[1]) == L"version" ||
-         std::wstring(argv[1]) == L"menulauncher" || std::wstring(argv[1]) == L"processmenu" ||
-         std::wstring(argv[1]) == L"commandbox");
+        (std::wstring(argv[1]) == L"ready" || std::wstring(argv[1]) == L"empty" ||
+         std::wstring(argv[1]) == L"docked" || std::wstring(argv[1]) == L"windowmenu" ||
+         std::wstring(argv[1]) == L"version" || std::wstring(argv[1]) == L"menulauncher" ||
+         std::wstring(argv[1]) == L"processmenu" || std::wstring(argv[1]) == L"commandbox");
     if (!indexed && !plain && !typing) {
         std::fputs("usage: shot_driver "
-                   "ready|docked|windowmenu|version|menulauncher|processmenu|commandbox [T]|"
+                   "ready|empty|docked|windowmenu|version|menulauncher|processmenu|commandbox [T]|"
                    "press N|itemmenu N|execdialog N|settings N\n",
                    stderr);
         return 2;

@@ -58,23 +58,23 @@ Main::Selection addDroppedItems(const std::vector<std::string>& paths, const Mai
     for (const std::string& path : paths) {
         ItemEditor editor;
         dropFiles(editor, {path}, true, false);
-        editor.id = freeItemId(editor.id, items, added);
         if (!utility::isItemId(editor.id)) {
             throw system::ItemSetException(editor.id + "はIDに使用不可");
         }
+        editor.id = freeItemId(editor.id, items, added);
         added.push_back(std::move(editor));
     }
     GroupTree tree = loadGroupTree(groups);
-    // The menu group is kept last: a new main group goes before it.
-    std::vector<GroupTree::MainGroup> mains(tree.groups.begin(), tree.groups.end() - 1);
-    GroupTree::MainGroup& main = groupOrNew(mains, where.group, NEW_MAIN_GROUP);
-    GroupTree::SubGroup& sub = groupOrNew(main.subGroups, where.subGroup, NEW_SUB_GROUP);
+    // The menu group, always last, is no place for a dropped item.
+    GroupTree::MainGroup menu = std::move(tree.groups.back());
+    tree.groups.pop_back();
+    GroupTree::MainGroup& group = groupOrNew(tree.groups, where.group, NEW_MAIN_GROUP);
+    GroupTree::SubGroup& subGroup = groupOrNew(group.subGroups, where.subGroup, NEW_SUB_GROUP);
     for (const ItemEditor& editor : added) {
-        sub.items.push_back(editor.id);
+        subGroup.items.push_back(editor.id);
     }
-    const Main::Selection landed{main.name, sub.name};
-    mains.push_back(std::move(tree.groups.back()));
-    tree.groups = std::move(mains);
+    const Main::Selection landed{group.name, subGroup.name};
+    tree.groups.push_back(std::move(menu));
     saveGroupTree(tree, groups);
     for (const ItemEditor& editor : added) {
         commitEditor(editor, "", items, groups.childOrNew(Main::GROUP));

@@ -29,9 +29,9 @@ using tvgui::SHOW;
 namespace {
 
 constexpr DWORD EX_STYLE = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
+constexpr DWORD STYLE = WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
 // What the tray icon's tip names.
 constexpr std::string_view PROGRAM_NAME = "Tavrin";
-constexpr DWORD STYLE = WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
 
 // A change is written once this long has passed without another, so that dragging or a run
 // of starts writes once; the timer looks twice as often.
@@ -429,17 +429,22 @@ void TavrinWindow::addDropped(const std::vector<std::string>& paths) {
     PostMessageW(hwnd(), ADD_DROPPED, 0, 0);
 }
 
+// Building anew takes the application from under whatever holds it: the drop waits for the
+// timer's next look while a dialog, a menu or the command box is open.
 void TavrinWindow::addPendingDrop() {
-    const std::vector<std::string> paths = std::exchange(droppedToAdd_, {});
-    if (paths.empty()) {
+    if (droppedToAdd_.empty() || !applicationFree()) {
         return;
     }
-    guarded([this, &paths] {
+    const std::vector<std::string> paths = std::exchange(droppedToAdd_, {});
+    try {
         const file::Main::Selection landed = application_->writeDroppedItems(paths);
         application_->currentGroup(landed.group);
         application_->currentSubGroup(landed.subGroup);
-        reload();
-    });
+    } catch (const std::exception& failure) {
+        showFailure(failure);
+        return;
+    }
+    reload();
 }
 
 LRESULT TavrinWindow::OnNotify(NMHDR& header, tvgui::ITEM_ID) {
@@ -485,6 +490,7 @@ void TavrinWindow::OnTimer(tvgui::TIMER_ID id) {
     if (id != STEP_TIMER) {
         return;
     }
+    addPendingDrop();
     followDisk();
     if (application_->changesSettled(SAVE_QUIET)) {
         application_->saveChanged();
@@ -747,14 +753,18 @@ void TavrinWindow::swapIn(std::unique_ptr<app::Application> fresh) {
     initialize();
 }
 
-void TavrinWindow::followDisk() {
+bool TavrinWindow::applicationFree() const {
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     const bool inMenu =
         GetGUIThreadInfo(GetCurrentThreadId(), &thread) && (thread.flags & GUI_INMENUMODE) != 0;
     // The command box is no modal dialog, but a reload would take it from under the typing.
     const bool typing = commandDialog_ && commandDialog_->exists() && commandDialog_->isVisible();
-    if (!isEnabled() || inMenu || typing) {
+    return isEnabled() && !inMenu && !typing;
+}
+
+void TavrinWindow::followDisk() {
+    if (!applicationFree()) {
         return;
     }
     SetPropW(hwnd(), DISK_LOOKS, reinterpret_cast<HANDLE>(++diskLooks_));

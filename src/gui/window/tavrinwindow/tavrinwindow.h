@@ -105,8 +105,9 @@ private:
     // After the buttons changed: the tray names the group shown, and a floating window whose
     // size no user chose fits the buttons again.
     void buttonsChanged();
-    // Adds the dropped files as items once the drop's handling has returned, then builds the
-    // launcher anew from the files written, on the group that holds them.
+    // Adds the dropped files as items once the drop's handling has returned and the
+    // application is free, then builds the launcher anew from the files written, on the group
+    // that holds them.
     void addDropped(const std::vector<std::string>& paths);
     void addPendingDrop();
     // Runs a user's action: a failure of the application's exception tree is shown in the
@@ -122,8 +123,10 @@ private:
     // Builds a new application from the data files and everything over it; the running one
     // stays when that fails.
     void reload();
-    // Reads the data files again when someone else changed them, once no modal dialog, menu
-    // or command box holds on to the running application.
+    // Whether no modal dialog, menu or command box holds on to the running application, so
+    // that it may be built anew.
+    bool applicationFree() const;
+    // Reads the data files again when someone else changed them, once the application is free.
     void followDisk();
     // Builds the window over fresh in place of the running application.
     void swapIn(std::unique_ptr<app::Application> fresh);

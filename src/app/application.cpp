@@ -215,7 +215,7 @@ void Application::write(DOCUMENT kind, const drevak::DvkDocument& content) const
 file::Main::Selection Application::writeDroppedItems(const std::vector<std::string>& paths) {
     refuseUnsaveable(DOCUMENT::ITEMS);
     refuseUnsaveable(DOCUMENT::GROUPS);
-    // Writing over an edit not read yet would lose it: the drop waits until it is read.
+    // Writing over an edit not read yet would lose it: the user drops again once it is read.
     if (const std::vector<DOCUMENT> changed = differingOnDisk(); !changed.empty()) {
         throw system::ApplicationDataException(
             "ほかで変更されたファイルを読み込んでから追加します: " +

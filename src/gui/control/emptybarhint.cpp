@@ -41,7 +41,7 @@ void EmptyBarHint::draw(HDC dc, const RECT& area, int dpi) {
     const COLORREF colour = SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     const int mode = SetBkMode(dc, TRANSPARENT);
     DrawTextW(dc, TEXT.data(), static_cast<int>(TEXT.size()), &text,
-              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SetBkMode(dc, mode);
     SetTextColor(dc, colour);
     SelectObject(dc, previous);

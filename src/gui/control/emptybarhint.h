@@ -10,7 +10,7 @@ public:
     // The text's extent with its margin, in the system's message font at the DPI.
     static SIZE extent(int dpi);
     // Draws the text on one line at the top left of the area, in the system's grey text
-    // colour and the message font at the DPI.
+    // colour and the message font at the DPI; a narrow bar shows its start and an ellipsis.
     static void draw(HDC dc, const RECT& area, int dpi);
 };
 

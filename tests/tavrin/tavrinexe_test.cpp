@@ -115,12 +115,10 @@ TEST_F(TavrinExeTest, FirstStartShowsTheHintAndDroppedFilesBecomeButtonsThatStar
     const std::filesystem::path probe =
         file::fixture::copyProbe(temp.path() / L"bin", L"probe.exe");
     const std::filesystem::path link = temp.path() / L"bin" / L"道具.lnk";
-    {
-        shell::Shortcut shortcut;
-        shortcut.setPath(probe.wstring());
-        shortcut.setArguments(L"from link");
-        shortcut.save(link.wstring());
-    }
+    shell::Shortcut shortcut;
+    shortcut.setPath(probe.wstring());
+    shortcut.setArguments(L"from link");
+    shortcut.save(link.wstring());
     RECT area{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     std::vector<file::fixture::ProbeRecord> started;
@@ -831,7 +829,7 @@ void kill(DWORD processId) {
 TEST_F(LauncherTest, FittedWindowShowsItsButtonsAndADragFollowsThePointerAndIsKept) {
     bool arrowsShown = false;
     LONG button = 0;
-    POINT released{};
+    LONG pointer = 0;
     RECT dragged{};
     bool stored = false;
     const DWORD exitCode = run({}, [&](DWORD, HWND launcher) {
@@ -844,8 +842,11 @@ TEST_F(LauncherTest, FittedWindowShowsItsButtonsAndADragFollowsThePointerAndIsKe
         button = last.right - last.left;
         RECT start{};
         GetWindowRect(launcher, &start);
-        dragRight({start.right - 2, (start.top + start.bottom) / 2}, button * 7 / 4 / 2 * 2, 2);
-        GetCursorPos(&released);
+        const POINT from{start.right - 2, (start.top + start.bottom) / 2};
+        ASSERT_TRUE(waitFor([&] { return WindowFromPoint(from) == launcher; }));
+        const int way = button * 7 / 4 / 2 * 2;
+        dragRight(from, way, 2);
+        pointer = from.x + way;
         // The drag is over once its end stored the size it left.
         stored = waitFor([&] {
             GetWindowRect(launcher, &dragged);
@@ -858,10 +859,11 @@ TEST_F(LauncherTest, FittedWindowShowsItsButtonsAndADragFollowsThePointerAndIsKe
     });
     EXPECT_EQ(exitCode, 0u);
     EXPECT_TRUE(arrowsShown);
-    EXPECT_TRUE(stored) << readBytes(data / L"app.dvk");
+    EXPECT_TRUE(stored) << dragged.left << "-" << dragged.right << " "
+                        << readBytes(data / L"app.dvk");
     // Pressed two pixels inside the edge.
-    EXPECT_LE(std::abs(dragged.right - released.x - 2), button / 2)
-        << "edge " << dragged.right << ", pointer " << released.x << ", button " << button;
+    EXPECT_LE(std::abs(dragged.right - pointer - 2), button / 2)
+        << "edge " << dragged.right << ", pointer " << pointer << ", button " << button;
     RECT kept{};
     ASSERT_EQ(run({}, [&](DWORD, HWND launcher) { GetWindowRect(launcher, &kept); }), 0u);
     EXPECT_TRUE(EqualRect(&kept, &dragged))

@@ -60,27 +60,30 @@ LONG snappedLength(LONG wanted, LONG frame, LONG button, LONG title) noexcept {
 
 } // namespace
 
-void snapSizing(SIDEFLAG side, RECT& rect, const Drag& drag, POINT pointer, SIZE frame, SIZE button,
+void snapSizing(SIDEFLAG side, RECT& rect, Drag& drag, SIZE frame, SIZE button,
                 SIZE title) noexcept {
-    const LONG movedX = pointer.x - drag.pointer.x;
-    const LONG movedY = pointer.y - drag.pointer.y;
-    const LONG startWidth = drag.start.right - drag.start.left;
-    const LONG startHeight = drag.start.bottom - drag.start.top;
+    drag.wanted.left += rect.left - drag.given.left;
+    drag.wanted.top += rect.top - drag.given.top;
+    drag.wanted.right += rect.right - drag.given.right;
+    drag.wanted.bottom += rect.bottom - drag.given.bottom;
+    const LONG width = drag.wanted.right - drag.wanted.left;
+    const LONG height = drag.wanted.bottom - drag.wanted.top;
     const auto is = [side](std::initializer_list<SIDEFLAG> sides) {
         return std::find(sides.begin(), sides.end(), side) != sides.end();
     };
     if (is({SIDEFLAG::LEFT, SIDEFLAG::TOPLEFT, SIDEFLAG::BOTTOMLEFT})) {
-        rect.left = rect.right - snappedLength(startWidth - movedX, frame.cx, button.cx, title.cx);
+        rect.left = rect.right - snappedLength(width, frame.cx, button.cx, title.cx);
     }
     if (is({SIDEFLAG::RIGHT, SIDEFLAG::TOPRIGHT, SIDEFLAG::BOTTOMRIGHT})) {
-        rect.right = rect.left + snappedLength(startWidth + movedX, frame.cx, button.cx, title.cx);
+        rect.right = rect.left + snappedLength(width, frame.cx, button.cx, title.cx);
     }
     if (is({SIDEFLAG::TOP, SIDEFLAG::TOPLEFT, SIDEFLAG::TOPRIGHT})) {
-        rect.top = rect.bottom - snappedLength(startHeight - movedY, frame.cy, button.cy, title.cy);
+        rect.top = rect.bottom - snappedLength(height, frame.cy, button.cy, title.cy);
     }
     if (is({SIDEFLAG::BOTTOM, SIDEFLAG::BOTTOMLEFT, SIDEFLAG::BOTTOMRIGHT})) {
-        rect.bottom = rect.top + snappedLength(startHeight + movedY, frame.cy, button.cy, title.cy);
+        rect.bottom = rect.top + snappedLength(height, frame.cy, button.cy, title.cy);
     }
+    drag.given = rect;
 }
 
 SIZE buttonRows(int count, SIZE button, LONG widest) noexcept {

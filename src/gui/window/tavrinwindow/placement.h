@@ -36,18 +36,20 @@ Placement ontoWorkArea(Placement floating, const RECT& workArea) noexcept;
 // laid out bar reports, also takes the fallback: a button of no width fits no count.
 SIZE sizingButton(bool hasButtons, SIZE buttonSize, SIZE fallback) noexcept;
 
-// Where a drag of the window's frame began: the window's rectangle and the pointer.
+// A drag of the window's frame: the rectangle the pointer asks for, its way added up since the
+// drag began, and the rectangle last given back to the system.
 struct Drag {
-    RECT start;
-    POINT pointer;
+    RECT wanted;
+    RECT given;
 };
 
 // Moves the dragged side (or the two sides of a dragged corner) of rect so that its button
 // area, beside the frame and the title bar, holds the whole number of buttons nearest to what
-// the pointer asks for: the size at the drag's start grown by how far the pointer went since.
-// The edge so stays within half a button of the pointer, however the system steps the drag.
-void snapSizing(tvgui::SIDEFLAG side, RECT& rect, const Drag& drag, POINT pointer, SIZE frame,
-                SIZE button, SIZE title) noexcept;
+// the pointer asks for. The system proposes the rectangle it was last given, moved by the
+// pointer's way since: that way is added to what the drag wanted before, so the edge stays
+// within half a button of the pointer however the system steps the drag. drag follows.
+void snapSizing(tvgui::SIDEFLAG side, RECT& rect, Drag& drag, SIZE frame, SIZE button,
+                SIZE title) noexcept;
 
 // The content of a bar of count buttons laid out in rows no wider than widest, with at least
 // one button in a row; a bar without buttons has no content.

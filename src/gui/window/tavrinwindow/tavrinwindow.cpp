@@ -321,16 +321,14 @@ SIZE TavrinWindow::titleSize() const {
 }
 
 void TavrinWindow::OnEnterSizeMove() {
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    drag_ = placement::Drag{windowRect(), pointer};
+    drag_ = placement::Drag{windowRect(), windowRect()};
 }
 
+// Outside a drag the rectangle proposed is all there is to go by.
 void TavrinWindow::OnSizing(tvgui::SIDEFLAG side, RECT& rect) {
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    placement::snapSizing(side, rect, drag_.value_or(placement::Drag{rect, pointer}), pointer,
-                          frameSize(), buttonSize(), titleSize());
+    placement::Drag outside{rect, rect};
+    placement::snapSizing(side, rect, drag_ ? *drag_ : outside, frameSize(), buttonSize(),
+                          titleSize());
 }
 
 bool TavrinWindow::OnMinMax(POINT&, POINT&, POINT&, POINT& minTrackSize) {

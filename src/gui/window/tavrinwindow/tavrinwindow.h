@@ -146,7 +146,7 @@ private:
     std::unique_ptr<CommandDialog> commandDialog_;
     bool initialized_ = false;
     std::uintptr_t diskLooks_ = 0;
-    // Where the user's drag of the frame began; none outside a drag.
+    // The user's drag of the frame; none outside a drag.
     std::optional<placement::Drag> drag_;
     std::vector<std::string> droppedToAdd_;
 

@@ -79,34 +79,39 @@ TEST(Placement, SizingCountsTheBarsButtonsOrTheFallbackWhenThereIsNoUsableSize) 
 }
 
 // The button area at the drag's start is 110 - 6 - 8 = 96 wide (four buttons) and 75 - 6 = 69
-// high; it grows by the pointer's way since then, rounded to the nearest whole button, however
-// the system stepped the rectangle in between.
+// high. The system steps the drag as it does: each proposal is the rectangle it was given last,
+// moved by the pointer's two pixels since; the edge ends at the whole number of buttons nearest
+// to the pointer's whole way.
 TEST(Placement, DraggedSidesFollowThePointerInWholeButtons) {
     constexpr SIZE frame{6, 6};
     constexpr SIZE button{24, 20};
     constexpr SIZE title{8, 0};
-    constexpr Drag drag{{100, 100, 210, 175}, {500, 500}};
-    constexpr RECT stepped{100, 100, 258, 175};
+    constexpr RECT start{100, 100, 210, 175};
     const struct {
         SIDEFLAG side;
-        POINT moved;
+        RECT step;
+        int steps;
         RECT expected;
     } cases[] = {
-        {SIDEFLAG::RIGHT, {2, 0}, {100, 100, 210, 175}},
-        {SIDEFLAG::RIGHT, {11, 0}, {100, 100, 210, 175}},
-        {SIDEFLAG::RIGHT, {12, 0}, {100, 100, 234, 175}},
-        {SIDEFLAG::RIGHT, {-60, 0}, {100, 100, 162, 175}},
-        {SIDEFLAG::RIGHT, {-400, 0}, {100, 100, 138, 175}},
-        {SIDEFLAG::LEFT, {-24, 0}, {124, 100, 258, 175}},
-        {SIDEFLAG::BOTTOM, {0, 20}, {100, 100, 258, 186}},
-        {SIDEFLAG::TOPLEFT, {-12, -12}, {124, 89, 258, 175}},
+        {SIDEFLAG::RIGHT, {0, 0, 2, 0}, 5, {100, 100, 210, 175}},
+        {SIDEFLAG::RIGHT, {0, 0, 2, 0}, 6, {100, 100, 234, 175}},
+        {SIDEFLAG::RIGHT, {0, 0, -2, 0}, 30, {100, 100, 162, 175}},
+        {SIDEFLAG::RIGHT, {0, 0, -2, 0}, 200, {100, 100, 138, 175}},
+        {SIDEFLAG::LEFT, {-2, 0, 0, 0}, 12, {76, 100, 210, 175}},
+        {SIDEFLAG::BOTTOM, {0, 0, 0, 2}, 10, {100, 100, 210, 186}},
+        {SIDEFLAG::TOPLEFT, {-2, -2, 0, 0}, 6, {76, 89, 210, 175}},
     };
-    for (const auto& [side, moved, expected] : cases) {
-        RECT rect = stepped;
-        snapSizing(side, rect, drag, {500 + moved.x, 500 + moved.y}, frame, button, title);
+    for (const auto& [side, step, steps, expected] : cases) {
+        Drag drag{start, start};
+        RECT rect = start;
+        for (int taken = 0; taken < steps; ++taken) {
+            rect = {drag.given.left + step.left, drag.given.top + step.top,
+                    drag.given.right + step.right, drag.given.bottom + step.bottom};
+            snapSizing(side, rect, drag, frame, button, title);
+        }
         EXPECT_TRUE(EqualRect(&rect, &expected))
-            << static_cast<int>(side) << " " << moved.x << "," << moved.y << ": " << rect.left
-            << "," << rect.top << " " << rect.right << "," << rect.bottom;
+            << static_cast<int>(side) << " " << steps << ": " << rect.left << "," << rect.top << " "
+            << rect.right << "," << rect.bottom;
     }
 }
 

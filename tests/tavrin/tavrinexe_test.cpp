@@ -1205,7 +1205,9 @@ TEST_F(CommandBoxTest, TypedLettersListTheItemsBestFirstAndEnterStartsTheFirst) 
         ASSERT_NE(box, nullptr);
         line = childText(box, L"Edit", EDIT);
         typeKeys({'M', 'E'});
-        waitFor([&] { return listTexts(box, LIST).size() == 3; });
+        waitFor([&] {
+            return childText(box, L"Edit", EDIT) == "me" && listTexts(box, LIST).size() == 3;
+        });
         rows = listTexts(box, LIST);
         typeKeys({VK_RETURN});
         started = probes.wait(1);
@@ -1236,7 +1238,10 @@ TEST_F(CommandBoxTest, TabCompletesTheChosenRowAndTheBoxComesBackEmptyAfterEscap
             }
             lines.push_back(childText(box, L"Edit", EDIT));
             typeKeys({'M', 'E'});
-            waitFor([box] { return listTexts(box, LIST).size() == 3; });
+            // Both letters in, and the rows found for both, before the row is chosen.
+            waitFor([box] {
+                return childText(box, L"Edit", EDIT) == "me" && listTexts(box, LIST).size() == 3;
+            });
             typeKeys({VK_DOWN, VK_TAB});
             waitFor([box] { return childText(box, L"Edit", EDIT) != "me"; });
             lines.push_back(childText(box, L"Edit", EDIT));
@@ -1257,7 +1262,9 @@ TEST_F(CommandBoxTest, AFailedStartIsShownAndTheBoxKeepsItsText) {
         const HWND box = showCommandBox(processId);
         ASSERT_NE(box, nullptr);
         typeKeys({'G', 'O'});
-        waitFor([box] { return listTexts(box, LIST).size() == 1; });
+        waitFor([box] {
+            return childText(box, L"Edit", EDIT) == "go" && listTexts(box, LIST).size() == 1;
+        });
         typeKeys({VK_RETURN});
         waitFor([&] { return (failure = exceptionDialog(processId)).has_value(); });
         if (failure) {

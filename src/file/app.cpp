@@ -8,6 +8,7 @@
 
 #include "etc/drevak/convert.h"
 #include "file/settingrules.h"
+#include "shell/execute.h"
 #include "system/log.h"
 #include "system/tavrinerrors.h"
 #include "system/unicode.h"
@@ -188,6 +189,26 @@ std::string App::Program() const {
 }
 void App::Program(std::wstring_view program) {
     node(ITEM::PROGRAM) = system::toUtf8(program);
+}
+
+bool App::namesItem(std::string_view id) const {
+    return !id.empty() && Program() == id;
+}
+
+void App::itemRenamed(std::string_view from, std::string_view to) {
+    if (namesItem(from)) {
+        node(ITEM::PROGRAM) = std::string(to);
+    }
+}
+
+void App::itemDeleted(std::string_view id) {
+    if (!namesItem(id)) {
+        return;
+    }
+    node(ITEM::PROGRAM) = std::string();
+    if (Folder() == static_cast<Integer>(shell::FOLDER::PROGRAM)) {
+        Folder(static_cast<Integer>(shell::FOLDER::OPEN));
+    }
 }
 
 App::Integer App::History() const {

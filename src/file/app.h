@@ -9,6 +9,7 @@
 
 #include "etc/drevak/drevak.h"
 #include "file/data.h"
+#include "file/itemnaming.h"
 #include "tvgui/draw/font.h"
 #include "utility/colorvalue.h"
 
@@ -17,7 +18,7 @@ namespace tavrin::file {
 // The user's settings, one node each in the settings document. Building the record repairs
 // the document: every missing node is created and every node of the wrong type or out of
 // range gets its default, so a missing, empty or damaged file yields a complete set.
-class App final : public Data {
+class App final : public Data, public ItemNaming {
 public:
     using Integer = drevak::Integer;
     using Pair = std::pair<Integer, Integer>;
@@ -97,6 +98,11 @@ public:
     void Folder(Integer folder);
     std::string Program() const;
     void Program(std::wstring_view program);
+    // The folder program names an item. Once it is deleted, folders that it opened open as
+    // by default.
+    bool namesItem(std::string_view id) const override;
+    void itemRenamed(std::string_view from, std::string_view to) override;
+    void itemDeleted(std::string_view id) override;
     Integer History() const;
     bool ButtonText() const;
     void ButtonText(bool text);

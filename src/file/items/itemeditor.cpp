@@ -98,14 +98,14 @@ void applyEditor(const ItemEditor& editor, Item& item) {
 }
 
 void commitEditor(const ItemEditor& editor, const std::string& originalId, drevak::Drevak& items,
-                  drevak::Drevak& groups) {
+                  drevak::Drevak& groups, ItemNaming& settings) {
     if (editor.key < 'A' || editor.key > 'Z') {
         throw system::ItemSetException("キーが変: " + std::to_string(editor.key));
     }
     if (originalId.empty()) {
         items.AddChild(std::make_unique<drevak::Drevak>(), editor.id);
     } else if (originalId != editor.id) {
-        renameItem(items, groups, originalId, editor.id);
+        renameItem(items, groups, settings, originalId, editor.id);
     }
     Item item(editor.id, items);
     applyEditor(editor, item);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "etc/drevak/drevak.h"
+#include "file/itemnaming.h"
 #include "file/items/item.h"
 #include "file/items/itemdatetime.h"
 
@@ -53,6 +54,6 @@ void applyEditor(const ItemEditor& editor, Item& item);
 // the time of its registration; an item whose ID changed is renamed first, with every
 // reference to it (see renameItem). items is the "Item" node, groups the "Group" node.
 void commitEditor(const ItemEditor& editor, const std::string& originalId, drevak::Drevak& items,
-                  drevak::Drevak& groups);
+                  drevak::Drevak& groups, ItemNaming& settings);
 
 } // namespace tavrin::file

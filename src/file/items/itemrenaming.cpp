@@ -85,8 +85,8 @@ ItemReferrers referrersOf(drevak::Drevak& items, std::string_view id) {
     return referrers;
 }
 
-void renameItem(drevak::Drevak& items, drevak::Drevak& groups, const std::string& from,
-                const std::string& to) {
+void renameItem(drevak::Drevak& items, drevak::Drevak& groups, ItemNaming& settings,
+                const std::string& from, const std::string& to) {
     auto [parent, name] = parentAndName(items, from);
     if (parent == &items) {
         items.RenameChild(name, to);
@@ -95,6 +95,7 @@ void renameItem(drevak::Drevak& items, drevak::Drevak& groups, const std::string
         parent->RemoveChild(name);
     }
     replaceInGroups(groups, from, to);
+    settings.itemRenamed(from, to);
     eachItem(items, [&](Item& item) {
         if (item.type() == TYPE::LINK && item.linkAddress() == from) {
             item.setLinkAddress(to);
@@ -104,18 +105,20 @@ void renameItem(drevak::Drevak& items, drevak::Drevak& groups, const std::string
     });
 }
 
-void deleteItem(drevak::Drevak& items, drevak::Drevak& groups, const std::string& id) {
+void deleteItem(drevak::Drevak& items, drevak::Drevak& groups, ItemNaming& settings,
+                const std::string& id) {
     const ItemReferrers referrers = referrersOf(items, id);
     auto [parent, name] = parentAndName(items, id);
     parent->RemoveChild(name);
     replaceInGroups(groups, id, "");
+    settings.itemDeleted(id);
     for (const std::string& multi : referrers.multis) {
         Item item(multi, items);
         item.setMultiAddresses(replaced(item.multiAddresses(), id, ""));
     }
     for (const std::string& link : referrers.links) {
         if (link != id) {
-            deleteItem(items, groups, link);
+            deleteItem(items, groups, settings, link);
         }
     }
 }

@@ -22,11 +22,15 @@ bool dropsAList(HWND window) {
     return false;
 }
 
+bool isMultiLineEdit(HWND window) {
+    return isOfClass(window, L"Edit") &&
+           (GetWindowLongPtrW(window, GWL_STYLE) & ES_MULTILINE) != 0;
+}
+
 // A multi-line edit asks for every key, yet without ES_WANTRETURN it means Enter for the
 // default button; and it would answer Escape by closing its parent on its own.
-bool editWants(HWND edit, WPARAM key) {
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(edit, GWL_STYLE));
-    return key == VK_RETURN && (style & ES_MULTILINE) != 0 && (style & ES_WANTRETURN) != 0;
+bool multiLineEditWants(HWND edit, WPARAM key) {
+    return key == VK_RETURN && (GetWindowLongPtrW(edit, GWL_STYLE) & ES_WANTRETURN) != 0;
 }
 
 } // namespace
@@ -40,9 +44,11 @@ bool controlWantsDialogKey(MSG& message) {
     if (dropsAList(message.hwnd)) {
         return true;
     }
-    if (isOfClass(message.hwnd, L"Edit")) {
-        return editWants(message.hwnd, message.wParam);
+    if (isMultiLineEdit(message.hwnd)) {
+        return multiLineEditWants(message.hwnd, message.wParam);
     }
+    // A single-line edit answers for itself: a plain one leaves both keys to the dialog, the
+    // label edit of a tree or list view takes them to end its edit.
     const LRESULT code = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam,
                                       reinterpret_cast<LPARAM>(&message));
     return (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0;

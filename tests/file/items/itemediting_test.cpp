@@ -40,6 +40,22 @@ struct Documents {
     });
     drevak::Drevak& item() { return items.GetChild("Item"); }
     drevak::Drevak& group() { return groups.GetChild("Group"); }
+
+    // Settings that name one item, as the folder program does.
+    struct Settings final : ItemNaming {
+        std::string named = "edit";
+        bool namesItem(std::string_view id) const override { return !id.empty() && id == named; }
+        void itemRenamed(std::string_view from, std::string_view to) override {
+            if (namesItem(from)) {
+                named = to;
+            }
+        }
+        void itemDeleted(std::string_view id) override {
+            if (namesItem(id)) {
+                named.clear();
+            }
+        }
+    } settings;
 };
 
 // A file system with C:\edit.exe, C:\icon.ico and the folder C:\work.
@@ -195,7 +211,7 @@ TEST(CommitEditorTest, WritesTheEditIntoTheDocuments) {
         ItemEditor editor =
             c.originalId.empty() ? valid() : loadEditor(Item(c.originalId, documents.item()));
         c.edit(editor);
-        commitEditor(editor, c.originalId, documents.item(), documents.group());
+        commitEditor(editor, c.originalId, documents.item(), documents.group(), documents.settings);
         for (const auto& [address, value] : c.expected) {
             EXPECT_EQ(valueAt(documents.items, address), value) << c.what << ": " << address;
         }
@@ -204,13 +220,13 @@ TEST(CommitEditorTest, WritesTheEditIntoTheDocuments) {
 
 TEST(CommitEditorTest, ANewItemIsRegisteredAndAKeyOutsideTheLettersWritesNothing) {
     Documents documents;
-    commitEditor(valid(), "", documents.item(), documents.group());
+    commitEditor(valid(), "", documents.item(), documents.group(), documents.settings);
     EXPECT_TRUE(Item("new", documents.item()).registered().has_value());
 
     ItemEditor editor = loadEditor(Item("edit", documents.item()));
     editor.key = 0xC9;
     editor.name = "changed";
-    EXPECT_THROW(commitEditor(editor, "edit", documents.item(), documents.group()),
+    EXPECT_THROW(commitEditor(editor, "edit", documents.item(), documents.group(), documents.settings),
                  system::ItemSetException);
     EXPECT_EQ(valueAt(documents.items, "Item/edit"), "\\Editor");
 }
@@ -221,27 +237,41 @@ TEST(ItemReferencesTest, RenamingAndDeletingFollowEveryReference) {
         void (*change)(Documents&);
         std::vector<std::pair<std::string, std::string>> items;
         std::vector<std::pair<std::string, std::string>> groups;
+        // The item the settings name afterwards.
+        std::string named;
     };
     const std::vector<Case> cases{
         {"rename",
-         [](Documents& d) { renameItem(d.item(), d.group(), "edit", "editor"); },
+         [](Documents& d) { renameItem(d.item(), d.group(), d.settings, "edit", "editor"); },
          {{"Item/edit", "(none)"},
           {"Item/editor/Address", "\\C:\\\\edit.exe"},
           {"Item/both/Address", "$editor\tweb\teditor"},
           {"Item/jump/Address", "\\editor"}},
-         {{"Group/Work/Tools", "$editor\tweb\tjump"}, {"Group/<Menu>/Daily", "$editor"}}},
+         {{"Group/Work/Tools", "$editor\tweb\tjump"}, {"Group/<Menu>/Daily", "$editor"}},
+         "editor"},
         {"rename a stored nested ID",
-         [](Documents& d) { renameItem(d.item(), d.group(), "old/nested", "flat"); },
+         [](Documents& d) { renameItem(d.item(), d.group(), d.settings, "old/nested", "flat"); },
          {{"Item/old/nested", "(none)"}, {"Item/flat/Address", "\\C:\\\\n.exe"}},
-         {}},
+         {},
+         "edit"},
         {"delete",
-         [](Documents& d) { deleteItem(d.item(), d.group(), "edit"); },
+         [](Documents& d) { deleteItem(d.item(), d.group(), d.settings, "edit"); },
          {{"Item/edit", "(none)"}, {"Item/both/Address", "$web"}, {"Item/jump", "(none)"}},
-         {{"Group/Work/Tools", "$web"}, {"Group/<Menu>/Daily", "$"}}},
+         {{"Group/Work/Tools", "$web"}, {"Group/<Menu>/Daily", "$"}},
+         ""},
         {"delete what nothing names",
-         [](Documents& d) { deleteItem(d.item(), d.group(), "jump"); },
+         [](Documents& d) { deleteItem(d.item(), d.group(), d.settings, "jump"); },
          {{"Item/jump", "(none)"}, {"Item/edit/Address", "\\C:\\\\edit.exe"}},
-         {{"Group/Work/Tools", "$edit\tweb"}}},
+         {{"Group/Work/Tools", "$edit\tweb"}},
+         "edit"},
+        {"delete the item of a link the settings name",
+         [](Documents& d) {
+             d.settings.named = "jump";
+             deleteItem(d.item(), d.group(), d.settings, "edit");
+         },
+         {{"Item/jump", "(none)"}},
+         {},
+         ""},
     };
     for (const Case& c : cases) {
         Documents documents;
@@ -252,6 +282,7 @@ TEST(ItemReferencesTest, RenamingAndDeletingFollowEveryReference) {
         for (const auto& [address, value] : c.groups) {
             EXPECT_EQ(valueAt(documents.groups, address), value) << c.what << ": " << address;
         }
+        EXPECT_EQ(documents.settings.named, c.named) << c.what;
     }
 }
 

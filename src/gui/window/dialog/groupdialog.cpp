@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "file/datafile.h"
 #include "file/items/groups.h"
 #include "file/items/grouptree.h"
 #include "gui/control/itemlistview.h"
@@ -162,6 +163,16 @@ bool GroupDialog::leavePage() {
         ExceptionDialog::show(this, refused);
         return false;
     }
+}
+
+bool GroupDialog::edited() const {
+    drevak::DvkDocument left = file::copyDocument(groups_);
+    try {
+        file::saveGroupTree(parts_->tree.read(), left);
+    } catch (const system::TavrinException&) {
+        return true;
+    }
+    return left.toString() != groups_.toString();
 }
 
 std::vector<COMMAND> GroupDialog::offered(GROUP_KIND kind) {

@@ -42,6 +42,7 @@ public:
     tvgui::Dialog& pageWindow() noexcept override { return *this; }
     void enterPage() override;
     bool leavePage() override;
+    bool edited() const override;
     const drevak::DvkDocument& document() const noexcept override { return groups_; }
 
     // The commands offered for an entry of the kind, in menu order.

@@ -34,9 +34,13 @@ std::string listText(const file::items::ItemKeys& item) {
     return item.name.empty() || item.name == item.id ? item.id : item.name + " (" + item.id + ")";
 }
 
-std::string referrersText(const std::string& id, const file::ItemReferrers& referrers) {
-    std::string text = id + "を参照しているアイテムがある。削除するとリンクも削除し、"
-                            "複数アイテムからは外す。\r\n";
+std::string referrersText(const std::string& id, const file::ItemReferrers& referrers,
+                          bool namedBySettings) {
+    std::string text = id + "を参照しているものがある。削除するとリンクも削除し、"
+                            "複数アイテムと設定からは外す。\r\n";
+    if (namedBySettings) {
+        text += "\r\n設定: フォルダを開くアイテム (フォルダは標準の開き方に戻す)";
+    }
     for (const std::string& multi : referrers.multis) {
         text += "\r\n複数: " + multi;
     }
@@ -92,11 +96,13 @@ struct ItemDialog::Parts {
 };
 
 ItemDialog::ItemDialog(tvgui::TvGui* owner, drevak::DvkDocument& items,
-                       drevak::DvkDocument& groups, bool readShortcuts)
+                       drevak::DvkDocument& groups, drevak::DvkDocument& settings,
+                       bool readShortcuts)
     : SelectDialog(tvgui::DIALOG_ID::ITEM_SETTING, WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES,
                    WS_CAPTION | WS_SYSMENU, owner),
       itemsDocument_(items), items_(items.childOrNew("Item")),
-      groups_(groups.childOrNew(file::Main::GROUP)), readShortcuts_(readShortcuts) {
+      groups_(groups.childOrNew(file::Main::GROUP)), settings_(settings),
+      readShortcuts_(readShortcuts) {
     createWindow();
     parts_ = std::make_unique<Parts>(*this);
     fitClient(*this, dialogClient());
@@ -136,6 +142,14 @@ bool ItemDialog::leavePage() {
     return left;
 }
 
+bool ItemDialog::edited() const {
+    try {
+        return parts_->form.read() != shown_;
+    } catch (const system::TavrinException&) {
+        return true;
+    }
+}
+
 void ItemDialog::fillList(const std::string& selected) {
     parts_->list.clear();
     listed_.clear();
@@ -170,7 +184,7 @@ void ItemDialog::startNew() {
 void ItemDialog::apply() {
     const file::ItemEditor edited = parts_->form.read();
     file::validateItem(edited, originalId_, items_, file::probePath);
-    file::commitEditor(edited, originalId_, items_, groups_);
+    file::commitEditor(edited, originalId_, items_, groups_, settings_);
     edit(edited.id);
 }
 
@@ -195,11 +209,12 @@ void ItemDialog::remove() {
         return;
     }
     const file::ItemReferrers referrers = file::referrersOf(items_, originalId_);
-    if (!referrers.empty() &&
-        !QuestionDialog(this, "削除", referrersText(originalId_, referrers)).select()) {
+    const bool named = settings_.namesItem(originalId_);
+    if ((!referrers.empty() || named) &&
+        !QuestionDialog(this, "削除", referrersText(originalId_, referrers, named)).select()) {
         return;
     }
-    file::deleteItem(items_, groups_, originalId_);
+    file::deleteItem(items_, groups_, settings_, originalId_);
     fillList({});
     if (listed_.empty()) {
         startNew();

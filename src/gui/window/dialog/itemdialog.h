@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "etc/drevak/drevak.h"
+#include "file/app.h"
 #include "file/items/itemeditor.h"
 #include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/dialog/itemfieldmenu.h"
@@ -13,9 +14,10 @@
 
 namespace tavrin::gui {
 
-// The items: their list beside the editor of one of them. It works on the copies of the items
-// and groups documents it is given (their "Item" and "Group" nodes) and writes into them only
-// when an edit is applied or an item deleted; whoever opened it saves them. Every failure of
+// The items: their list beside the editor of one of them. It works on the copies of the items,
+// groups and settings documents it is given and writes into them only when an edit is applied
+// or an item deleted (the settings only where they name the item); whoever opened it saves
+// them. Every failure of
 // a user's action is shown in the exception dialog and leaves the documents as they were.
 // In the settings dialog it is the items' page, without a close button of its own.
 class ItemDialog final : public SelectDialog, public ISettingInFrame {
@@ -33,7 +35,7 @@ public:
 
     // readShortcuts: a dropped shell shortcut is read instead of taken as the address.
     ItemDialog(tvgui::TvGui* owner, drevak::DvkDocument& items, drevak::DvkDocument& groups,
-               bool readShortcuts);
+               drevak::DvkDocument& settings, bool readShortcuts);
     ~ItemDialog() override;
 
     void makeChild() override;
@@ -41,6 +43,7 @@ public:
     void enterPage() override;
     // An edit not yet applied is applied (its checks run) or given up, as the user chooses.
     bool leavePage() override;
+    bool edited() const override;
     const drevak::DvkDocument& document() const noexcept override { return itemsDocument_; }
 
     bool OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::TvGui& sender) override;
@@ -66,6 +69,7 @@ private:
     drevak::DvkDocument& itemsDocument_;
     drevak::Drevak& items_;
     drevak::Drevak& groups_;
+    file::App settings_;
     bool readShortcuts_;
     // The ID the edited item is stored under; empty while a new item is edited.
     std::string originalId_;

@@ -16,8 +16,10 @@ using tvgui::DIRECTION;
 constexpr std::int32_t ROW_HEIGHT = 22;
 constexpr std::int32_t CAPTION_WIDTH = 112;
 constexpr std::int32_t ADDRESS_ROWS = 3;
+constexpr std::int32_t TAG_ROWS = 2;
 constexpr long double ICON_FILE_SHARE = 78;
-constexpr std::int32_t ROWS = 15;
+// The rows one row high.
+constexpr std::int32_t ROWS = 14;
 
 constexpr tvgui::ITEM_ID id(ITEM_CTRL control) {
     return itemId(control);
@@ -38,13 +40,19 @@ std::string joined(const std::vector<std::string>& texts, std::string_view separ
     return text;
 }
 
-std::vector<std::string> words(const std::string& text) {
-    std::vector<std::string> found;
-    std::istringstream stream(text);
-    for (std::string word; stream >> word;) {
-        found.push_back(word);
+// The tags typed one a line, blanks kept; an empty line is no tag.
+std::vector<std::string> typedTags(const std::string& text) {
+    std::vector<std::string> tags;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.ends_with('\r')) {
+            line.pop_back();
+        }
+        if (!line.empty()) {
+            tags.push_back(std::move(line));
+        }
     }
-    return found;
+    return tags;
 }
 
 std::string timeText(const std::optional<file::ItemDateTime>& time) {
@@ -66,6 +74,7 @@ ItemForm::ItemForm(tvgui::TvGui& dialog)
       registered_(id(ITEM_CTRL::REGISTERED), dialog), lastUsed_(id(ITEM_CTRL::LAST_USED), dialog),
       use_(id(ITEM_CTRL::USE), dialog), historyFolders_(id(ITEM_CTRL::HISTORY_FOLDERS), dialog),
       historyOptions_(id(ITEM_CTRL::HISTORY_OPTIONS), dialog), column_(DIRECTION::VERTICAL) {
+    tags_.wantReturn(true);
     for (tvgui::EditLine* shownOnly :
          {&registered_, &lastUsed_, &use_, &historyFolders_, &historyOptions_}) {
         shownOnly->readOnly(true);
@@ -83,11 +92,7 @@ ItemForm::ItemForm(tvgui::TvGui& dialog)
     add(row(fieldButton(ITEM_FIELD::ID, "ID"), id_), 1);
     add(row(fieldButton(ITEM_FIELD::NAME, "名前"), name_), 1);
     add(row(typeLabel_, *cells_.emplace_back(std::make_unique<DropDownCell>(type_))), 1);
-    // The address's caption stays one row high beside the taller member list.
-    auto& addressCaption = static_cast<tvgui::Line&>(
-        *cells_.emplace_back(std::make_unique<tvgui::Line>(DIRECTION::VERTICAL)));
-    addCell(addressCaption, fieldButton(ITEM_FIELD::ADDRESS, "アドレス"), ROW_HEIGHT);
-    add(row(addressCaption, address_), ADDRESS_ROWS);
+    add(row(topCaption(ITEM_FIELD::ADDRESS, "アドレス"), address_), ADDRESS_ROWS);
     add(row(fieldButton(ITEM_FIELD::WORK_FOLDER, "作業フォルダ"), workFolder_), 1);
     add(row(fieldButton(ITEM_FIELD::OPTION, "オプション"), option_), 1);
     add(row(fieldButton(ITEM_FIELD::ICON, "アイコン"), icons), 1);
@@ -98,7 +103,7 @@ ItemForm::ItemForm(tvgui::TvGui& dialog)
             *cells_.emplace_back(std::make_unique<DropDownCell>(key_))),
         1);
     add(row(commentLabel_, comment_), 1);
-    add(row(fieldButton(ITEM_FIELD::TAGS, "タグ"), tags_), 1);
+    add(row(topCaption(ITEM_FIELD::TAGS, "タグ"), tags_), TAG_ROWS);
     add(row(fieldButton(ITEM_FIELD::REGISTERED, "登録日時"), registered_), 1);
     add(row(fieldButton(ITEM_FIELD::LAST_USED, "使用日時"), lastUsed_), 1);
     add(row(fieldButton(ITEM_FIELD::USE, "使用回数"), use_), 1);
@@ -109,7 +114,7 @@ ItemForm::ItemForm(tvgui::TvGui& dialog)
 ItemForm::~ItemForm() = default;
 
 std::int32_t ItemForm::height() {
-    const std::int32_t rows = ROWS + ADDRESS_ROWS;
+    const std::int32_t rows = ROWS + ADDRESS_ROWS + TAG_ROWS;
     return rows * ROW_HEIGHT + (rows - 1) * CELL_GAP + CELL_GAP;
 }
 
@@ -120,6 +125,13 @@ tvgui::Push& ItemForm::fieldButton(ITEM_FIELD field, std::string_view caption) {
         dialog_));
     button.setText(std::string(caption) + " ▼");
     return button;
+}
+
+tvgui::Layout& ItemForm::topCaption(ITEM_FIELD field, std::string_view caption) {
+    auto& column = static_cast<tvgui::Line&>(
+        *cells_.emplace_back(std::make_unique<tvgui::Line>(DIRECTION::VERTICAL)));
+    addCell(column, fieldButton(field, caption), ROW_HEIGHT);
+    return column;
 }
 
 template <typename Caption, typename Content>
@@ -145,7 +157,7 @@ void ItemForm::load(const file::ItemEditor& editor) {
     show_.value(editor.show);
     key_.value(editor.key);
     comment_.setText(editor.comment);
-    tags_.setText(joined(editor.tags, " "));
+    tags_.setText(joined(editor.tags, "\r\n"));
     registered_.setText(timeText(editor.registered));
     lastUsed_.setText(timeText(editor.lastUsed));
     use_.setText(std::to_string(editor.useCount));
@@ -173,7 +185,10 @@ file::ItemEditor ItemForm::read() const {
     editor.show = show_.value();
     editor.key = key_.value();
     editor.comment = comment_.text();
-    editor.tags = words(tags_.text());
+    // Tags left alone stay as they were, even those a line cannot show (an empty one).
+    if (const std::string typed = tags_.text(); typed != joined(shown_.tags, "\r\n")) {
+        editor.tags = typedTags(typed);
+    }
     return editor;
 }
 

@@ -68,6 +68,8 @@ private:
     template <typename Caption, typename Content>
     tvgui::Layout& row(Caption& caption, Content& content);
     tvgui::Push& fieldButton(ITEM_FIELD field, std::string_view caption);
+    // The field's caption kept one row high beside a taller content.
+    tvgui::Layout& topCaption(ITEM_FIELD field, std::string_view caption);
 
     tvgui::TvGui& dialog_;
     file::ItemEditor shown_;
@@ -86,7 +88,8 @@ private:
     ShowComboBox show_;
     KeyComboBox key_;
     tvgui::EditLine comment_;
-    tvgui::EditLine tags_;
+    // One tag a line: a tag may hold blanks, but no line break.
+    tvgui::MultiEdit tags_;
     tvgui::EditLine registered_;
     tvgui::EditLine lastUsed_;
     tvgui::EditLine use_;

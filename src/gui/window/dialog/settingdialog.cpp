@@ -73,7 +73,7 @@ struct SettingDialog::Parts {
     Parts(SettingDialog& dialog, bool desktopMenuAvailable, bool readShortcuts)
         : bar(CTRL_TOOLBAR, dialog, BAR_STYLE),
           tavrin(&dialog, dialog.settings_, dialog.items_, desktopMenuAvailable),
-          item(&dialog, dialog.items_, dialog.groups_, readShortcuts),
+          item(&dialog, dialog.items_, dialog.groups_, dialog.settings_, readShortcuts),
           group(&dialog, dialog.groups_, dialog.items_) {
         for (const BarButton& button : BAR_BUTTONS) {
             tvgui::TOOLBUTTON entry;
@@ -124,6 +124,9 @@ SettingDialog::SettingDialog(tvgui::TvGui* owner, app::Application& application,
     }
     parts_->bar.autoSize();
     switchTo(COMMAND::TAVRIN);
+    for (std::size_t index = 0; index < PAGE_COUNT; ++index) {
+        taken_[index] = parts_->pages()[index]->document().toString();
+    }
 }
 
 // The pages are windows of their own under this one: they go before it.
@@ -160,6 +163,42 @@ bool SettingDialog::writeAll() {
     application_.writeTogether(parts_->tavrin.document(), parts_->item.document(),
                                parts_->group.document());
     return true;
+}
+
+bool SettingDialog::changed() const {
+    const std::array<ISettingInFrame*, PAGE_COUNT> pages = parts_->pages();
+    for (std::size_t index = 0; index < PAGE_COUNT; ++index) {
+        if (pages[index]->edited() || pages[index]->document().toString() != taken_[index]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SettingDialog::dropAgreed() {
+    return !changed() ||
+           QuestionDialog(this, CAPTION, "保存していない変更を捨てて閉じる？\r\n(いいえで設定に戻る)")
+               .select();
+}
+
+bool SettingDialog::OnAccelerator(tvgui::COMMAND_ID id) {
+    switch (static_cast<ACCELERATOR_DEFKEY>(id)) {
+    case ACCELERATOR_DEFKEY::ENTER:
+        if (const tvgui::Control* button = page(current_).pageWindow().defaultButton()) {
+            SendMessageW(button->hwnd(), BM_CLICK, 0, 0);
+        }
+        return true;
+    case ACCELERATOR_DEFKEY::ESCAPE:
+        if (dropAgreed()) {
+            destroy();
+        }
+        return true;
+    }
+    return false;
+}
+
+bool SettingDialog::OnClose() {
+    return dropAgreed();
 }
 
 bool SettingDialog::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE, tvgui::TvGui& sender) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "etc/drevak/dvkdocument.h"
@@ -17,7 +18,8 @@ namespace tavrin::gui {
 
 // Every setting, item and group in one dialog: a tool bar switches between the pages of the
 // settings, the items and the groups, which share one copy of each data document. "ok" writes
-// the three files together (or none of them) and confirms; "cancel" writes nothing.
+// the three files together (or none of them) and confirms; "cancel" writes nothing. Enter does
+// the page's default action; Escape and the close box ask before they drop any change.
 class SettingDialog final : public SelectDialog {
 public:
     // The tool bar's commands; the pages' buttons are numbered from TAVRIN in page order.
@@ -41,6 +43,8 @@ public:
     COMMAND currentPage() const noexcept { return current_; }
 
     bool OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::TvGui& sender) override;
+    bool OnAccelerator(tvgui::COMMAND_ID id) override;
+    bool OnClose() override;
 
 private:
     struct Parts;
@@ -48,11 +52,17 @@ private:
     void switchTo(COMMAND next);
     // Leaves the page on show and writes the three documents; true when they were written.
     bool writeAll();
+    // Whether the dialog holds anything "ok" would write that the files do not hold yet.
+    bool changed() const;
+    // Whether the user lets the dialog go without writing: at once when nothing changed.
+    bool dropAgreed();
 
     app::Application& application_;
     drevak::DvkDocument settings_;
     drevak::DvkDocument items_;
     drevak::DvkDocument groups_;
+    // The copies as they were taken, in page order.
+    std::array<std::string, PAGE_COUNT> taken_;
     COMMAND current_ = COMMAND::TAVRIN;
     std::unique_ptr<Parts> parts_;
 };

@@ -22,6 +22,9 @@ public:
     // the page cannot be left as it stands (a name refused, an edit the user chose to go on
     // with): the page stays on show and nothing is written.
     virtual bool leavePage() = 0;
+    // Whether leaving now would change the shared copies: the user changed what the page
+    // shows, or typed something it would refuse.
+    virtual bool edited() const = 0;
     // The finished document of the page's data file, complete after leavePage.
     virtual const drevak::DvkDocument& document() const noexcept = 0;
 };

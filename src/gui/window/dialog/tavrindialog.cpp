@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 
+#include "file/datafile.h"
 #include "file/items/documentitemlist.h"
 #include "gui/window/dialog/choosedialogs.h"
 #include "gui/window/dialog/dialoglayout.h"
@@ -142,7 +143,7 @@ void TavrinDialog::enterPage() {
     parts.colors.load(storedPairs(app_));
 }
 
-void TavrinDialog::write() {
+void TavrinDialog::write(file::App& settings) const {
     Parts& parts = *parts_;
     const auto count = [](const tvgui::EditLine& box, std::string_view caption, Integer shown) {
         const std::optional<Integer> typed = typedCount(box.text());
@@ -170,55 +171,66 @@ void TavrinDialog::write() {
         return static_cast<Integer>(group.checkedIndex().value_or(0));
     };
 
-    app_.Position(parts.position.windowPos());
-    app_.Front(checked(parts.front));
-    app_.Folder(folder);
+    settings.Position(parts.position.windowPos());
+    settings.Front(checked(parts.front));
+    settings.Folder(folder);
     // An item not registered now is kept while the user does not choose another.
     if (program != shown_.program && !program.empty()) {
-        app_.Program(system::toWide(program));
+        settings.Program(system::toWide(program));
     }
-    app_.ButtonIcon(radio(parts.buttonIcon));
-    app_.ButtonText(checked(parts.buttonText));
+    settings.ButtonIcon(radio(parts.buttonIcon));
+    settings.ButtonText(checked(parts.buttonText));
     // List mode needs text mode, as the settings record itself insists.
-    app_.ButtonList(checked(parts.buttonList) && checked(parts.buttonText));
-    app_.MenuIcon(radio(parts.menuIcon));
-    app_.MenuText(menuText);
+    settings.ButtonList(checked(parts.buttonList) && checked(parts.buttonText));
+    settings.MenuIcon(radio(parts.menuIcon));
+    settings.MenuText(menuText);
     if (desktopMenuAvailable_) {
-        app_.MenuDesktop(checked(parts.menuDesktop));
+        settings.MenuDesktop(checked(parts.menuDesktop));
     }
-    app_.CommandIcon(radio(parts.commandIcon));
-    app_.Timer(timer);
+    settings.CommandIcon(radio(parts.commandIcon));
+    settings.Timer(timer);
     if (chosenFont_) {
-        app_.CommandFont(&*chosenFont_);
+        settings.CommandFont(&*chosenFont_);
     }
     // A Windows key the box cannot show stays while the user leaves the combination alone.
     if (const std::uint16_t shown = parts.keys.combination(); shown != shown_.keys) {
-        const std::vector<Integer> stored = app_.CommandKeys();
+        const std::vector<Integer> stored = settings.CommandKeys();
         const auto unshown = static_cast<tvgui::MOD>(stored.empty() ? 0 : stored[0] & 0xFF);
         const tvgui::MOD modifiers =
             tvgui::modFlags(static_cast<tvgui::HOTKEY>(shown & 0xFF), unshown);
-        app_.CommandKeys({static_cast<Integer>(modifiers), static_cast<Integer>(shown >> 8)});
+        settings.CommandKeys({static_cast<Integer>(modifiers), static_cast<Integer>(shown >> 8)});
     }
-    const CommandColorList::Pairs stored = storedPairs(app_);
+    const CommandColorList::Pairs stored = storedPairs(settings);
     const std::array<COMMANDCOLOR, 3> kinds{COMMANDCOLOR::ID, COMMANDCOLOR::NAME,
                                             COMMANDCOLOR::TAG};
     for (std::size_t row = 0; row < kinds.size(); ++row) {
         const CommandColorList::Pair& pair = parts.colors.pairs()[row];
         if (pair != stored[row]) {
-            app_.CommandColor(kinds[row], pair.text, pair.background);
+            settings.CommandColor(kinds[row], pair.text, pair.background);
         }
     }
 }
 
 bool TavrinDialog::leavePage() {
     try {
-        write();
+        write(app_);
         enterPage();
         return true;
     } catch (const system::TavrinException& failure) {
         ExceptionDialog::show(this, failure);
         return false;
     }
+}
+
+bool TavrinDialog::edited() const {
+    drevak::DvkDocument left = file::copyDocument(settings_);
+    file::App settings(left);
+    try {
+        write(settings);
+    } catch (const system::TavrinException&) {
+        return true;
+    }
+    return left.toString() != settings_.toString();
 }
 
 void TavrinDialog::chooseCommandFont() {

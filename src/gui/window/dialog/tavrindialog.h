@@ -65,6 +65,7 @@ public:
     tvgui::Dialog& pageWindow() noexcept override { return *this; }
     void enterPage() override;
     bool leavePage() override;
+    bool edited() const override;
     const drevak::DvkDocument& document() const noexcept override { return settings_; }
 
     // Opens the system's font dialog on the page's font; TavrinException when it fails.
@@ -86,9 +87,9 @@ private:
     void fillPrograms();
     void showProgramChoice();
     void showFont(const tvgui::Font& font);
-    // Puts the controls into the settings; TavrinException, with nothing written, when a
-    // value is refused.
-    void write();
+    // Puts the controls into the settings record over the shared copy or over a scratch
+    // copy of it; TavrinException, with nothing written, when a value is refused.
+    void write(file::App& settings) const;
 
     drevak::DvkDocument& settings_;
     drevak::DvkDocument& items_;

@@ -60,6 +60,7 @@ struct Documents {
     std::string program = scratch.path("tool.exe");
     drevak::DvkDocument itemsDocument;
     drevak::DvkDocument groupsDocument;
+    drevak::DvkDocument settingsDocument;
 };
 
 class ItemDialogTest : public ::testing::Test, public Documents {
@@ -103,7 +104,7 @@ void chooseItem(const ItemDialog& dialog, const std::string& id) {
 }
 
 TEST_F(ItemDialogTest, CreatesEditsRenamesAndDeletesItemsInTheDocumentCopies) {
-    ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
+    ItemDialog dialog(&owner, itemsDocument, groupsDocument, settingsDocument, true);
     dialog.show(tvgui::SHOW::SHOW);
     EXPECT_EQ(textOf(control(dialog, ITEM_CTRL::ID)), "edit");
 
@@ -150,12 +151,18 @@ TEST_F(ItemDialogTest, DeletingAnItemOthersNameAsksFirst) {
     for (bool yes : {false, true}) {
         SCOPED_TRACE(yes ? "yes" : "no");
         Documents documents;
-        ItemDialog dialog(&owner, documents.itemsDocument, documents.groupsDocument, true);
+        // The folders open with the item.
+        documents.settingsDocument.childOrNew("Folder") = drevak::Integer{2};
+        documents.settingsDocument.GetChild("Folder").childOrNew("Program") = std::string("edit");
+        ItemDialog dialog(&owner, documents.itemsDocument, documents.groupsDocument,
+                          documents.settingsDocument, true);
         chooseItem(dialog, "edit");
         Answer answer(L"削除", 10, yes ? 1 : 2);
         press(dialog, CTRL::REMOVE);
         EXPECT_TRUE(answer.answered);
-        EXPECT_THAT(answer.text, StartsWith("editを参照しているアイテムがある"));
+        EXPECT_THAT(answer.text, StartsWith("editを参照しているものがある"));
+        EXPECT_THAT(answer.text, ::testing::HasSubstr("設定: フォルダを開くアイテム"));
+        EXPECT_EQ(documents.value(documents.settingsDocument, "Folder"), yes ? ":0" : ":2");
         EXPECT_THAT(answer.text, ::testing::HasSubstr("複数: both"));
         EXPECT_THAT(answer.text, ::testing::HasSubstr("リンク: jump"));
         EXPECT_EQ(documents.value(documents.items(), "edit") == "(none)", yes);
@@ -165,11 +172,44 @@ TEST_F(ItemDialogTest, DeletingAnItemOthersNameAsksFirst) {
         EXPECT_EQ(documents.value(documents.items(), "both/Address"), yes ? "$" : "$edit");
     }
     // An item nothing names goes without a question.
-    ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
+    ItemDialog dialog(&owner, itemsDocument, groupsDocument, settingsDocument, true);
     chooseItem(dialog, "both");
     press(dialog, CTRL::REMOVE);
     EXPECT_EQ(value(items(), "both"), "(none)");
     EXPECT_EQ(value(groups(), "Work/Tools"), "$edit\tjump");
+}
+
+// Tags may hold blanks, also at their ends, and be empty: an apply for another reason writes
+// them as they were; typed ones are one a line.
+TEST_F(ItemDialogTest, TagsKeepTheirBlanks) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> stored;
+        // Null leaves the tags alone.
+        const char* typed;
+        std::string written;
+    };
+    const Case cases[] = {
+        {"blanks inside and at both ends", {"two words", " padded "}, nullptr,
+         "$two words\t padded "},
+        {"an empty tag", {"a", "", "b"}, nullptr, "$a\t\\e\tb"},
+        {"typed", {"old"}, "two words\r\n padded \r\n\r\n", "$two words\t padded "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Documents documents;
+        documents.items().GetChild("edit").childOrNew("Tags") = c.stored;
+        ItemDialog dialog(&owner, documents.itemsDocument, documents.groupsDocument,
+                          documents.settingsDocument, true);
+        chooseItem(dialog, "edit");
+        type(dialog, ITEM_CTRL::NAME, "Renamed");
+        if (c.typed != nullptr) {
+            type(dialog, ITEM_CTRL::TAGS, c.typed);
+        }
+        press(dialog, CTRL::APPLY);
+        EXPECT_EQ(documents.value(documents.items(), "edit"), "\\Renamed");
+        EXPECT_EQ(documents.value(documents.items(), "edit/Tags"), c.written);
+    }
 }
 
 // An edit is never lost unasked when the user goes to another item: untouched it goes without
@@ -193,7 +233,7 @@ TEST_F(ItemDialogTest, LeavingAChangedEditAsksWhetherToApplyIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Documents documents;
-        ItemDialog dialog(&owner, documents.itemsDocument, documents.groupsDocument, true);
+        ItemDialog dialog(&owner, documents.itemsDocument, documents.groupsDocument, documents.settingsDocument, true);
         chooseItem(dialog, "edit");
         const std::string before = documents.value(documents.items(), "edit/Option");
         if (c.option != nullptr) {
@@ -239,7 +279,7 @@ TEST_F(ItemDialogTest, AppliedRefusalsAreShownAsOneChainAndWriteNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
+        ItemDialog dialog(&owner, itemsDocument, groupsDocument, settingsDocument, true);
         if (c.newItem) {
             press(dialog, CTRL::NEW);
         }
@@ -270,7 +310,7 @@ TEST_F(ItemDialogTest, ADroppedShortcutIsReadOnlyWithTheOption) {
     };
     for (const Case& c : {Case{true, program, "-y"}, Case{false, link, ""}}) {
         SCOPED_TRACE(c.readShortcuts ? "read" : "taken as it is");
-        ItemDialog dialog(&owner, itemsDocument, groupsDocument, c.readShortcuts);
+        ItemDialog dialog(&owner, itemsDocument, groupsDocument, settingsDocument, c.readShortcuts);
         press(dialog, CTRL::NEW);
         SendMessageW(
             dialog.hwnd(), WM_DROPFILES,
@@ -333,7 +373,7 @@ TEST_F(ItemDialogTest, FieldMenuEntriesFillTheirFields) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.command));
-        ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
+        ItemDialog dialog(&owner, itemsDocument, groupsDocument, settingsDocument, true);
         for (const auto& [id, text] : c.typed) {
             type(dialog, id, text);
         }
@@ -378,7 +418,7 @@ private:
 
 TEST_F(ItemDialogTest, AFieldsCaptionButtonOpensItsMenu) {
     LoopGuard guard;
-    ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
+    ItemDialog dialog(&owner, itemsDocument, groupsDocument, settingsDocument, true);
     dialog.show(tvgui::SHOW::SHOW);
     SetForegroundWindow(dialog.hwnd());
     // The ID's menu: "初期状態", then "アドレスに合わせる".
@@ -391,7 +431,7 @@ TEST_F(ItemDialogTest, AFieldsCaptionButtonOpensItsMenu) {
 // Keys reach the dialog's own loop: Enter applies through the default button, Escape ends.
 TEST_F(ItemDialogTest, EnterAppliesAndEscapeEndsTheModalDialog) {
     LoopGuard guard;
-    ItemDialog dialog(&owner, itemsDocument, groupsDocument, true);
+    ItemDialog dialog(&owner, itemsDocument, groupsDocument, settingsDocument, true);
     static HWND nameBox;
     nameBox = control(dialog, ITEM_CTRL::NAME);
     SetWindowTextW(nameBox, L"エディタ");

@@ -82,8 +82,9 @@ void CALLBACK closeDialog(HWND, UINT, UINT_PTR timer, DWORD) {
 int showItems(UINT closeAfter) {
     drevak::DvkDocument items;
     drevak::DvkDocument groups;
+    drevak::DvkDocument settings;
     fill(items.childOrNew("Item"), groups.childOrNew("Group"));
-    ItemDialog dialog(nullptr, items, groups, true);
+    ItemDialog dialog(nullptr, items, groups, settings, true);
     const char* chosen = std::getenv("TAVRIN_ITEM_PICTURE");
     const std::string_view picture = chosen == nullptr ? "" : chosen;
     choose(dialog, picture == "multi" ? 2 : 0);

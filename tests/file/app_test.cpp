@@ -509,8 +509,7 @@ TEST(AppItemNamingTest, TheFolderProgramFollowsItsItemAndADeletionTurnsItsUseOff
         {"renamed", 2, [](App& app) { app.itemRenamed("memo", "note"); }, "\\note", ":2"},
         {"another renamed", 2, [](App& app) { app.itemRenamed("mem", "note"); }, "\\memo", ":2"},
         {"deleted while used", 2, [](App& app) { app.itemDeleted("memo"); }, "\\\\e", ":0"},
-        {"deleted while kept aside", 1, [](App& app) { app.itemDeleted("memo"); }, "\\\\e",
-         ":1"},
+        {"deleted while kept aside", 1, [](App& app) { app.itemDeleted("memo"); }, "\\\\e", ":1"},
         {"another deleted", 2, [](App& app) { app.itemDeleted("note"); }, "\\memo", ":2"},
     };
     for (const Case& c : cases) {

@@ -535,6 +535,93 @@ bool waitForDiskLooks(HWND launcher, int count) {
     return waitFor([&] { return looks() >= target; });
 }
 
+void clickOn(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    clickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+}
+
+void clickSettingsButton(HWND settings, int command) {
+    const HWND bar = GetDlgItem(settings, 100);
+    if (const std::optional<RECT> button = buttonRect(bar, command)) {
+        POINT middle{(button->left + button->right) / 2, (button->top + button->bottom) / 2};
+        ClientToScreen(bar, &middle);
+        clickAt(middle);
+    }
+}
+
+HWND visibleDescendant(HWND window, std::wstring_view className) {
+    struct Search {
+        std::wstring_view className;
+        HWND found = nullptr;
+    } search{className};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(data);
+            wchar_t name[64]{};
+            GetClassNameW(child, name, 64);
+            if (IsWindowVisible(child) && search.className == name) {
+                search.found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HTREEITEM> treeEntries(HWND tree) {
+    std::vector<HTREEITEM> entries;
+    for (auto entry =
+             reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+         entry != nullptr;
+         entry = reinterpret_cast<HTREEITEM>(
+             SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(entry)))) {
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+std::string treeLabel(HWND tree, HTREEITEM entry) {
+    constexpr std::size_t capacity = 256;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(tree, &processId);
+    // The text goes right behind the record in the same buffer, whose address only the
+    // launcher's process knows: the record is written once to learn it.
+    const HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) {
+        return {};
+    }
+    const SIZE_T size = sizeof(TVITEMW) + capacity * sizeof(wchar_t);
+    auto* const buffer = static_cast<BYTE*>(
+        VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = entry;
+    item.pszText = reinterpret_cast<wchar_t*>(buffer + sizeof(TVITEMW));
+    item.cchTextMax = static_cast<int>(capacity);
+    wchar_t text[capacity]{};
+    SIZE_T moved = 0;
+    if (buffer && WriteProcessMemory(process, buffer, &item, sizeof item, &moved) &&
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(buffer))) {
+        ReadProcessMemory(process, buffer + sizeof(TVITEMW), text, sizeof text - sizeof(wchar_t),
+                          &moved);
+    }
+    if (buffer) {
+        VirtualFreeEx(process, buffer, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return system::toUtf8(text);
+}
+
+void focusTree(HWND tree) {
+    RECT place{};
+    GetWindowRect(tree, &place);
+    clickAt({place.left + 10, place.bottom - 10});
+}
+
 HWND commandBox(DWORD processId) {
     return toolkitWindowHolding(processId, L"Edit", COMMAND_EDIT);
 }

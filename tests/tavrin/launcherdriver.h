@@ -10,6 +10,9 @@
 
 #include "system/win32.h"
 
+// After the Windows headers, on which it builds.
+#include <commctrl.h>
+
 // Drives a running launcher from outside, as the shell and a user reach it: finds its windows
 // by its process, reads its tool bar across the process boundary and posts what the shell
 // would post.
@@ -143,6 +146,18 @@ LauncherRun runLauncher(const std::filesystem::path& program, std::wstring_view 
 // Waits until the launcher has looked at its data files, free to reload, count more times than
 // now: the proof that looks have passed, before a test trusts that they changed nothing.
 bool waitForDiskLooks(HWND launcher, int count);
+
+// A left click with SendInput at the middle of the window.
+void clickOn(HWND window);
+// Clicks the settings dialog's tool-bar button with the command where it shows.
+void clickSettingsButton(HWND settings, int command);
+// The visible control of the class inside the window, at any depth; null when none.
+HWND visibleDescendant(HWND window, std::wstring_view className);
+// The tree view's top-level entries and their labels, read through a buffer in its process.
+std::vector<HTREEITEM> treeEntries(HWND tree);
+std::string treeLabel(HWND tree, HTREEITEM entry);
+// Clicks the tree's blank below its entries, which gives it the focus and selects nothing.
+void focusTree(HWND tree);
 
 // The command box: the process's toolkit window that holds its edit line.
 HWND commandBox(DWORD processId);

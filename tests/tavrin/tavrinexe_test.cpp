@@ -1159,6 +1159,113 @@ TEST_F(LauncherTest, SettingsConfirmedAreWrittenAndTheLauncherRebuildsWithThem) 
     EXPECT_NE(settings.find("\r\nLauncher/Button/Text:0\r\n"), std::string::npos) << settings;
 }
 
+// A group renamed with the keys a user presses: F2, a name and Enter keep the name; F2, a name
+// and Escape drop only that edit, and the dialog stays. "ok" writes the kept name.
+TEST_F(LauncherTest, AGroupRenamedByKeysIsKeptByEnterAndDroppedByEscape) {
+    std::string afterEnter;
+    std::string afterEscape;
+    bool stayed = false;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        const HWND settings = openSettings(processId, launcher);
+        ASSERT_NE(settings, nullptr) << "no settings dialog";
+        clickSettingsButton(settings, 3);
+        HWND tree = nullptr;
+        ASSERT_TRUE(waitFor(
+            [&] { return (tree = visibleDescendant(settings, L"SysTreeView32")) != nullptr; }));
+        const HTREEITEM group = treeEntries(tree).at(0);
+        focusTree(tree);
+        typeKeys({VK_HOME});
+        const auto rename = [&](const std::vector<WORD>& keys) {
+            typeKeys({VK_F2});
+            waitFor([&] { return visibleDescendant(tree, L"Edit") != nullptr; });
+            typeKeys(keys);
+            // The edit gone is the proof that its last key arrived.
+            waitFor([&] { return visibleDescendant(tree, L"Edit") == nullptr; });
+            return treeLabel(tree, group);
+        };
+        afterEnter = rename({'W', 'O', 'R', 'K', VK_RETURN});
+        afterEscape = rename({'X', VK_ESCAPE});
+        stayed = IsWindowVisible(settings) != FALSE;
+        clickSettingsButton(settings, 7);
+        waitFor([settings] { return !IsWindow(settings); });
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(afterEnter, "work");
+    EXPECT_EQ(afterEscape, "work");
+    EXPECT_TRUE(stayed) << "Escape in the label edit closed the settings";
+    const std::string groups = readBytes(data / L"groups.dvk");
+    EXPECT_NE(groups.find("Group$work\r\n"), std::string::npos) << groups;
+}
+
+// Escape with a change asks first, and "いいえ" keeps the dialog with the change; "cancel"
+// after changes on all three pages writes nothing and leaves the launcher as it was.
+TEST_F(LauncherTest, EscapeAsksBeforeDroppingChangesAndCancelWritesNothing) {
+    const std::vector<std::filesystem::path> files{data / L"app.dvk", data / L"items.dvk",
+                                                   data / L"groups.dvk"};
+    std::vector<std::string> before;
+    std::vector<std::string> after;
+    bool asked = false;
+    bool keptChange = false;
+    std::vector<std::string> buttonsBefore;
+    std::vector<std::string> buttonsAfter;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        waitFor([launcher] { return buttonCount(toolBarOf(launcher)) == 3; });
+        buttonsBefore = buttonTexts(toolBarOf(launcher));
+        for (const std::filesystem::path& file : files) {
+            before.push_back(readBytes(file));
+        }
+        const HWND settings = openSettings(processId, launcher);
+        ASSERT_NE(settings, nullptr) << "no settings dialog";
+        const HWND text = settingsControl(settings, 111, L"テキスト");
+        ASSERT_NE(text, nullptr);
+        clickOn(text);
+        const auto unchecked = [text] { return SendMessageW(text, BM_GETCHECK, 0, 0) == 0; };
+        ASSERT_TRUE(waitFor(unchecked));
+        typeKeys({VK_ESCAPE});
+        HWND question = nullptr;
+        asked = waitFor([&] { return (question = toolkitWindow(processId, "閉じる")) != nullptr; });
+        ASSERT_TRUE(asked);
+        clickOn(GetDlgItem(question, 2));
+        ASSERT_TRUE(waitFor([question] { return !IsWindow(question); }));
+        keptChange = IsWindowVisible(settings) && unchecked();
+
+        // The item page: a letter typed at the end of the shown item's name, applied on leaving.
+        clickSettingsButton(settings, 2);
+        HWND name = nullptr;
+        ASSERT_TRUE(waitFor([&] {
+            // The item list's page holds the name, control 21.
+            const HWND list = visibleDescendant(settings, L"ListBox");
+            name = list != nullptr ? GetDlgItem(GetParent(list), 21) : nullptr;
+            return name != nullptr;
+        }));
+        clickOn(name);
+        typeKeys({VK_END, 'X'});
+        clickSettingsButton(settings, 3);
+        HWND apply = nullptr;
+        ASSERT_TRUE(waitFor([&] { return (apply = toolkitWindow(processId, "適用")) != nullptr; }));
+        clickOn(GetDlgItem(apply, 1));
+        // The group page: its first group removed.
+        HWND tree = nullptr;
+        ASSERT_TRUE(waitFor(
+            [&] { return (tree = visibleDescendant(settings, L"SysTreeView32")) != nullptr; }));
+        focusTree(tree);
+        typeKeys({VK_HOME, VK_DELETE});
+        ASSERT_TRUE(waitFor([tree] { return treeEntries(tree).size() == 1; }));
+
+        clickSettingsButton(settings, 8);
+        ASSERT_TRUE(waitFor([settings] { return !IsWindow(settings); }));
+        for (const std::filesystem::path& file : files) {
+            after.push_back(readBytes(file));
+        }
+        buttonsAfter = buttonTexts(toolBarOf(launcher));
+    });
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(asked) << "Escape with a change closed the settings unasked";
+    EXPECT_TRUE(keptChange);
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(buttonsAfter, buttonsBefore);
+}
+
 // Three items the command box finds by "me": one by its ID and use, one by its ID, one by a
 // tag; each starts the probe with its own option. A fourth names a program that is not there.
 class CommandBoxTest : public TavrinExeTest {

@@ -23,8 +23,7 @@ bool dropsAList(HWND window) {
 }
 
 bool isMultiLineEdit(HWND window) {
-    return isOfClass(window, L"Edit") &&
-           (GetWindowLongPtrW(window, GWL_STYLE) & ES_MULTILINE) != 0;
+    return isOfClass(window, L"Edit") && (GetWindowLongPtrW(window, GWL_STYLE) & ES_MULTILINE) != 0;
 }
 
 // A multi-line edit asks for every key, yet without ES_WANTRETURN it means Enter for the

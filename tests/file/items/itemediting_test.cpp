@@ -77,18 +77,12 @@ ItemEditor valid() {
     return editor;
 }
 
-// The messages of the chain validateItem raises, in order; empty when it passes.
+// The messages of the refusals, in order; empty when the edit passes.
 std::vector<std::string> refusals(const ItemEditor& editor, std::string_view originalId) {
     Documents documents;
     std::vector<std::string> messages;
-    try {
-        validateItem(editor, originalId, documents.item(), probe);
-    } catch (const system::ItemSetException& refused) {
-        for (const std::exception* at = &refused; at != nullptr;) {
-            messages.emplace_back(at->what());
-            const auto* chained = dynamic_cast<const system::TavrinThrowable*>(at);
-            at = chained != nullptr ? chained->next().get() : nullptr;
-        }
+    for (const Refusal& refused : itemRefusals(editor, originalId, documents.item(), probe)) {
+        messages.push_back(refused.message);
     }
     return messages;
 }
@@ -226,8 +220,9 @@ TEST(CommitEditorTest, ANewItemIsRegisteredAndAKeyOutsideTheLettersWritesNothing
     ItemEditor editor = loadEditor(Item("edit", documents.item()));
     editor.key = 0xC9;
     editor.name = "changed";
-    EXPECT_THROW(commitEditor(editor, "edit", documents.item(), documents.group(), documents.settings),
-                 system::ItemSetException);
+    EXPECT_THROW(
+        commitEditor(editor, "edit", documents.item(), documents.group(), documents.settings),
+        system::ItemSetException);
     EXPECT_EQ(valueAt(documents.items, "Item/edit"), "\\Editor");
 }
 

@@ -7,6 +7,8 @@
 #include "file/items/grouptree.h"
 #include "gui/control/itemlistview.h"
 #include "gui/window/dialog/dialoglayout.h"
+#include "gui/window/dialog/guardedaction.h"
+#include "gui/window/dialog/refusalbox.h"
 #include "system/scopeguard.h"
 #include "system/tavrinerrors.h"
 #include "tvgui/control/button.h"
@@ -130,14 +132,6 @@ GroupDialog::GroupDialog(tvgui::TvGui* owner, drevak::DvkDocument& groups,
 // The controls go before the dialog's window, which would otherwise take them along.
 GroupDialog::~GroupDialog() = default;
 
-template <typename Action> void GroupDialog::guarded(Action action) {
-    try {
-        action();
-    } catch (const system::TavrinException& failure) {
-        ExceptionDialog::show(this, failure);
-    }
-}
-
 void GroupDialog::enterPage() {
     parts_->tree.load(file::loadGroupTree(groups_));
     parts_->list.fill(items_.childOrNew("Item"));
@@ -159,8 +153,8 @@ bool GroupDialog::leavePage() {
     try {
         file::saveGroupTree(parts_->tree.read(), groups_);
         return true;
-    } catch (const system::TavrinException& refused) {
-        ExceptionDialog::show(this, refused);
+    } catch (const system::GroupDataException& refused) {
+        showRefusal(*this, refused);
         return false;
     }
 }
@@ -169,7 +163,7 @@ bool GroupDialog::edited() const {
     drevak::DvkDocument left = file::copyDocument(groups_);
     try {
         file::saveGroupTree(parts_->tree.read(), left);
-    } catch (const system::TavrinException&) {
+    } catch (const system::GroupDataException&) {
         return true;
     }
     return left.toString() != groups_.toString();
@@ -288,7 +282,7 @@ bool GroupDialog::renamed(HTREEITEM node, const std::optional<std::string>& text
     }
     refusing_ = true;
     const system::ScopeGuard refused([this]() noexcept { refusing_ = false; });
-    ExceptionDialog::show(this, system::GroupDataException(fault));
+    showRefusal(*this, {fault});
     return false;
 }
 
@@ -305,7 +299,7 @@ void GroupDialog::showMenu(POINT screen) {
     const int chosen = menu.show(tvgui::PopUp::FLAGS::RETURNCMD | tvgui::PopUp::FLAGS::RIGHTBUTTON,
                                  screen, hwnd(), std::nullopt);
     if (isCommand(static_cast<unsigned>(chosen))) {
-        guarded([&] { run(static_cast<COMMAND>(chosen)); });
+        guarded(*this, [&] { run(static_cast<COMMAND>(chosen)); });
     }
 }
 
@@ -334,10 +328,10 @@ LRESULT GroupDialog::treeNotify(NMHDR& header) {
     case tvgui::TreeView::EVENT::KEYDOWN:
         switch (reinterpret_cast<const NMTVKEYDOWN*>(&header)->wVKey) {
         case VK_F2:
-            guarded([&] { run(COMMAND::RENAME); });
+            guarded(*this, [&] { run(COMMAND::RENAME); });
             return 1;
         case VK_DELETE:
-            guarded([&] { run(COMMAND::REMOVE); });
+            guarded(*this, [&] { run(COMMAND::REMOVE); });
             return 1;
         default:
             return 0;
@@ -361,7 +355,7 @@ LRESULT GroupDialog::treeNotify(NMHDR& header) {
 LRESULT GroupDialog::listNotify(NMHDR& header) {
     switch (static_cast<tvgui::ListView::EVENT>(header.code)) {
     case tvgui::ListView::EVENT::DBLCLK:
-        guarded([&] { addListed(false); });
+        guarded(*this, [&] { addListed(false); });
         return 0;
     case tvgui::ListView::EVENT::BEGINDRAG:
         draggedIds_ = parts_->list.selectedIds();
@@ -449,7 +443,7 @@ bool GroupDialog::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE, tvgui::TvGui&
     if (!isCommand(number)) {
         return false;
     }
-    guarded([&] { run(static_cast<COMMAND>(number)); });
+    guarded(*this, [&] { run(static_cast<COMMAND>(number)); });
     return true;
 }
 

@@ -72,8 +72,6 @@ private:
     // The tree's entry under a point of the dialog's client area.
     HTREEITEM entryAt(POINT client) const;
     void endDrag(POINT client);
-    // Runs a user's action; its failure is shown, not passed on.
-    template <typename Action> void guarded(Action action);
 
     drevak::DvkDocument& groups_;
     drevak::DvkDocument& items_;

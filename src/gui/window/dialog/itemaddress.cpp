@@ -53,6 +53,14 @@ ItemAddress::ItemAddress(tvgui::ITEM_ID lineId, tvgui::ITEM_ID listId, tvgui::Tv
                          std::int32_t lineHeight)
     : line_(lineId, owner), list_(listId, owner), lineHeight_(lineHeight) {}
 
+void ItemAddress::focus() {
+    if (multi_) {
+        list_.focus();
+    } else {
+        line_.focus();
+    }
+}
+
 void ItemAddress::kind(file::Item::TYPE type) {
     multi_ = type == file::Item::TYPE::MULTI;
     line_.show(multi_ ? tvgui::SHOW::HIDE : tvgui::SHOW::SHOW);

@@ -35,6 +35,8 @@ public:
     // The address of the shown input into the editor (of the kind set last).
     void read(file::ItemEditor& editor) const;
 
+    // Focuses the input on show.
+    void focus();
     tvgui::EditLine& line() noexcept { return line_; }
     MultiInput& list() noexcept { return list_; }
 

@@ -6,8 +6,10 @@
 #include "file/items/itemrenaming.h"
 #include "file/items/itemvalidation.h"
 #include "gui/window/dialog/dialoglayout.h"
+#include "gui/window/dialog/guardedaction.h"
 #include "gui/window/dialog/itemform.h"
 #include "gui/window/dialog/questiondialog.h"
+#include "gui/window/dialog/refusalbox.h"
 #include "shell/dropfile.h"
 #include "system/tavrinerrors.h"
 #include "tvgui/control/listbox.h"
@@ -95,9 +97,8 @@ struct ItemDialog::Parts {
     tvgui::Line page{DIRECTION::VERTICAL};
 };
 
-ItemDialog::ItemDialog(tvgui::TvGui* owner, drevak::DvkDocument& items,
-                       drevak::DvkDocument& groups, drevak::DvkDocument& settings,
-                       bool readShortcuts)
+ItemDialog::ItemDialog(tvgui::TvGui* owner, drevak::DvkDocument& items, drevak::DvkDocument& groups,
+                       drevak::DvkDocument& settings, bool readShortcuts)
     : SelectDialog(tvgui::DIALOG_ID::ITEM_SETTING, WS_EX_DLGMODALFRAME | WS_EX_ACCEPTFILES,
                    WS_CAPTION | WS_SYSMENU, owner),
       itemsDocument_(items), items_(items.childOrNew("Item")),
@@ -118,14 +119,6 @@ ItemDialog::ItemDialog(tvgui::TvGui* owner, drevak::DvkDocument& items,
 // The controls go before the dialog's window, which would otherwise take them along.
 ItemDialog::~ItemDialog() = default;
 
-template <typename Action> void ItemDialog::guarded(Action action) {
-    try {
-        action();
-    } catch (const system::TavrinException& failure) {
-        ExceptionDialog::show(this, failure);
-    }
-}
-
 void ItemDialog::makeChild() {
     SelectDialog::makeChild();
     // The settings dialog closes the pages together.
@@ -138,14 +131,14 @@ void ItemDialog::enterPage() {
 
 bool ItemDialog::leavePage() {
     bool left = false;
-    guarded([&] { left = leaveEdit(); });
+    guarded(*this, [&] { left = leaveEdit(); });
     return left;
 }
 
 bool ItemDialog::edited() const {
     try {
         return parts_->form.read() != shown_;
-    } catch (const system::TavrinException&) {
+    } catch (const system::ItemSetException&) {
         return true;
     }
 }
@@ -181,26 +174,36 @@ void ItemDialog::startNew() {
     setText(NEW_CAPTION);
 }
 
-void ItemDialog::apply() {
-    const file::ItemEditor edited = parts_->form.read();
-    file::validateItem(edited, originalId_, items_, file::probePath);
+bool ItemDialog::apply() {
+    file::ItemEditor edited;
+    try {
+        edited = parts_->form.read();
+    } catch (const system::ItemSetException& refused) {
+        showRefusal(*this, refused);
+        parts_->form.focusIconIndex();
+        return false;
+    }
+    const std::vector<file::Refusal> refusals =
+        file::itemRefusals(edited, originalId_, items_, file::probePath);
+    if (!refusals.empty()) {
+        std::vector<std::string> messages;
+        for (const file::Refusal& refused : refusals) {
+            messages.push_back(refused.message);
+        }
+        showRefusal(*this, messages);
+        parts_->form.focus(refusals.front().field);
+        return false;
+    }
     file::commitEditor(edited, originalId_, items_, groups_, settings_);
     edit(edited.id);
+    return true;
 }
 
 bool ItemDialog::leaveEdit() {
-    if (parts_->form.read() == shown_ ||
-        !QuestionDialog(this, "適用", "編集中の変更を適用する？\r\n(いいえで変更を捨てる)")
-             .select()) {
-        return true;
-    }
-    try {
-        apply();
-        return true;
-    } catch (const system::TavrinException& failure) {
-        ExceptionDialog::show(this, failure);
-        return false;
-    }
+    return !edited() ||
+           !QuestionDialog(this, "適用", "編集中の変更を適用する？\r\n(いいえで変更を捨てる)")
+                .select() ||
+           apply();
 }
 
 void ItemDialog::remove() {
@@ -259,7 +262,7 @@ bool ItemDialog::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::Tv
     const auto fieldButton = static_cast<unsigned>(ITEM_CTRL::FIELD_BUTTON);
     if (number >= fieldButton &&
         number <= fieldButton + static_cast<unsigned>(ITEM_FIELD::MEMBERS)) {
-        guarded([&] { openFieldMenu(static_cast<ITEM_FIELD>(number - fieldButton)); });
+        guarded(*this, [&] { openFieldMenu(static_cast<ITEM_FIELD>(number - fieldButton)); });
         return true;
     }
     const auto event = static_cast<WORD>(type);
@@ -273,7 +276,7 @@ bool ItemDialog::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::Tv
         if (event == LBN_SELCHANGE) {
             if (const std::optional<int> index = parts_->list.selectedIndex()) {
                 const std::string chosen = listed_.at(static_cast<std::size_t>(*index));
-                guarded([&] {
+                guarded(*this, [&] {
                     if (leaveEdit()) {
                         edit(chosen);
                     } else {
@@ -285,20 +288,20 @@ bool ItemDialog::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::Tv
         }
         return true;
     case static_cast<unsigned>(CTRL::NEW):
-        guarded([&] {
+        guarded(*this, [&] {
             if (leaveEdit()) {
                 startNew();
             }
         });
         return true;
     case static_cast<unsigned>(CTRL::REMOVE):
-        guarded([&] { remove(); });
+        guarded(*this, [&] { remove(); });
         return true;
     case static_cast<unsigned>(CTRL::APPLY):
-        guarded([&] { apply(); });
+        guarded(*this, [&] { apply(); });
         return true;
     case static_cast<unsigned>(CTRL::CLOSE):
-        guarded([&] {
+        guarded(*this, [&] {
             if (leaveEdit()) {
                 confirm(true);
                 destroy();
@@ -315,12 +318,12 @@ bool ItemDialog::OnMenuCommand(tvgui::COMMAND_ID id) {
     if (!isFieldCommand(number)) {
         return false;
     }
-    guarded([&] { runCommand(static_cast<FIELD_COMMAND>(number)); });
+    guarded(*this, [&] { runCommand(static_cast<FIELD_COMMAND>(number)); });
     return true;
 }
 
 void ItemDialog::OnDropFiles(shell::DropFile& dropped) {
-    guarded([&] {
+    guarded(*this, [&] {
         file::ItemEditor current = parts_->form.read();
         const bool keepId = !originalId_.empty() && !current.id.empty();
         file::dropFiles(current, dropped.files(), readShortcuts_, keepId);

@@ -17,8 +17,8 @@ namespace tavrin::gui {
 // The items: their list beside the editor of one of them. It works on the copies of the items,
 // groups and settings documents it is given and writes into them only when an edit is applied
 // or an item deleted (the settings only where they name the item); whoever opened it saves
-// them. Every failure of
-// a user's action is shown in the exception dialog and leaves the documents as they were.
+// them. A refused edit is said in a plain message and stays in the form; any other failure of
+// a user's action is shown in the exception dialog. Either leaves the documents as they were.
 // In the settings dialog it is the items' page, without a close button of its own.
 class ItemDialog final : public SelectDialog, public ISettingInFrame {
 public:
@@ -56,15 +56,15 @@ private:
     void fillList(const std::string& selected);
     void edit(const std::string& id);
     void startNew();
-    void apply();
+    // Applies the edit; false, having said why and focused the first field refused, when a
+    // check refuses it.
+    bool apply();
     // Whether the edit on show may be left: it is unchanged, or the user has it applied (its
     // checks passed) or given up. A refused apply is shown and the edit stays.
     bool leaveEdit();
     void remove();
     void openFieldMenu(ITEM_FIELD field);
     void runCommand(FIELD_COMMAND command);
-    // Runs a user's action; its failure is shown, not passed on.
-    template <typename Action> void guarded(Action action);
 
     drevak::DvkDocument& itemsDocument_;
     drevak::Drevak& items_;

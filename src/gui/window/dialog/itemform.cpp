@@ -192,6 +192,30 @@ file::ItemEditor ItemForm::read() const {
     return editor;
 }
 
+void ItemForm::focus(file::EDITOR_FIELD field) {
+    switch (field) {
+    case file::EDITOR_FIELD::ID:
+        id_.focus();
+        return;
+    case file::EDITOR_FIELD::NAME:
+        name_.focus();
+        return;
+    case file::EDITOR_FIELD::ADDRESS:
+        address_.focus();
+        return;
+    case file::EDITOR_FIELD::WORK_FOLDER:
+        workFolder_.focus();
+        return;
+    case file::EDITOR_FIELD::ICON:
+        icon_.focus();
+        return;
+    }
+}
+
+void ItemForm::focusIconIndex() {
+    iconIndex_.focus();
+}
+
 void ItemForm::kindChanged() {
     const drevak::Integer kind = type_.value();
     address_.kind(kind == static_cast<drevak::Integer>(file::Item::TYPE::MULTI)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "file/items/itemeditor.h"
+#include "file/items/itemvalidation.h"
 #include "gui/control/limitedcombobox.h"
 #include "gui/window/dialog/itemaddress.h"
 #include "gui/window/dialog/itemfieldmenu.h"
@@ -57,6 +58,9 @@ public:
 
     // Shows the address input of the kind now chosen.
     void kindChanged();
+    // Puts the focus into the field, to mend what a check refused there.
+    void focus(file::EDITOR_FIELD field);
+    void focusIconIndex();
     MultiInput& members() noexcept { return address_.list(); }
 
     tvgui::Layout& layout() noexcept { return column_; }

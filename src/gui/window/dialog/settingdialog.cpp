@@ -177,7 +177,8 @@ bool SettingDialog::changed() const {
 
 bool SettingDialog::dropAgreed() {
     return !changed() ||
-           QuestionDialog(this, CAPTION, "保存していない変更を捨てて閉じる？\r\n(いいえで設定に戻る)")
+           QuestionDialog(this, "閉じる",
+                          "保存していない変更を捨てて閉じる？\r\n(いいえで設定に戻る)")
                .select();
 }
 

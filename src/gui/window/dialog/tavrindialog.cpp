@@ -8,6 +8,7 @@
 #include "file/items/documentitemlist.h"
 #include "gui/window/dialog/choosedialogs.h"
 #include "gui/window/dialog/dialoglayout.h"
+#include "gui/window/dialog/guardedaction.h"
 #include "gui/window/dialog/tavrindialogparts.h"
 #include "system/tavrinerrors.h"
 #include "system/unicode.h"
@@ -151,8 +152,8 @@ void TavrinDialog::write(file::App& settings) const {
             return shown;
         }
         if (!typed || *typed > COUNT_LIMIT) {
-            throw system::TavrinException("「" + std::string(caption) +
-                                          "」には0から2147483647までの整数を入れる: " + box.text());
+            throw system::InputException("「" + std::string(caption) +
+                                         "」には0から2147483647までの整数を入れる: " + box.text());
         }
         return *typed;
     };
@@ -164,7 +165,7 @@ void TavrinDialog::write(file::App& settings) const {
                                     ? programs_.at(static_cast<std::size_t>(*programIndex))
                                     : std::string();
     if (folder == static_cast<Integer>(FOLDER_ITEM) && program.empty()) {
-        throw system::TavrinException("フォルダ表示を「アイテム」にするには、開くアイテムを選ぶ");
+        throw system::InputException("フォルダ表示を「アイテム」にするには、開くアイテムを選ぶ");
     }
     const auto checked = [](const tvgui::CheckBox& box) { return box.checked(); };
     const auto radio = [](const tvgui::RadioGroup& group) {
@@ -212,14 +213,13 @@ void TavrinDialog::write(file::App& settings) const {
 }
 
 bool TavrinDialog::leavePage() {
-    try {
+    bool left = false;
+    guarded(*this, [&] {
         write(app_);
         enterPage();
-        return true;
-    } catch (const system::TavrinException& failure) {
-        ExceptionDialog::show(this, failure);
-        return false;
-    }
+        left = true;
+    });
+    return left;
 }
 
 bool TavrinDialog::edited() const {
@@ -227,7 +227,7 @@ bool TavrinDialog::edited() const {
     file::App settings(left);
     try {
         write(settings);
-    } catch (const system::TavrinException&) {
+    } catch (const system::InputException&) {
         return true;
     }
     return left.toString() != settings_.toString();
@@ -256,11 +256,7 @@ bool TavrinDialog::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::
     }
     switch (static_cast<CTRL>(id)) {
     case CTRL::FONT:
-        try {
-            chooseCommandFont();
-        } catch (const system::TavrinException& failure) {
-            ExceptionDialog::show(this, failure);
-        }
+        guarded(*this, [this] { chooseCommandFont(); });
         return true;
     case CTRL::COLOR_RESET:
         if (const std::optional<std::size_t> row = parts.colors.selectedRow()) {

@@ -88,7 +88,7 @@ private:
     void showProgramChoice();
     void showFont(const tvgui::Font& font);
     // Puts the controls into the settings record over the shared copy or over a scratch
-    // copy of it; TavrinException, with nothing written, when a value is refused.
+    // copy of it; InputException, with nothing written, when a value is refused.
     void write(file::App& settings) const;
 
     drevak::DvkDocument& settings_;

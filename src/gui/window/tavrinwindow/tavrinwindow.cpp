@@ -9,6 +9,7 @@
 #include "gui/window/dialog/commanddialog.h"
 #include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/dialog/execdialog.h"
+#include "gui/window/dialog/guardedaction.h"
 #include "gui/window/dialog/settingdialog.h"
 #include "gui/window/dialog/versiondialog.h"
 #include "gui/window/tavrinwindow/placement.h"
@@ -406,14 +407,14 @@ bool TavrinWindow::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE, TvGui& sende
     }
     // Button n is the button at index n - 1.
     if (file::Item* item = toolBar_->buttonItem(static_cast<int>(id) - 1)) {
-        guarded([this, item] { application_->execute(*item, nullptr); });
+        guarded(*this, [this, item] { application_->execute(*item, nullptr); });
     }
     return true;
 }
 
 void TavrinWindow::OnContextMenu(TvGui*, int, int) {
     if (buttonLauncher_) {
-        guarded([this] { buttonLauncher_->showGroupMenu(*this); });
+        guarded(*this, [this] { buttonLauncher_->showGroupMenu(*this); });
         buttonsChanged();
     }
 }
@@ -449,7 +450,7 @@ LRESULT TavrinWindow::OnNotify(NMHDR& header, tvgui::ITEM_ID) {
     if (header.code == static_cast<UINT>(TBN_DROPDOWN) && buttonLauncher_ && toolBar_ &&
         header.hwndFrom == toolBar_->hwnd()) {
         const auto& notification = reinterpret_cast<const NMTOOLBARW&>(header);
-        guarded([this, &notification] { buttonLauncher_->onDropDown(notification, *this); });
+        guarded(*this, [this, &notification] { buttonLauncher_->onDropDown(notification, *this); });
     }
     return 0;
 }
@@ -520,7 +521,7 @@ bool TavrinWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRES
         return true;
     case BUTTON_LIST:
         if (buttonLauncher_) {
-            guarded([this] {
+            guarded(*this, [this] {
                 if (file::Item* item = buttonLauncher_->itemFromButtonList(*this)) {
                     application_->execute(*item, nullptr);
                 }
@@ -610,7 +611,7 @@ void TavrinWindow::showWindowMenu() {
         GetFileAttributesW(system::toWide(system::StaticData::HelpFile()).c_str()) !=
             INVALID_FILE_ATTRIBUTES};
     const WindowMenu::ID chosen = WindowMenu::choose(state, hwnd());
-    guarded([this, chosen, &settings] {
+    guarded(*this, [this, chosen, &settings] {
         if (const auto position = WindowMenu::position(chosen)) {
             setPosition(*position, true);
             return;
@@ -685,14 +686,6 @@ void TavrinWindow::onHookMouse(UINT mouseMessage, POINT screen) {
     POINT client = screen;
     ScreenToClient(hwnd(), &client);
     SendMessageW(hwnd(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(client.x, client.y));
-}
-
-void TavrinWindow::guarded(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const system::TavrinException& failure) {
-        showFailure(failure);
-    }
 }
 
 void TavrinWindow::showFailure(const std::exception& failure) {

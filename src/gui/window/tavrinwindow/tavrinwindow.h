@@ -110,9 +110,6 @@ private:
     // that holds them.
     void addDropped(const std::vector<std::string>& paths);
     void addPendingDrop();
-    // Runs a user's action: a failure of the application's exception tree is shown in the
-    // exception dialog and the launcher goes on.
-    void guarded(const std::function<void()>& action);
     void showFailure(const std::exception& failure);
     // A modal warning that the timer's look at the disk does not read past: the window is
     // disabled while it shows.

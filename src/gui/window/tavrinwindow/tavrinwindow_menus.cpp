@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "gui/control/menutag.h"
+#include "gui/window/dialog/guardedaction.h"
 #include "gui/window/tavrinwindow/tavrinwindow.h"
 #include "system/scopeguard.h"
 
@@ -18,14 +19,14 @@ void TavrinWindow::showMenuLauncher() {
     // mouse is.
     POINT cursor{};
     GetCursorPos(&cursor);
-    guarded([this, cursor] { menuLauncher_->show(cursor, *this); });
+    guarded(*this, [this, cursor] { menuLauncher_->show(cursor, *this); });
 }
 
 void TavrinWindow::showProcessMenu() {
     processMenu_ =
         std::make_unique<ProcessListMenu>(MenuLauncher::iconSize(application_->settings()));
     const system::ScopeGuard released([this] { processMenu_.reset(); });
-    guarded([this] { processMenu_->show(*this); });
+    guarded(*this, [this] { processMenu_->show(*this); });
 }
 
 bool TavrinWindow::measureLauncherMenus(MEASUREITEMSTRUCT& item) {

@@ -84,12 +84,14 @@ inline std::string textOf(HWND window) {
     return system::toUtf8(text);
 }
 
-// Answers the next dialog with the caption when it shows up: notes the text of its child
-// textId and clicks its button buttonId. Several may wait at once, each for its caption.
+// Answers the next dialog with the caption (and of the class, when one is given) when it shows
+// up: notes the text of its child textId and clicks its button buttonId. Several may wait at
+// once, each for its caption.
 class Answer {
 public:
-    Answer(std::wstring caption, int textId, int buttonId)
-        : caption_(std::move(caption)), textId_(textId), buttonId_(buttonId) {
+    Answer(std::wstring caption, int textId, int buttonId, const wchar_t* className = nullptr)
+        : caption_(std::move(caption)), textId_(textId), buttonId_(buttonId),
+          className_(className) {
         waiting.push_back(this);
         timer_ = SetTimer(nullptr, 0, 50, &Answer::tick);
     }
@@ -106,7 +108,7 @@ public:
 private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
         for (Answer* self : waiting) {
-            const HWND shown = FindWindowW(nullptr, self->caption_.c_str());
+            const HWND shown = FindWindowW(self->className_, self->caption_.c_str());
             if (shown == nullptr || self->answered) {
                 continue;
             }
@@ -121,8 +123,14 @@ private:
     std::wstring caption_;
     int textId_;
     int buttonId_;
+    const wchar_t* className_;
     UINT_PTR timer_;
 };
+
+// A message box: its class, the id of its text and of its ok button.
+constexpr const wchar_t* MESSAGE_BOX = L"#32770";
+constexpr int MESSAGE_TEXT = 0xFFFF;
+constexpr int MESSAGE_OK = IDOK;
 
 // The exception dialog's ids of its text box and its close button.
 constexpr int FAILURE_TEXT = 12;

@@ -218,7 +218,7 @@ TEST_F(GroupDialogTest, LabelEditsKeepGroupNamesWritable) {
             SendMessageW(tree().hwnd(), TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(node)));
         ASSERT_NE(edit, nullptr);
         SetWindowTextW(edit, system::toWide(c.typed).c_str());
-        Answer refusal(L"例外", FAILURE_TEXT, FAILURE_CLOSE);
+        Answer refusal(L"グループ設定", MESSAGE_TEXT, MESSAGE_OK, MESSAGE_BOX);
         tree().endEditLabel(false);
         EXPECT_EQ(tree().itemText(node), c.refusal.empty() ? c.typed : before);
         EXPECT_NE(refusal.text.find(c.refusal), std::string::npos) << refusal.text;

@@ -190,7 +190,9 @@ TEST_F(ItemDialogTest, TagsKeepTheirBlanks) {
         std::string written;
     };
     const Case cases[] = {
-        {"blanks inside and at both ends", {"two words", " padded "}, nullptr,
+        {"blanks inside and at both ends",
+         {"two words", " padded "},
+         nullptr,
          "$two words\t padded "},
         {"an empty tag", {"a", "", "b"}, nullptr, "$a\t\\e\tb"},
         {"typed", {"old"}, "two words\r\n padded \r\n\r\n", "$two words\t padded "},
@@ -233,7 +235,8 @@ TEST_F(ItemDialogTest, LeavingAChangedEditAsksWhetherToApplyIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Documents documents;
-        ItemDialog dialog(&owner, documents.itemsDocument, documents.groupsDocument, documents.settingsDocument, true);
+        ItemDialog dialog(&owner, documents.itemsDocument, documents.groupsDocument,
+                          documents.settingsDocument, true);
         chooseItem(dialog, "edit");
         const std::string before = documents.value(documents.items(), "edit/Option");
         if (c.option != nullptr) {
@@ -244,7 +247,7 @@ TEST_F(ItemDialogTest, LeavingAChangedEditAsksWhetherToApplyIt) {
         }
         std::optional<Answer> failure;
         if (c.name != nullptr) {
-            failure.emplace(L"例外", FAILURE_TEXT, FAILURE_CLOSE);
+            failure.emplace(L"アイテム設定", MESSAGE_TEXT, MESSAGE_OK, MESSAGE_BOX);
         }
         Answer answer(L"適用", 10, c.yes.value_or(false) ? 1 : 2);
         chooseItem(dialog, "both");
@@ -255,27 +258,38 @@ TEST_F(ItemDialogTest, LeavingAChangedEditAsksWhetherToApplyIt) {
     }
 }
 
+// Refusals are said in a plain message titled as the dialog, all at once, and the first one's
+// field gets the focus.
 TEST_F(ItemDialogTest, AppliedRefusalsAreShownAsOneChainAndWriteNothing) {
     struct Case {
         const char* what;
         bool newItem;
         std::vector<std::pair<ITEM_CTRL, std::string>> typed;
         std::string shown;
+        ITEM_CTRL focused;
     };
     const std::vector<Case> cases{
-        {"empty ID and name", true, {}, "ID未入力\r\n名前未入力\r\nアドレス未記入\r\n"},
+        {"empty ID and name", true, {}, "ID未入力\r\n名前未入力\r\nアドレス未記入", ITEM_CTRL::ID},
         {"an existing ID in new-item mode",
          true,
          {{ITEM_CTRL::ID, "edit"}, {ITEM_CTRL::NAME, "x"}, {ITEM_CTRL::ADDRESS, program}},
-         "editは既に存在する\r\n"},
+         "editは既に存在する",
+         ITEM_CTRL::ID},
         {"an address as ID",
          false,
          {{ITEM_CTRL::ID, "edit/History"}},
-         "edit/HistoryはIDに使用不可\r\n"},
+         "edit/HistoryはIDに使用不可",
+         ITEM_CTRL::ID},
         {"a file as work folder",
          false,
          {{ITEM_CTRL::WORK_FOLDER, program}},
-         "フォルダじゃない\r\n"},
+         "フォルダじゃない",
+         ITEM_CTRL::WORK_FOLDER},
+        {"no icon number",
+         false,
+         {{ITEM_CTRL::ICON_INDEX, "x"}},
+         "アイコン番号が変",
+         ITEM_CTRL::ICON_INDEX},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -287,10 +301,13 @@ TEST_F(ItemDialogTest, AppliedRefusalsAreShownAsOneChainAndWriteNothing) {
             type(dialog, id, text);
         }
         const std::size_t before = items().ChildCount();
-        Answer answer(L"例外", FAILURE_TEXT, FAILURE_CLOSE);
+        dialog.show(tvgui::SHOW::SHOW);
+        Answer answer(c.newItem ? L"新規作成" : L"アイテム設定", MESSAGE_TEXT, MESSAGE_OK,
+                      MESSAGE_BOX);
         press(dialog, CTRL::APPLY);
         EXPECT_TRUE(answer.answered);
-        EXPECT_THAT(answer.text, StartsWith(c.shown + "-----"));
+        EXPECT_EQ(answer.text, c.shown);
+        EXPECT_EQ(GetFocus(), control(dialog, c.focused));
         EXPECT_EQ(items().ChildCount(), before);
         EXPECT_EQ(items().GetChild("edit/WorkFolder").GetString(), "");
         EXPECT_TRUE(dialog.exists());

@@ -149,7 +149,7 @@ TEST_F(SettingDialogTest, ARefusedPageKeepsWhatWasTyped) {
     const HWND menuText = GetDlgItem(dialog->page(COMMAND::TAVRIN).pageWindow().hwnd(),
                                      static_cast<int>(TavrinDialog::CTRL::MENU_TEXT));
     SetWindowTextW(menuText, L"長い");
-    Answer refusal(L"例外", FAILURE_TEXT, FAILURE_CLOSE);
+    Answer refusal(L"設定", MESSAGE_TEXT, MESSAGE_OK, MESSAGE_BOX);
     press(COMMAND::ITEM);
     EXPECT_TRUE(refusal.answered);
     EXPECT_EQ(dialog->currentPage(), COMMAND::TAVRIN);

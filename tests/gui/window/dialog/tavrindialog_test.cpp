@@ -138,7 +138,7 @@ auto restoredChoices() {
     return system::ScopeGuard([saved = chooseCalls()] { chooseCalls() = saved; });
 }
 
-// Closes the exception dialog when it shows up, noting its text.
+// Closes the message that says why an input was refused when it shows up, noting its text.
 class FailureAnswer {
 public:
     FailureAnswer() : timer_(SetTimer(nullptr, 0, 50, &FailureAnswer::tick)) { text.clear(); }
@@ -150,18 +150,14 @@ public:
 
 private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
-        const HWND shown = FindWindowW(nullptr, L"例外");
+        const HWND shown = FindWindowW(MESSAGE_BOX, nullptr);
         if (shown == nullptr) {
             return;
         }
         wchar_t message[1024]{};
-        GetWindowTextW(GetDlgItem(shown, static_cast<int>(ExceptionDialog::CTRL::TEXT)), message,
-                       1024);
+        GetWindowTextW(GetDlgItem(shown, MESSAGE_TEXT), message, 1024);
         text = toUtf8(message);
-        const HWND close = GetDlgItem(shown, static_cast<int>(ExceptionDialog::CTRL::CLOSE));
-        PostMessageW(shown, WM_COMMAND,
-                     MAKEWPARAM(static_cast<WORD>(ExceptionDialog::CTRL::CLOSE), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(close));
+        PostMessageW(shown, WM_COMMAND, MESSAGE_OK, 0);
     }
 
     UINT_PTR timer_;

@@ -1229,15 +1229,18 @@ TEST_F(LauncherTest, EscapeAsksBeforeDroppingChangesAndCancelWritesNothing) {
         ASSERT_TRUE(waitFor([question] { return !IsWindow(question); }));
         keptChange = IsWindowVisible(settings) && unchecked();
 
-        // The item page: a letter typed at the end of the shown item's name, applied on leaving.
+        // The item page: a letter typed at the end of the name of "one" (listed after "gone"),
+        // applied on leaving.
         clickSettingsButton(settings, 2);
-        HWND name = nullptr;
-        ASSERT_TRUE(waitFor([&] {
-            // The item list's page holds the name, control 21.
-            const HWND list = visibleDescendant(settings, L"ListBox");
-            name = list != nullptr ? GetDlgItem(GetParent(list), 21) : nullptr;
-            return name != nullptr;
-        }));
+        HWND list = nullptr;
+        ASSERT_TRUE(
+            waitFor([&] { return (list = visibleDescendant(settings, L"ListBox")) != nullptr; }));
+        clickOn(list);
+        typeKeys({VK_HOME, VK_DOWN});
+        // The item list's page holds the ID, control 20, and the name, 21.
+        const HWND page = GetParent(list);
+        ASSERT_TRUE(waitFor([page] { return childText(page, L"Edit", 20) == "one"; }));
+        const HWND name = GetDlgItem(page, 21);
         clickOn(name);
         typeKeys({VK_END, 'X'});
         clickSettingsButton(settings, 3);

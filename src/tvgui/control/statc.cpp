@@ -53,6 +53,8 @@ LONG_PTR TextLabel::ellipsis(ELLIPSIS where) {
     return ellipsisField.write(hwnd(), where);
 }
 
+TVGUI_STYLE_PAIR(TextLabel, middle, STYLE, SS_CENTERIMAGE)
+
 BoxLabel::BoxLabel(ITEM_ID id, TvGui& owner, BOX frame) : Statc(controlInfo(id, owner)) {
     box(frame);
 }

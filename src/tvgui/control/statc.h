@@ -37,6 +37,9 @@ public:
     LONG_PTR horizonAlign(HORIZON_ALIGN align) override;
     ELLIPSIS ellipsis() const;
     LONG_PTR ellipsis(ELLIPSIS where);
+    // One line of text centred top to bottom: a caption level with the control beside it.
+    bool middle() const;
+    LONG_PTR middle(bool on);
 };
 
 // A plain rectangle: an empty frame or a filled area, in one of three system colours.

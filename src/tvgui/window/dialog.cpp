@@ -29,6 +29,14 @@ void Dialog::makeChild() {
     SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(WS_POPUP)) | WS_CHILD);
     SetParent(hwnd(), owner_ != nullptr ? owner_->hwnd() : nullptr);
     caption(false);
+    // The owner places the pane by its window rectangle, which must be its client area: no
+    // frame may take a border's width off the page laid out for it.
+    SetWindowLongPtrW(hwnd(), GWL_STYLE,
+                      GetWindowLongPtrW(hwnd(), GWL_STYLE) & ~static_cast<LONG_PTR>(WS_THICKFRAME));
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE,
+                      GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) &
+                          ~static_cast<LONG_PTR>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE |
+                                                 WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
     refreshFrame();
 }
 

@@ -24,7 +24,7 @@ public:
 
     // Enables or disables the owner while it exists; enabling also brings it to the front.
     virtual void enableOwner(bool on);
-    // Turns the dialog into a pane embedded in its owner.
+    // Turns the dialog into a pane embedded in its owner, without caption or frame.
     virtual void makeChild();
     virtual const Accelerator* accelerator() const noexcept { return accelerator_.get(); }
     // Installs a table for this dialog's message loop; null removes it.

@@ -13,6 +13,7 @@
 #include "shell/dropfile.h"
 #include "system/tavrinerrors.h"
 #include "tvgui/control/listbox.h"
+#include "tvgui/control/statc.h"
 #include "tvgui/menu/popup.h"
 
 namespace tavrin::gui {
@@ -58,7 +59,7 @@ struct ItemDialog::Parts {
     explicit Parts(ItemDialog& dialog)
         : list(itemId(CTRL::LIST), dialog), form(dialog), newItem(itemId(CTRL::NEW), dialog),
           remove(itemId(CTRL::REMOVE), dialog), apply(itemId(CTRL::APPLY), dialog),
-          close(itemId(CTRL::CLOSE), dialog) {
+          close(itemId(CTRL::CLOSE), dialog), mode(itemId(CTRL::MODE), dialog) {
         list.notify(true);
         newItem.setText("新規作成");
         remove.setText("削除");
@@ -77,6 +78,8 @@ struct ItemDialog::Parts {
         }
         buttonRow.rule().setAbsolute(dialogClient().cx - MARGIN * 2 -
                                      (BUTTON_WIDTH + CELL_GAP) * BUTTON_COUNT);
+        mode.middle(true);
+        buttonRow.setGui(0, mode);
         buttonRow.setLayout(1, buttons);
         page.margin = {MARGIN, MARGIN, MARGIN, MARGIN};
         addCell(page, body, ItemForm::height());
@@ -91,6 +94,8 @@ struct ItemDialog::Parts {
     tvgui::Push remove;
     tvgui::Push apply;
     tvgui::Push close;
+    // The mode is said inside the page too: in the settings dialog the caption is the frame's.
+    tvgui::TextLabel mode;
     tvgui::Dual body{DIRECTION::HORIZON};
     tvgui::Line buttons{DIRECTION::HORIZON};
     tvgui::Dual buttonRow{DIRECTION::HORIZON};
@@ -162,6 +167,7 @@ void ItemDialog::edit(const std::string& id) {
     parts_->form.load(initial_);
     shown_ = parts_->form.read();
     setText(CAPTION);
+    parts_->mode.setText("");
     fillList(id);
 }
 
@@ -172,6 +178,7 @@ void ItemDialog::startNew() {
     shown_ = parts_->form.read();
     parts_->list.selectIndex(-1);
     setText(NEW_CAPTION);
+    parts_->mode.setText(NEW_CAPTION);
 }
 
 bool ItemDialog::apply() {
@@ -279,11 +286,11 @@ bool ItemDialog::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE type, tvgui::Tv
                 guarded(*this, [&] {
                     if (leaveEdit()) {
                         edit(chosen);
-                    } else {
-                        // The list goes back to the item still being edited.
-                        fillList(originalId_);
                     }
                 });
+                // After a refusal or a failure too, the list shows the item the editor holds,
+                // the one "削除" acts on.
+                fillList(originalId_);
             }
         }
         return true;

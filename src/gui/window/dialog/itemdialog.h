@@ -29,6 +29,7 @@ public:
         APPLY = 5,
         CLOSE = 6,
         LIST = 10,
+        MODE = 11,
     };
     static constexpr std::string_view CAPTION = "アイテム設定";
     static constexpr std::string_view NEW_CAPTION = "新規作成";

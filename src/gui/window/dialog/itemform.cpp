@@ -75,6 +75,8 @@ ItemForm::ItemForm(tvgui::TvGui& dialog)
       use_(id(ITEM_CTRL::USE), dialog), historyFolders_(id(ITEM_CTRL::HISTORY_FOLDERS), dialog),
       historyOptions_(id(ITEM_CTRL::HISTORY_OPTIONS), dialog), column_(DIRECTION::VERTICAL) {
     tags_.wantReturn(true);
+    typeLabel_.middle(true);
+    commentLabel_.middle(true);
     for (tvgui::EditLine* shownOnly :
          {&registered_, &lastUsed_, &use_, &historyFolders_, &historyOptions_}) {
         shownOnly->readOnly(true);

@@ -83,6 +83,9 @@ TavrinDialog::Parts::Parts(TavrinDialog& dialog)
     menuBox.setText("メニュー型");
     commandBox.setText("コマンド型");
     colorReset.setText("既定色に戻す");
+    for (tvgui::TextLabel* label : {&menuTextLabel, &timerLabel, &keysLabel}) {
+        label->middle(true);
+    }
     const auto radios = [](tvgui::RadioGroup& group, std::initializer_list<tvgui::Radio*> members,
                            std::initializer_list<const char*> texts) {
         auto text = texts.begin();

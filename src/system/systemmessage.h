@@ -5,7 +5,8 @@
 namespace tavrin::system {
 
 // The system's own text for an error code (as GetLastError gives it), without the line
-// end; the code in decimal when the system has no text for it.
+// end and without inserts ("%1"): the caller names what failed; the code in decimal when the
+// system has no text for it.
 std::string systemMessage(unsigned long code);
 
 } // namespace tavrin::system

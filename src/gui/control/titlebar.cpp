@@ -93,6 +93,11 @@ LRESULT TitleBar::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 TavrinTitleBar::TavrinTitleBar(tvgui::ITEM_ID id, tvgui::TvGui& owner) : TitleBar(id, owner) {}
 
 LRESULT TavrinTitleBar::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The release ends the press that asked for the button list, shown or not (an empty
+    // sub-group has none): left to the system, it would ask the owner for its context menu.
+    if (message == WM_RBUTTONUP) {
+        return 0;
+    }
     if (message != WM_RBUTTONDOWN) {
         return TitleBar::procedure(hwnd, message, wParam, lParam);
     }

@@ -200,10 +200,12 @@ void TavrinWindow::setPosition(POSITION position, bool save) {
     if (position == POSITION::HIDDEN) {
         show(SHOW::HIDE);
     } else {
+        // A place taken again (a reload after an edit elsewhere) must not take the user's
+        // window from the front or the keyboard from it.
         TvGui::setPosition(AFTER::TOP, place.x, place.y, place.width, place.height,
-                           static_cast<SWP>(SWP_NOZORDER | SWP_FRAMECHANGED));
+                           static_cast<SWP>(SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED));
         refreshFrame();
-        show(SHOW::SHOW);
+        show(SHOW::SHOWNA);
         if (appBar_) {
             // The docked positions are numbered as the shell numbers its edges.
             appBar_->dock(static_cast<ApplicationDesktopToolBar::ABE>(position));
@@ -625,6 +627,8 @@ void TavrinWindow::showWindowMenu() {
             topMost(settings.Front());
             return;
         case WindowMenu::SETTINGS:
+            // A size the system changed without a drag (a new DPI) is what the dialog copies.
+            setPosition(settings.Position(), true);
             openSettings();
             return;
         case WindowMenu::HELP:

@@ -8,10 +8,12 @@
 #include "gui/control/itemlistview.h"
 #include "gui/window/dialog/dialoglayout.h"
 #include "gui/window/dialog/guardedaction.h"
+#include "gui/window/dialog/inputdialog.h"
 #include "gui/window/dialog/refusalbox.h"
 #include "system/scopeguard.h"
 #include "system/tavrinerrors.h"
 #include "tvgui/control/button.h"
+#include "tvgui/control/statc.h"
 #include "tvgui/layout/dual.h"
 #include "tvgui/menu/popup.h"
 
@@ -29,6 +31,7 @@ using NEXT = tvgui::TreeView::NEXT;
 constexpr std::int32_t CLIENT_WIDTH = 600;
 constexpr std::int32_t CLIENT_HEIGHT = 400;
 constexpr std::int32_t BUTTON_WIDTH = 72;
+constexpr std::int32_t HINT_HEIGHT = 20;
 // The tree's share of the width; the list has the rest.
 constexpr long double TREE_PERCENT = 55;
 
@@ -76,7 +79,9 @@ struct GroupDialog::Parts {
         : tree(itemId(CTRL::TREE), dialog), list(itemId(CTRL::LIST), dialog),
           up(itemId(COMMAND::UP), dialog), down(itemId(COMMAND::DOWN), dialog),
           rename(itemId(COMMAND::RENAME), dialog), remove(itemId(COMMAND::REMOVE), dialog),
-          add(itemId(COMMAND::ADD_ITEM), dialog) {
+          add(itemId(COMMAND::ADD_ITEM), dialog),
+          hint(itemId(CTRL::HINT), dialog,
+               "グループは左の一覧を右クリックして出るメニューで追加する") {
         for (auto [button, command] : {std::pair{&up, COMMAND::UP},
                                        {&down, COMMAND::DOWN},
                                        {&rename, COMMAND::RENAME},
@@ -99,6 +104,8 @@ struct GroupDialog::Parts {
         page.margin = {MARGIN, MARGIN, MARGIN, MARGIN};
         addCell(page, buttons, BUTTON_HEIGHT + CELL_GAP);
         buttons.spacing = {0, 0, 0, CELL_GAP};
+        hint.middle(true);
+        addCell(page, hint, HINT_HEIGHT);
         addCell(page, body, tvgui::SIZEINFO::FILL);
         dialog.layoutManager()->setRootLayout(&page);
     }
@@ -110,6 +117,8 @@ struct GroupDialog::Parts {
     tvgui::Push rename;
     tvgui::Push remove;
     tvgui::Push add;
+    // Without a group no button has anything to act on: the way in is the tree's menu.
+    tvgui::TextLabel hint;
     tvgui::Line treeButtons{DIRECTION::HORIZON};
     tvgui::Line listButtons{DIRECTION::HORIZON};
     tvgui::Dual buttons{DIRECTION::HORIZON};
@@ -147,6 +156,11 @@ void GroupDialog::updateButtons() {
                                    {&parts_->add, COMMAND::ADD_ITEM}}) {
         button->enable(std::find(offer.begin(), offer.end(), command) != offer.end());
     }
+    const std::vector<HTREEITEM> top = parts_->tree.entries(nullptr);
+    const bool noGroup = std::none_of(top.begin(), top.end(), [this](HTREEITEM entry) {
+        return parts_->tree.kind(entry) == GROUP_KIND::MAIN;
+    });
+    parts_->hint.show(noGroup ? tvgui::SHOW::SHOW : tvgui::SHOW::HIDE);
 }
 
 bool GroupDialog::leavePage() {
@@ -222,6 +236,7 @@ void GroupDialog::run(COMMAND command) {
         tree.remove(selected);
         break;
     }
+    updateButtons();
 }
 
 void GroupDialog::insertGroup(GROUP_KIND kind, bool atSelection) {
@@ -247,9 +262,30 @@ void GroupDialog::insertGroup(GROUP_KIND kind, bool atSelection) {
     for (HTREEITEM sibling : tree.entries(parent)) {
         siblings.push_back(tree.itemText(sibling));
     }
-    const std::string name =
+    const std::string proposed =
         file::freeGroupName(kind == GROUP_KIND::MAIN ? MAIN_NAME : SUB_NAME, siblings);
-    tree.add(parent, after, kind, name);
+    if (const std::optional<std::string> name = askName(proposed, siblings)) {
+        tree.add(parent, after, kind, *name);
+    }
+}
+
+std::optional<std::string> GroupDialog::askName(const std::string& proposed,
+                                                const std::vector<std::string>& siblings) {
+    InputConfig config;
+    config.fileButton = false;
+    config.folderButton = false;
+    config.text = proposed;
+    config.receiver = [&siblings](const std::string& typed) {
+        if (const std::string fault = file::groupNameFault(typed, siblings); !fault.empty()) {
+            throw system::GroupDataException(fault);
+        }
+    };
+    InputDialog prompt(std::move(config), this);
+    prompt.setText(NAME_CAPTION);
+    if (!prompt.select()) {
+        return std::nullopt;
+    }
+    return prompt.finalText();
 }
 
 void GroupDialog::addListed(bool atSelection) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,7 @@ namespace tavrin::gui {
 // and items documents when entered and writes the "Group" part of the groups copy when left.
 class GroupDialog final : public SelectDialog, public ISettingInFrame {
 public:
-    enum class CTRL : std::uint16_t { TREE = 10, LIST = 11 };
+    enum class CTRL : std::uint16_t { TREE = 10, LIST = 11, HINT = 12 };
     // The commands of the tree's menu; the buttons' ids are their commands too.
     enum class COMMAND : std::uint16_t {
         INSERT_MAIN = 20,
@@ -35,6 +36,7 @@ public:
     };
     static constexpr std::string_view MAIN_NAME = file::NEW_MAIN_GROUP;
     static constexpr std::string_view SUB_NAME = file::NEW_SUB_GROUP;
+    static constexpr std::string_view NAME_CAPTION = "グループ名";
 
     GroupDialog(tvgui::TvGui* owner, drevak::DvkDocument& groups, drevak::DvkDocument& items);
     ~GroupDialog() override;
@@ -62,7 +64,11 @@ private:
     void run(COMMAND command);
     // Enables the buttons whose commands the selected entry offers.
     void updateButtons();
+    // Adds a group under the name the user gives, the proposed one offered; none when the
+    // user cancels.
     void insertGroup(GROUP_KIND kind, bool atSelection);
+    std::optional<std::string> askName(const std::string& proposed,
+                                       const std::vector<std::string>& siblings);
     void addListed(bool atSelection);
     // Whether the label edit may end with text; a refusal is shown.
     bool renamed(HTREEITEM node, const std::optional<std::string>& text);

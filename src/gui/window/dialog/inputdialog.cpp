@@ -5,6 +5,7 @@
 #include "gui/control/titlebar.h"
 #include "gui/window/dialog/browsedialogs.h"
 #include "gui/window/dialog/dialoglayout.h"
+#include "gui/window/dialog/guardedaction.h"
 #include "gui/window/dialog/pathplacement.h"
 #include "image/icon.h"
 #include "system/caughtcause.h"
@@ -148,8 +149,9 @@ void InputDialog::accept() {
         if (config_.receiver) {
             config_.receiver(typed);
         }
-    } catch (const system::TavrinException& rejected) {
-        showFailure(rejected);
+    } catch (const system::TavrinException&) {
+        // A refusal is said plainly; anything else the checker raised is a failure.
+        guarded(*this, [caught = std::current_exception()] { std::rethrow_exception(caught); });
         return;
     } catch (const std::exception& failure) {
         showFailure(

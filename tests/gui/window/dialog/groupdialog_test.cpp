@@ -10,6 +10,7 @@
 #include "dialogtest.h"
 #include "file/items/grouptree.h"
 #include "gui/control/itemlistview.h"
+#include "gui/window/dialog/inputdialog.h"
 #include "system/unicode.h"
 #include "testwindow.h"
 
@@ -61,6 +62,9 @@ public:
         return parent;
     }
     void command(std::vector<std::string> path, COMMAND command) {
+        // A new group's name is asked for; the proposed one is taken.
+        Answer name(L"グループ名", static_cast<int>(InputDialog::CTRL::EDIT),
+                    static_cast<int>(InputDialog::CTRL::OK));
         tree().select(path.empty() ? nullptr : entry(path));
         SendMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), 0), 0);
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -117,6 +118,23 @@ Action closeFailure(std::vector<std::vector<std::string>>& shown) {
     };
 }
 
+// Waits for the plain message of a refusal over the prompt, writes down its lines and closes it.
+Action closeRefusal(std::vector<std::vector<std::string>>& shown) {
+    return [&shown](HWND dialog) {
+        const HWND box = FindWindowW(MESSAGE_BOX, nullptr);
+        if (box == nullptr || GetWindow(box, GW_OWNER) != dialog) {
+            return false;
+        }
+        std::vector<std::string>& messages = shown.emplace_back();
+        std::istringstream lines(textOf(GetDlgItem(box, MESSAGE_TEXT)));
+        for (std::string line; std::getline(lines, line, '\n');) {
+            messages.push_back(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line);
+        }
+        PostMessageW(box, WM_COMMAND, MESSAGE_OK, 0);
+        return true;
+    };
+}
+
 // Plays the actions on the dialog while it runs modally; the person's result.
 class Player {
 public:
@@ -188,7 +206,7 @@ TEST(InputDialog, NoFailureLeavesThePromptAndTheFinalTextOutlivesIt) {
          rejecting,
          nullptr,
          [](Outcome& outcome) -> std::vector<Action> {
-             return {type("a/b"),        press(CTRL::OK), closeFailure(outcome.failures),
+             return {type("a/b"),        press(CTRL::OK), closeRefusal(outcome.failures),
                      look(outcome.seen), type("ab"),      key(VK_RETURN)};
          },
          true,

@@ -125,21 +125,35 @@ void ButtonLauncher::showGroupMenu(tvgui::TvGui& window) {
     rebuild();
 }
 
-file::Item* ButtonLauncher::itemFromButtonList(tvgui::TvGui& window) {
+void ButtonLauncher::start(file::Item& item) {
+    try {
+        application_.execute(item, nullptr);
+    } catch (const system::TavrinException& failure) {
+        showFailure_(failure);
+    }
+}
+
+void ButtonLauncher::pressed(int command) {
+    // Button n is the button at index n - 1.
+    if (file::Item* item = toolBar_.buttonItem(command - 1)) {
+        start(*item);
+    }
+}
+
+void ButtonLauncher::showButtonList(tvgui::TvGui& window) {
     // Made on first use: the bar is shown sooner without it.
     if (!menus_->buttonList && !items_.empty()) {
         menus_->buttonList = std::make_unique<ButtonListMenu>(
             menus_->records, TavrinToolBar::iconSize(application_.settings()));
     }
     if (!menus_->buttonList) {
-        return nullptr;
+        return;
     }
     const int chosen =
         menus_->buttonList->showAtCursor(FLAGS::RETURNCMD, window.hwnd(), std::nullopt);
-    if (chosen < 1 || static_cast<std::size_t>(chosen) > items_.size()) {
-        return nullptr;
+    if (chosen >= 1 && static_cast<std::size_t>(chosen) <= items_.size()) {
+        start(*items_[static_cast<std::size_t>(chosen) - 1]);
     }
-    return items_[static_cast<std::size_t>(chosen) - 1];
 }
 
 void ButtonLauncher::onDropDown(const NMTOOLBARW& notification, tvgui::TvGui& window) {

@@ -26,8 +26,10 @@ namespace tavrin::gui {
 class ItemMenu;
 class TavrinToolBar;
 
-// The logic of the button launcher: fills the tool bar from the current sub-group and owns
-// the menus around it (groups, the button list, an item's menu and its folder's files).
+// The logic of the button launcher: fills the tool bar from the current sub-group, owns the
+// menus around it (groups, the button list, an item's menu and its folder's files) and
+// carries out each way the user reaches a button's item: the button pressed, the button list
+// and the button's drop-down menu. Launch failures go to ShowFailure.
 class ButtonLauncher {
 public:
     ButtonLauncher(app::Application& application, tvgui::ToolTip& toolTip, TavrinToolBar& toolBar,
@@ -42,11 +44,12 @@ public:
     // The window's context menu: the main groups and their sub-groups; a choice becomes the
     // current group and sub-group and the bar is rebuilt.
     void showGroupMenu(tvgui::TvGui& window);
-    // The owner-drawn list of the buttons' items at the cursor; the chosen item, or null when
-    // there are no buttons or the menu was dismissed.
-    file::Item* itemFromButtonList(tvgui::TvGui& window);
-    // The item menu of the button whose drop-down arrow was pressed, and its action. Launch
-    // failures go to ShowFailure.
+    // Starts the item of the button the tool bar reports pressed by its command.
+    void pressed(int command);
+    // The owner-drawn list of the buttons' items at the cursor, whose choice starts; nothing
+    // when there are no buttons.
+    void showButtonList(tvgui::TvGui& window);
+    // The item menu of the button whose drop-down arrow was pressed, and its action.
     void onDropDown(const NMTOOLBARW& notification, tvgui::TvGui& window);
     // Fills the item's folder menu when it opens; false for any other menu.
     bool fillFileMenu(HMENU opened);
@@ -57,6 +60,7 @@ public:
 private:
     struct Menus;
 
+    void start(file::Item& item);
     // Carries out the item menu's choice for the item.
     void act(const ItemMenu& menu, UINT chosen, file::Item& item, tvgui::TvGui& window);
 

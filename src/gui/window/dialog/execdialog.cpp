@@ -12,6 +12,7 @@
 #include "gui/control/limitedcombobox.h"
 #include "gui/window/dialog/browsedialogs.h"
 #include "gui/window/dialog/dialoglayout.h"
+#include "gui/window/dialog/exceptiondialog.h"
 #include "system/tavrinerrors.h"
 #include "system/unicode.h"
 #include "tvgui/control/button.h"

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "gui/window/dialog/exceptiondialog.h"
+#include "gui/window/dialog/selectdialog.h"
 
 namespace tavrin::app {
 class Application;

@@ -10,7 +10,7 @@
 #include "etc/drevak/dvkdocument.h"
 #include "file/items/grouptree.h"
 #include "gui/control/grouptreeview.h"
-#include "gui/window/dialog/exceptiondialog.h"
+#include "gui/window/dialog/selectdialog.h"
 #include "gui/window/dialog/settinginframe.h"
 
 namespace tavrin::gui {

@@ -5,6 +5,7 @@
 #include "gui/control/titlebar.h"
 #include "gui/window/dialog/browsedialogs.h"
 #include "gui/window/dialog/dialoglayout.h"
+#include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/dialog/guardedaction.h"
 #include "gui/window/dialog/pathplacement.h"
 #include "image/icon.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/window/dialog/exceptiondialog.h"
+#include "gui/window/dialog/selectdialog.h"
 
 namespace tavrin::gui {
 

@@ -8,8 +8,8 @@
 #include "etc/drevak/drevak.h"
 #include "file/app.h"
 #include "file/items/itemeditor.h"
-#include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/dialog/itemfieldmenu.h"
+#include "gui/window/dialog/selectdialog.h"
 #include "gui/window/dialog/settinginframe.h"
 
 namespace tavrin::gui {

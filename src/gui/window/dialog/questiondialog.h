@@ -4,7 +4,7 @@
 #include <memory>
 #include <string_view>
 
-#include "gui/window/dialog/exceptiondialog.h"
+#include "gui/window/dialog/selectdialog.h"
 
 namespace tavrin::gui {
 

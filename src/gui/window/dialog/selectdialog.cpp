@@ -1,4 +1,4 @@
-#include "gui/window/dialog/exceptiondialog.h"
+#include "gui/window/dialog/selectdialog.h"
 
 namespace tavrin::gui {
 

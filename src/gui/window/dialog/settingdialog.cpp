@@ -7,6 +7,7 @@
 #include "file/app.h"
 #include "file/datafile.h"
 #include "gui/window/dialog/dialoglayout.h"
+#include "gui/window/dialog/exceptiondialog.h"
 #include "gui/window/dialog/groupdialog.h"
 #include "gui/window/dialog/itemdialog.h"
 #include "gui/window/dialog/questiondialog.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "etc/drevak/dvkdocument.h"
-#include "gui/window/dialog/exceptiondialog.h"
+#include "gui/window/dialog/selectdialog.h"
 #include "gui/window/dialog/settinginframe.h"
 
 namespace tavrin::app {

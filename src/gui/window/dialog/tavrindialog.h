@@ -8,7 +8,7 @@
 
 #include "etc/drevak/dvkdocument.h"
 #include "file/app.h"
-#include "gui/window/dialog/exceptiondialog.h"
+#include "gui/window/dialog/selectdialog.h"
 #include "gui/window/dialog/settinginframe.h"
 #include "tvgui/draw/font.h"
 

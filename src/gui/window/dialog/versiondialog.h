@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "gui/window/dialog/exceptiondialog.h"
+#include "gui/window/dialog/selectdialog.h"
 #include "gui/window/dialog/versiondocument.h"
 
 namespace tavrin::gui {

@@ -404,13 +404,10 @@ void TavrinWindow::onAppBar(UINT notification, bool fullScreenOpened) {
 }
 
 bool TavrinWindow::OnCommand(tvgui::ITEM_ID id, tvgui::MESSAGETYPE, TvGui& sender) {
-    if (!toolBar_ || &sender != toolBar_.get()) {
+    if (!toolBar_ || &sender != toolBar_.get() || !buttonLauncher_) {
         return false;
     }
-    // Button n is the button at index n - 1.
-    if (file::Item* item = toolBar_->buttonItem(static_cast<int>(id) - 1)) {
-        guarded(*this, [this, item] { application_->execute(*item, nullptr); });
-    }
+    buttonLauncher_->pressed(static_cast<int>(id));
     return true;
 }
 
@@ -451,8 +448,7 @@ void TavrinWindow::addPendingDrop() {
 LRESULT TavrinWindow::OnNotify(NMHDR& header, tvgui::ITEM_ID) {
     if (header.code == static_cast<UINT>(TBN_DROPDOWN) && buttonLauncher_ && toolBar_ &&
         header.hwndFrom == toolBar_->hwnd()) {
-        const auto& notification = reinterpret_cast<const NMTOOLBARW&>(header);
-        guarded(*this, [this, &notification] { buttonLauncher_->onDropDown(notification, *this); });
+        buttonLauncher_->onDropDown(reinterpret_cast<const NMTOOLBARW&>(header), *this);
     }
     return 0;
 }
@@ -523,11 +519,7 @@ bool TavrinWindow::OnOtherEvent(UINT message, WPARAM wParam, LPARAM lParam, LRES
         return true;
     case BUTTON_LIST:
         if (buttonLauncher_) {
-            guarded(*this, [this] {
-                if (file::Item* item = buttonLauncher_->itemFromButtonList(*this)) {
-                    application_->execute(*item, nullptr);
-                }
-            });
+            buttonLauncher_->showButtonList(*this);
         }
         return true;
     case COME_FORWARD:

@@ -497,30 +497,5 @@ TEST_F(AppPropertyTest, CommandFontIsWrittenAsFaceAndPointSize) {
     EXPECT_EQ(document.toString(), defaultSettingsText);
 }
 
-TEST(AppItemNamingTest, TheFolderProgramFollowsItsItemAndADeletionTurnsItsUseOff) {
-    struct Case {
-        const char* what;
-        Integer folder;
-        void (*change)(App&);
-        const char* program;
-        const char* folderAfter;
-    };
-    const Case cases[] = {
-        {"renamed", 2, [](App& app) { app.itemRenamed("memo", "note"); }, "\\note", ":2"},
-        {"another renamed", 2, [](App& app) { app.itemRenamed("mem", "note"); }, "\\memo", ":2"},
-        {"deleted while used", 2, [](App& app) { app.itemDeleted("memo"); }, "\\\\e", ":0"},
-        {"deleted while kept aside", 1, [](App& app) { app.itemDeleted("memo"); }, "\\\\e", ":1"},
-        {"another deleted", 2, [](App& app) { app.itemDeleted("note"); }, "\\memo", ":2"},
-    };
-    for (const Case& c : cases) {
-        drevak::DvkDocument document =
-            documentOf({"Folder:" + std::to_string(c.folder), "Folder/Program\\memo"});
-        App app(document);
-        c.change(app);
-        EXPECT_EQ(valueAt(document, "Folder/Program"), c.program) << c.what;
-        EXPECT_EQ(valueAt(document, "Folder"), c.folderAfter) << c.what;
-    }
-}
-
 } // namespace
 } // namespace tavrin::file

@@ -535,6 +535,13 @@ bool waitForDiskLooks(HWND launcher, int count) {
     return waitFor([&] { return looks() >= target; });
 }
 
+HWND openSettingsInFront(DWORD processId, HWND launcher) {
+    const HWND settings = openSettings(processId, launcher);
+    return settings != nullptr && waitFor([settings] { return GetForegroundWindow() == settings; })
+               ? settings
+               : nullptr;
+}
+
 void clickOn(HWND window) {
     RECT place{};
     GetWindowRect(window, &place);

@@ -147,6 +147,9 @@ LauncherRun runLauncher(const std::filesystem::path& program, std::wstring_view 
 // now: the proof that looks have passed, before a test trusts that they changed nothing.
 bool waitForDiskLooks(HWND launcher, int count);
 
+// Opens the settings dialog from the window menu and waits until it is in front, ready for a
+// click; its window, null when it did not come.
+HWND openSettingsInFront(DWORD processId, HWND launcher);
 // A left click with SendInput at the middle of the window.
 void clickOn(HWND window);
 // Clicks the settings dialog's tool-bar button with the command where it shows.

@@ -1166,7 +1166,7 @@ TEST_F(LauncherTest, AGroupRenamedByKeysIsKeptByEnterAndDroppedByEscape) {
     std::string afterEscape;
     bool stayed = false;
     const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
-        const HWND settings = openSettings(processId, launcher);
+        const HWND settings = openSettingsInFront(processId, launcher);
         ASSERT_NE(settings, nullptr) << "no settings dialog";
         clickSettingsButton(settings, 3);
         HWND tree = nullptr;
@@ -1214,7 +1214,7 @@ TEST_F(LauncherTest, EscapeAsksBeforeDroppingChangesAndCancelWritesNothing) {
         for (const std::filesystem::path& file : files) {
             before.push_back(readBytes(file));
         }
-        const HWND settings = openSettings(processId, launcher);
+        const HWND settings = openSettingsInFront(processId, launcher);
         ASSERT_NE(settings, nullptr) << "no settings dialog";
         const HWND text = settingsControl(settings, 111, L"テキスト");
         ASSERT_NE(text, nullptr);
@@ -1267,6 +1267,65 @@ TEST_F(LauncherTest, EscapeAsksBeforeDroppingChangesAndCancelWritesNothing) {
     EXPECT_TRUE(keptChange);
     EXPECT_EQ(after, before);
     EXPECT_EQ(buttonsAfter, buttonsBefore);
+}
+
+// An item renamed on the item page with the keys a user presses, Enter applying it, keeps its
+// button: after "ok" a press on the button starts it, and its start is counted under the new ID.
+TEST_F(LauncherTest, AnItemRenamedByKeysStartsFromItsButton) {
+    // Floating clear of the screen's corner, wide enough for the buttons to be clicked.
+    writeBytes(data / L"app.dvk", "Launcher/Button/Text:1\r\nWindow:4\r\n"
+                                  "Window/Float/Pos=100\t100\r\nWindow/Float/Size=600\t200\r\n");
+    std::vector<file::fixture::ProbeRecord> started;
+    const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
+        waitFor([launcher] { return buttonCount(toolBarOf(launcher)) == 3; });
+        const HWND oldBar = toolBarOf(launcher);
+        const HWND settings = openSettingsInFront(processId, launcher);
+        ASSERT_NE(settings, nullptr) << "no settings dialog";
+        clickSettingsButton(settings, 2);
+        HWND list = nullptr;
+        ASSERT_TRUE(
+            waitFor([&] { return (list = visibleDescendant(settings, L"ListBox")) != nullptr; }));
+        const HWND page = GetParent(list);
+        clickOn(list);
+        // "gone", then "one".
+        typeKeys({VK_HOME, VK_DOWN});
+        ASSERT_TRUE(waitFor([page] { return childText(page, L"Edit", 20) == "one"; }));
+        clickOn(GetDlgItem(page, 20));
+        typeKeys({VK_END});
+        typeCombination({VK_SHIFT}, VK_HOME);
+        typeKeys({'E', 'I', 'N', 'S', VK_RETURN});
+        ASSERT_TRUE(waitFor([page] {
+            const std::vector<std::string> listed = listTexts(page, 10);
+            return std::ranges::find(listed, "一番 (eins)") != listed.end();
+        }));
+        clickSettingsButton(settings, 7);
+        ASSERT_TRUE(waitFor([settings] { return !IsWindow(settings); }));
+        HWND bar = nullptr;
+        // The launcher builds its bar anew from the files written.
+        ASSERT_TRUE(waitFor([&] {
+            bar = toolBarOf(launcher);
+            return bar != oldBar && buttonCount(bar) == 3;
+        }));
+        // The bar takes its place once the window is laid out.
+        POINT middle{};
+        ASSERT_TRUE(waitFor([&] {
+            const std::optional<RECT> button = buttonRect(bar, 1);
+            middle = button ? POINT{(button->left + button->right) / 2,
+                                    (button->top + button->bottom) / 2}
+                            : POINT{};
+            ClientToScreen(bar, &middle);
+            return button && WindowFromPoint(middle) == bar;
+        })) << "the button never came into sight";
+        clickAt(middle);
+        started = probes.wait(1);
+    });
+    EXPECT_EQ(exitCode, 0u);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(started[0].command.ends_with(" first")) << started[0].command;
+    EXPECT_NE(readBytes(data / L"groups.dvk").find("Group/試験/一$eins\ttwo\tgone\r\n"),
+              std::string::npos);
+    EXPECT_NE(readBytes(data / L"items.dvk").find("Item/eins/History/Use:1\r\n"),
+              std::string::npos);
 }
 
 // Three items the command box finds by "me": one by its ID and use, one by its ID, one by a

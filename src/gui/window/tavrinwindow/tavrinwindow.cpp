@@ -152,6 +152,8 @@ void TavrinWindow::initialize() {
     registerHotKey();
     loadHooker();
     setPosition(application_->settings().Position(), false);
+    // Children built anew in a window that kept its size get no size message of their own.
+    placeChildren();
     topMost(application_->settings().Front());
     setTimer(STEP_TIMER, STEP_INTERVAL_MS);
     // The shell's tray and the pictures of the menu launcher's items take their time: the
@@ -281,6 +283,10 @@ void TavrinWindow::buttonsChanged() {
 }
 
 void TavrinWindow::OnSize(tvgui::SIZE_TYPE, int, int) {
+    placeChildren();
+}
+
+void TavrinWindow::placeChildren() {
     if (!titleBar_ || !toolBar_) {
         return;
     }

@@ -117,6 +117,8 @@ private:
     void openExecuteDialog(file::Item& item, const std::optional<std::string>& option);
     // The settings dialog; once it has written the files the launcher is rebuilt from them.
     void openSettings();
+    // The title bar along its side of the client area, the tool bar in the rest.
+    void placeChildren();
     // Builds a new application from the data files and everything over it; the running one
     // stays when that fails.
     void reload();

@@ -104,6 +104,7 @@ void chooseItem(const ItemDialog& dialog, const std::string& id) {
 }
 
 TEST_F(ItemDialogTest, CreatesEditsRenamesAndDeletesItemsInTheDocumentCopies) {
+    settingsDocument.childOrNew("Folder").childOrNew("Program") = std::string("edit");
     ItemDialog dialog(&owner, itemsDocument, groupsDocument, settingsDocument, true);
     dialog.show(tvgui::SHOW::SHOW);
     EXPECT_EQ(textOf(control(dialog, ITEM_CTRL::ID)), "edit");
@@ -128,7 +129,7 @@ TEST_F(ItemDialogTest, CreatesEditsRenamesAndDeletesItemsInTheDocumentCopies) {
     EXPECT_EQ(value(items(), "edit/Option"), "\\-x");
     EXPECT_EQ(value(items(), "edit/Show"), ":5");
 
-    // A rename reaches the group, the multi-item and the link.
+    // A rename reaches the group, the multi-item, the link and the folder program.
     type(dialog, ITEM_CTRL::ID, "editor");
     press(dialog, CTRL::APPLY);
     EXPECT_EQ(value(items(), "edit"), "(none)");
@@ -136,6 +137,7 @@ TEST_F(ItemDialogTest, CreatesEditsRenamesAndDeletesItemsInTheDocumentCopies) {
     EXPECT_EQ(value(items(), "both/Address"), "$editor");
     EXPECT_EQ(value(items(), "jump/Address"), "\\editor");
     EXPECT_EQ(value(groups(), "Work/Tools"), "$editor\tboth\tjump");
+    EXPECT_EQ(value(settingsDocument, "Folder/Program"), "\\editor");
 
     // Turning the program into a multi-item switches the address to the member list.
     chooseItem(dialog, "memo");

@@ -542,10 +542,26 @@ HWND openSettingsInFront(DWORD processId, HWND launcher) {
                : nullptr;
 }
 
+namespace {
+
+// The pointer is brought over the window first, as a user's hand comes before the press: a
+// press that arrives with the move into a window just opened can go to the one it left.
+void pointAndClick(HWND window, POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    waitFor([window, screen] {
+        POINT at{};
+        return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y &&
+               WindowFromPoint(screen) == window;
+    });
+    clickAt(screen);
+}
+
+} // namespace
+
 void clickOn(HWND window) {
     RECT place{};
     GetWindowRect(window, &place);
-    clickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+    pointAndClick(window, {(place.left + place.right) / 2, (place.top + place.bottom) / 2});
 }
 
 void clickSettingsButton(HWND settings, int command) {
@@ -553,7 +569,7 @@ void clickSettingsButton(HWND settings, int command) {
     if (const std::optional<RECT> button = buttonRect(bar, command)) {
         POINT middle{(button->left + button->right) / 2, (button->top + button->bottom) / 2};
         ClientToScreen(bar, &middle);
-        clickAt(middle);
+        pointAndClick(bar, middle);
     }
 }
 
@@ -626,7 +642,7 @@ std::string treeLabel(HWND tree, HTREEITEM entry) {
 void focusTree(HWND tree) {
     RECT place{};
     GetWindowRect(tree, &place);
-    clickAt({place.left + 10, place.bottom - 10});
+    pointAndClick(tree, {place.left + 10, place.bottom - 10});
 }
 
 HWND commandBox(DWORD processId) {

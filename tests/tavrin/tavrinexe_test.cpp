@@ -1197,9 +1197,15 @@ TEST_F(LauncherTest, AGroupRenamedByKeysIsKeptByEnterAndDroppedByEscape) {
     EXPECT_NE(groups.find("Group$work\r\n"), std::string::npos) << groups;
 }
 
+// Floating clear of the screen's corner, wide enough for the buttons to be clicked, at the
+// place and size the window takes: "設定" finds no new place to store.
+const std::string floatingClear = "Launcher/Button/Text:1\r\nWindow:4\r\n"
+                                  "Window/Float/Pos=100\t100\r\nWindow/Float/Size=600\t200\r\n";
+
 // Escape with a change asks first, and "いいえ" keeps the dialog with the change; "cancel"
 // after changes on all three pages writes nothing and leaves the launcher as it was.
 TEST_F(LauncherTest, EscapeAsksBeforeDroppingChangesAndCancelWritesNothing) {
+    writeBytes(data / L"app.dvk", floatingClear);
     const std::vector<std::filesystem::path> files{data / L"app.dvk", data / L"items.dvk",
                                                    data / L"groups.dvk"};
     std::vector<std::string> before;
@@ -1272,9 +1278,7 @@ TEST_F(LauncherTest, EscapeAsksBeforeDroppingChangesAndCancelWritesNothing) {
 // An item renamed on the item page with the keys a user presses, Enter applying it, keeps its
 // button: after "ok" a press on the button starts it, and its start is counted under the new ID.
 TEST_F(LauncherTest, AnItemRenamedByKeysStartsFromItsButton) {
-    // Floating clear of the screen's corner, wide enough for the buttons to be clicked.
-    writeBytes(data / L"app.dvk", "Launcher/Button/Text:1\r\nWindow:4\r\n"
-                                  "Window/Float/Pos=100\t100\r\nWindow/Float/Size=600\t200\r\n");
+    writeBytes(data / L"app.dvk", floatingClear);
     std::vector<file::fixture::ProbeRecord> started;
     const DWORD exitCode = run({}, [&](DWORD processId, HWND launcher) {
         waitFor([launcher] { return buttonCount(toolBarOf(launcher)) == 3; });

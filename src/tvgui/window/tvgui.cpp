@@ -370,10 +370,10 @@ bool TvGui::setPosition(AFTER after, int x, int y, int cx, int cy, SWP flags) {
                         cy, static_cast<UINT>(flags)) != FALSE;
 }
 
-bool TvGui::refreshFrame() {
-    return setPosition(AFTER::TOP, 0, 0, 0, 0,
-                       SWP::NOSIZE | SWP::NOMOVE | SWP::NOZORDER | SWP::NOACTIVATE |
-                           SWP::FRAMECHANGED | SWP::NOOWNERZORDER);
+bool TvGui::refreshFrame(AFTER after) {
+    return setPosition(after, 0, 0, 0, 0,
+                       SWP::NOSIZE | SWP::NOMOVE | SWP::NOACTIVATE | SWP::FRAMECHANGED |
+                           SWP::NOOWNERZORDER);
 }
 
 bool TvGui::topMost(bool on) {

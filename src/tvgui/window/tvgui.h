@@ -146,8 +146,7 @@ public:
     virtual bool setForeground();
     bool move(int x, int y, int width, int height, bool repaint) override;
     virtual bool setPosition(AFTER after, int x, int y, int cx, int cy, SWP flags);
-    // Redraws the frame after a style change; the window keeps its place in the z-order.
-    virtual bool refreshFrame();
+    virtual bool refreshFrame(AFTER after = AFTER::TOP);
     virtual bool topMost(bool on);
     virtual bool location(int x, int y);
     virtual bool location(POINT point);

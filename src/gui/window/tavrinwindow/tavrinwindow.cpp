@@ -18,6 +18,7 @@
 #include "shell/dropfile.h"
 #include "system/controller.h"
 #include "system/log.h"
+#include "system/scopeguard.h"
 #include "system/staticdata.h"
 #include "system/tavrinerrors.h"
 #include "system/unicode.h"
@@ -177,11 +178,11 @@ void TavrinWindow::setPosition(POSITION position, bool save) {
     file::App& settings = application_->settings();
     // Every docked period has a bar of its own: the shell forgets the one being left.
     appBar_.reset();
+    // Only a place that differs from the stored one is written: the file stays as it is
+    // otherwise.
+    const std::string stored = application_->appDocument().toString();
     if (save) {
         storeLeaving(settings.Position());
-    }
-    if (save || position != settings.Position()) {
-        application_->markChanged(app::Application::DOCUMENT::APPLICATION);
     }
     if (position != POSITION::HIDDEN) {
         // Along a side edge the strip lies across the top; otherwise it stands at the left.
@@ -199,21 +200,35 @@ void TavrinWindow::setPosition(POSITION position, bool save) {
         place = floatingPlace();
     }
     settings.Position(position);
+    if (application_->appDocument().toString() != stored) {
+        application_->markChanged(app::Application::DOCUMENT::APPLICATION);
+    }
     if (position == POSITION::HIDDEN) {
         show(SHOW::HIDE);
     } else {
         // A place taken again (a reload after an edit elsewhere) must not take the user's
         // window from the front or the keyboard from it.
+        const UINT activation = unasked_ ? SWP_NOACTIVATE : 0;
         TvGui::setPosition(AFTER::TOP, place.x, place.y, place.width, place.height,
-                           static_cast<SWP>(SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED));
-        refreshFrame();
-        show(SHOW::SHOWNA);
+                           static_cast<SWP>(SWP_NOZORDER | SWP_FRAMECHANGED | activation));
+        refreshOwnFrame();
+        show(unasked_ ? SHOW::SHOWNA : SHOW::SHOW);
         if (appBar_) {
             // The docked positions are numbered as the shell numbers its edges.
             appBar_->dock(static_cast<ApplicationDesktopToolBar::ABE>(position));
         }
     }
-    refreshFrame();
+    refreshOwnFrame();
+}
+
+void TavrinWindow::refreshOwnFrame() {
+    if (unasked_) {
+        TvGui::setPosition(AFTER::TOP, 0, 0, 0, 0,
+                           SWP::NOSIZE | SWP::NOMOVE | SWP::NOZORDER | SWP::NOACTIVATE |
+                               SWP::FRAMECHANGED);
+    } else {
+        refreshFrame();
+    }
 }
 
 void TavrinWindow::storeLeaving(POSITION current) {
@@ -790,7 +805,13 @@ void TavrinWindow::followDisk() {
     }
     system::WriteLog("read again after a change on disk");
     fresh->applyOwnChangesAgain(*application_, changed);
-    swapIn(std::move(fresh));
+    {
+        // Nobody here asked for the launcher: it must not take the front or the keyboard
+        // from the window the user works in.
+        unasked_ = true;
+        const system::ScopeGuard asked([this]() noexcept { unasked_ = false; });
+        swapIn(std::move(fresh));
+    }
     for (const app::Application::DOCUMENT kind : application_->holdWhileMended(changed)) {
         warn(app::droppedLinesWarning(application_->filePath(kind),
                                       application_->droppedLines(kind)));

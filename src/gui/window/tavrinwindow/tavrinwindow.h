@@ -117,6 +117,8 @@ private:
     void openExecuteDialog(file::Item& item, const std::optional<std::string>& option);
     // The settings dialog; once it has written the files the launcher is rebuilt from them.
     void openSettings();
+    // Draws the frame anew; the window comes to the top only when the user asked for it.
+    void refreshOwnFrame();
     // The title bar along its side of the client area, the tool bar in the rest.
     void placeChildren();
     // Builds a new application from the data files and everything over it; the running one
@@ -148,6 +150,9 @@ private:
     // The user's drag of the frame; none outside a drag.
     std::optional<placement::Drag> drag_;
     std::vector<std::string> droppedToAdd_;
+    // While the launcher rebuilds for an edit of its files elsewhere, which the user did not
+    // ask it for.
+    bool unasked_ = false;
 
     // Desktop docking: the shell's bar while docked, null otherwise.
     void redock();

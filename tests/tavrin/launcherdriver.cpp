@@ -594,16 +594,8 @@ HWND visibleDescendant(HWND window, std::wstring_view className) {
     return search.found;
 }
 
-std::vector<HTREEITEM> treeEntries(HWND tree) {
-    std::vector<HTREEITEM> entries;
-    for (auto entry =
-             reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-         entry != nullptr;
-         entry = reinterpret_cast<HTREEITEM>(
-             SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(entry)))) {
-        entries.push_back(entry);
-    }
-    return entries;
+HTREEITEM firstTreeEntry(HWND tree) {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
 }
 
 std::string treeLabel(HWND tree, HTREEITEM entry) {

@@ -156,8 +156,8 @@ void clickOn(HWND window);
 void clickSettingsButton(HWND settings, int command);
 // The visible control of the class inside the window, at any depth; null when none.
 HWND visibleDescendant(HWND window, std::wstring_view className);
-// The tree view's top-level entries and their labels, read through a buffer in its process.
-std::vector<HTREEITEM> treeEntries(HWND tree);
+// The tree view's first entry, and an entry's label read through a buffer in its process.
+HTREEITEM firstTreeEntry(HWND tree);
 std::string treeLabel(HWND tree, HTREEITEM entry);
 // Clicks the tree's blank below its entries, which gives it the focus and selects nothing.
 void focusTree(HWND tree);

@@ -67,10 +67,9 @@ void CALLBACK apply(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 void CALLBACK closeDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    // The exception dialog's close button.
-    if (const HWND failure = FindWindowW(nullptr, L"例外")) {
-        PostMessageW(failure, WM_COMMAND, MAKEWPARAM(4, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(failure, 4)));
+    // The message that says what was refused, answered first.
+    if (const HWND refusal = FindWindowW(L"#32770", nullptr)) {
+        PostMessageW(refusal, WM_COMMAND, IDOK, 0);
         return;
     }
     KillTimer(nullptr, timer);

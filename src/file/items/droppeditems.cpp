@@ -77,7 +77,7 @@ Main::Selection addDroppedItems(const std::vector<std::string>& paths, const Mai
     tree.groups.push_back(std::move(menu));
     saveGroupTree(tree, groups);
     for (const ItemEditor& editor : added) {
-        commitEditor(editor, "", items, groups.childOrNew(Main::GROUP));
+        addEditor(editor, items);
     }
     return landed;
 }

@@ -8,6 +8,12 @@
 namespace tavrin::file {
 namespace {
 
+void checkKey(const ItemEditor& editor) {
+    if (editor.key < 'A' || editor.key > 'Z') {
+        throw system::ItemSetException("キーが変: " + std::to_string(editor.key));
+    }
+}
+
 using TYPE = Item::TYPE;
 
 template <typename Read> auto readableTime(Read read) -> decltype(read()) {
@@ -97,21 +103,28 @@ void applyEditor(const ItemEditor& editor, Item& item) {
     item.setUseCount(editor.useCount);
 }
 
+void addEditor(const ItemEditor& editor, drevak::Drevak& items) {
+    checkKey(editor);
+    items.AddChild(std::make_unique<drevak::Drevak>(), editor.id);
+    Item item(editor.id, items);
+    applyEditor(editor, item);
+    if (!editor.registered) {
+        item.setRegistered(ItemDateTime());
+    }
+}
+
 void commitEditor(const ItemEditor& editor, const std::string& originalId, drevak::Drevak& items,
                   drevak::Drevak& groups, ItemNaming& settings) {
-    if (editor.key < 'A' || editor.key > 'Z') {
-        throw system::ItemSetException("キーが変: " + std::to_string(editor.key));
-    }
     if (originalId.empty()) {
-        items.AddChild(std::make_unique<drevak::Drevak>(), editor.id);
-    } else if (originalId != editor.id) {
+        addEditor(editor, items);
+        return;
+    }
+    checkKey(editor);
+    if (originalId != editor.id) {
         renameItem(items, groups, settings, originalId, editor.id);
     }
     Item item(editor.id, items);
     applyEditor(editor, item);
-    if (originalId.empty() && !editor.registered) {
-        item.setRegistered(ItemDateTime());
-    }
 }
 
 } // namespace tavrin::file

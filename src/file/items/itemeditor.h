@@ -50,9 +50,13 @@ ItemEditor loadEditor(const Item& item);
 // leaves out, unless the edit gives one a value other than the default.
 void applyEditor(const ItemEditor& editor, Item& item);
 
-// Stores the edit in the documents: a new item (originalId empty) is added under items with
-// the time of its registration; an item whose ID changed is renamed first, with every
-// reference to it (see renameItem). items is the "Item" node, groups the "Group" node.
+// Adds the edit as a new item under items (the "Item" node), with the time of its
+// registration when it has none.
+void addEditor(const ItemEditor& editor, drevak::Drevak& items);
+
+// Stores the edit in the documents: a new item (originalId empty) is added as addEditor adds
+// it; an item whose ID changed is renamed first, with every reference to it (see renameItem).
+// items is the "Item" node, groups the "Group" node.
 void commitEditor(const ItemEditor& editor, const std::string& originalId, drevak::Drevak& items,
                   drevak::Drevak& groups, ItemNaming& settings);
 

@@ -268,19 +268,27 @@ std::optional<RECT> buttonRect(HWND toolBar, int command) {
     return found ? std::optional(button) : std::nullopt;
 }
 
+namespace {
+
+void mouse(POINT screen, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+} // namespace
+
+POINT middleOf(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 void clickAt(POINT screen) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT inputs[3]{};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(screen.x, 65535, width - 1);
-        input.mi.dy = MulDiv(screen.y, 65535, height - 1);
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    SendInput(3, inputs, sizeof(INPUT));
+    mouse(screen, MOUSEEVENTF_MOVE);
+    mouse(screen, MOUSEEVENTF_LEFTDOWN);
+    mouse(screen, MOUSEEVENTF_LEFTUP);
 }
 
 void pressDropDown(HWND toolBar, int command) {
@@ -347,24 +355,16 @@ void clickButton(HWND toolBar, int command) {
 }
 
 void dragRight(POINT from, int way, int step) {
-    const auto send = [](POINT at, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-        SendInput(1, &input, sizeof input);
-    };
-    send(from, MOUSEEVENTF_MOVE);
-    send(from, MOUSEEVENTF_LEFTDOWN);
+    mouse(from, MOUSEEVENTF_MOVE);
+    mouse(from, MOUSEEVENTF_LEFTDOWN);
     POINT at = from;
     for (int went = step; went <= way; went += step) {
         at.x = from.x + went;
-        send(at, MOUSEEVENTF_MOVE);
+        mouse(at, MOUSEEVENTF_MOVE);
         // Each move reaches the sizing loop on its own, not merged with the next.
         Sleep(5);
     }
-    send(at, MOUSEEVENTF_LEFTUP);
+    mouse(at, MOUSEEVENTF_LEFTUP);
 }
 
 HWND toolkitWindow(DWORD processId, std::string_view title) {
@@ -561,15 +561,13 @@ void pointAndClick(HWND window, POINT screen) {
 void clickOn(HWND window) {
     RECT place{};
     GetWindowRect(window, &place);
-    pointAndClick(window, {(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+    pointAndClick(window, middleOf(place));
 }
 
 void clickSettingsButton(HWND settings, int command) {
     const HWND bar = GetDlgItem(settings, 100);
-    if (const std::optional<RECT> button = buttonRect(bar, command)) {
-        POINT middle{(button->left + button->right) / 2, (button->top + button->bottom) / 2};
-        ClientToScreen(bar, &middle);
-        pointAndClick(bar, middle);
+    if (const std::optional<RECT> button = buttonOnScreen(bar, command)) {
+        pointAndClick(bar, middleOf(*button));
     }
 }
 

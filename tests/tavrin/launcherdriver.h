@@ -66,6 +66,7 @@ void typeCombination(const std::vector<WORD>& modifiers, WORD key);
 std::optional<RECT> buttonRect(HWND toolBar, int command);
 // A left click with SendInput at the point of the screen.
 void clickAt(POINT screen);
+POINT middleOf(const RECT& rect);
 // A click with SendInput on the drop-down arrow of the button with the command.
 void pressDropDown(HWND toolBar, int command);
 // Drops the files on the target window at the point of its client area, as the shell hands a

@@ -1102,9 +1102,7 @@ TEST_F(TavrinExeTest, ANameDroppedOnABatchItemIsItsOneArgumentWithAndWithoutTheD
             HWND execute = nullptr;
             if (dialog &&
                 waitFor([&] { return (execute = toolkitWindow(processId, "batch")) != nullptr; })) {
-                RECT run{};
-                GetWindowRect(GetDlgItem(execute, 7), &run);
-                clickAt({(run.left + run.right) / 2, (run.top + run.bottom) / 2});
+                clickOn(GetDlgItem(execute, 7));
             }
             waitFor([&] {
                 return (written = bytesNow(batch.parent_path() / L"args.txt")) == expected;
@@ -1313,11 +1311,8 @@ TEST_F(LauncherTest, AnItemRenamedByKeysStartsFromItsButton) {
         // The bar takes its place once the window is laid out.
         POINT middle{};
         ASSERT_TRUE(waitFor([&] {
-            const std::optional<RECT> button = buttonRect(bar, 1);
-            middle = button ? POINT{(button->left + button->right) / 2,
-                                    (button->top + button->bottom) / 2}
-                            : POINT{};
-            ClientToScreen(bar, &middle);
+            const std::optional<RECT> button = buttonOnScreen(bar, 1);
+            middle = button ? middleOf(*button) : POINT{};
             return button && WindowFromPoint(middle) == bar;
         })) << "the button never came into sight";
         clickAt(middle);
